@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program on the bundled catalogue.
+# Further arguments go to the program, e.g. ./run.sh /NEW DIFFICULTY=1
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/scripts/setup.sh" "$here/build" -DKOLTEST_BENCHMARKS=OFF
+exec "$here/build/src/koltest" --data-dir "$here/data" "$@"

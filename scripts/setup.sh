@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, if it is missing, and configures and builds
+# the project into the given build folder. Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
+          libgtest-dev libgmock-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [[ $(id -u) -ne 0 ]] && sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=$1
+shift
+cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$build_dir" --parallel "$(nproc)"

@@ -1,0 +1,126 @@
+#include "app/frm_AppMain.h"
+
+#include "app/MainWindowDesign.h"
+#include "catalogue/LoadCatalogue.h"
+#include "components/TextTools.h"
+
+namespace {
+
+// The difficulty the host preset, or -1 when it named none. Anything but -1, 0 or 1 counts as none.
+int presetDifficulty(HostService& host, Platform& platform)
+{
+    const QString value = host.Parameter(QStringLiteral("DIFFICULTY"), QStringLiteral("-1"));
+    bool isNumber = false;
+    const int difficulty = value.trimmed().toInt(&isNumber);
+    if (isNumber && difficulty >= -1 && difficulty <= 1)
+        return difficulty;
+    platform.Diagnose(QStringLiteral("DIFFICULTY=%1 is neither -1, 0 nor 1; the pupil chooses the difficulty").arg(value));
+    return -1;
+}
+
+} // namespace
+
+frm_AppMain::frm_AppMain(AppContext context)
+    : state(context.state), services(context.services), tools(context.tools), platform(context.platform),
+      random(context.random), BackColor(design::WindowBackColor)
+{
+    Caption = QStringLiteral("Kolbrix Test");
+    bar_Header.Caption = QStringLiteral("QV Labor <b>Kolbrix Test</b>");
+    bar_Header.Height = design::HeaderHeight;
+    bar_Status.Height = design::StatusHeight;
+    bar_Holder.Width = design::HolderWidth;
+    bar_Holder.Height = design::HolderHeight;
+    bar_Mark.Top = design::MarkTop;
+    bar_Mark.Height = design::MarkHeight;
+
+    for (Button* button : {&but_OK, &but_Next}) {
+        button->Width = design::OkButtonWidth;
+        button->Height = design::ButtonHeight;
+        button->Visible = false;
+    }
+    but_OK.Caption = QStringLiteral("&OK");
+    but_Next.Caption = QStringLiteral("&Weiter");
+    but_GameTools[0].Caption = QStringLiteral("&Periodensystem");
+    but_GameTools[0].Tag = QStringLiteral("PERIODICTABLE");
+    but_GameTools[1].Caption = QStringLiteral("&Taschenrechner");
+    but_GameTools[1].Tag = QStringLiteral("CALC");
+    for (Button& button : but_GameTools) {
+        button.Width = design::ToolButtonWidth;
+        button.Height = design::ButtonHeight;
+    }
+    but_GameCommands[0].Caption = QStringLiteral("&Beenden");
+    but_GameCommands[0].Tag = QStringLiteral("QUIT");
+    but_GameCommands[1].Caption = QStringLiteral("&Neustart!");
+    but_GameCommands[1].Tag = QStringLiteral("RESTART");
+    but_GameCommands[1].Visible = false;
+
+    lab_Correct.Text = QStringLiteral("Wow!");
+    lab_Correct.Visible = false;
+    Streberstufe.Text = QStringLiteral("Strebermodus");
+    for (int page : PageFrames::numbers)
+        Seite[page].Visible = false;
+    for (Panel& wrong : lab_Wrong)
+        wrong.Visible = false;
+}
+
+void frm_AppMain::Form_Load()
+{
+    services.windows.RegisterWindow(*this);
+    for (int page : PageFrames::numbers) {
+        Frame& frame = Seite[page];
+        frame.Left = 0;
+        frame.Top = 5;
+        frame.Width = bar_Holder.Width;
+        frame.Height = bar_Mark.Top - 10;
+    }
+    bar_Mark.Width = bar_Holder.Width;
+
+    const QString commandLine = services.root.CommandLine();
+    if (platform.AnotherInstanceRunning() && !commandLine.contains(QLatin1String("/NEW"))) {
+        platform.SetBusyPointer(false);
+        tools.notices.ShowNotice(QStringLiteral("Der Kolbrixtest läuft bereits oder wird noch geladen."), QString());
+        platform.EndProgram();
+        return;
+    }
+    if (!upperEachChar(commandLine).contains(QLatin1String("-DEV")))
+        services.dialogs.SetExitFlag(false);
+    Shown = true;
+    Maximised = true;
+    services.sound.AttachMelody(page0.HYMNE);
+    if (!services.host.Begin(true)) {
+        platform.EndProgram();
+        return;
+    }
+    Streberstufe.Visible = false;
+    ShowPage(0);
+
+    const CatalogueLoad load = LoadCatalogue(state.g_CatalogFile, state);
+    if (!load.problems.isEmpty()) {
+        for (const QString& line : diagnosticLines(state.g_CatalogFile, load.problems))
+            platform.Diagnose(line);
+        tools.notices.ShowNotice(describeLoadProblems(state.g_CatalogFile, load), QString());
+    }
+    services.host.Ready();
+
+    const int difficulty = presetDifficulty(services.host, platform);
+    if (difficulty > -1) {
+        page0.Expert[difficulty == 0 ? 1 : 0].Value = false;
+        page0.Expert[difficulty].Value = true;
+        page0.Expert[0].Enabled = false;
+        page0.Expert[1].Enabled = false;
+        // As a click on the choice would: an expert gets no calculator and no periodic table.
+        Expert_Click(difficulty);
+    }
+    platform.SetBusyPointer(false);
+}
+
+void frm_AppMain::Form_Unload()
+{
+    services.root.MainWindowClosed();
+}
+
+void frm_AppMain::Unload()
+{
+    Form_Unload();
+    CloseRequested = true;
+}

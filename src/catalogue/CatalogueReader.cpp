@@ -1,0 +1,164 @@
+#include "catalogue/CatalogueReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+bool hasNonAscii(const QByteArray& bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return true;
+    return false;
+}
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(bytes);
+    return !utf8.hasError();
+}
+
+CatalogueProblem error(int line, const QString& message)
+{
+    return {CatalogueProblem::Severity::Error, line, message};
+}
+
+QString sectionLabel(Section section)
+{
+    return QStringLiteral("Abschnitt %1 („%2“)").arg(sectionNumber(section)).arg(sectionName(section));
+}
+
+// Walks the lines of the file as the loader reads them: free lines up to "#", then records up to "@".
+class StructureReader {
+public:
+    explicit StructureReader(const QList<SourceLine>& lines) : m_lines(lines) {}
+
+    void readAll(RawCatalogue& result)
+    {
+        for (Section section : allSections) {
+            if (!readSection(section, result))
+                return;
+        }
+    }
+
+private:
+    bool atEnd() const { return m_pos >= m_lines.size(); }
+    const SourceLine& take() { return m_lines.at(m_pos++); }
+    int lastLineNumber() const { return m_lines.isEmpty() ? 0 : m_lines.constLast().number; }
+
+    bool readSection(Section section, RawCatalogue& result)
+    {
+        while (!atEnd() && m_lines.at(m_pos).text != sectionStartMarker)
+            ++m_pos;
+        if (atEnd()) {
+            result.problems.append(error(lastLineNumber(), QStringLiteral("%1 fehlt: Die Datei endet, bevor eine "
+                                                                          "Zeile „#“ ihn beginnt.")
+                                                               .arg(sectionLabel(section))));
+            return false;
+        }
+        RawSection raw;
+        raw.section = section;
+        raw.hashLine = take().number;
+        const int recordLines = linesPerRecord(section);
+        for (;;) {
+            if (atEnd()) {
+                result.problems.append(error(lastLineNumber(), QStringLiteral("%1 ist nicht abgeschlossen: Die "
+                                                                              "Datei endet vor der Zeile „@“.")
+                                                                   .arg(sectionLabel(section))));
+                result.sections.append(raw);
+                return false;
+            }
+            const SourceLine& first = take();
+            if (first.text == sectionEndMarker) {
+                raw.endLine = first.number;
+                result.sections.append(raw);
+                return true;
+            }
+            if (first.text == beginnerEndMarker) {
+                raw.easyMarkerLines.append(first.number);
+                raw.easyLimit = static_cast<int>(raw.records.size());
+                continue;
+            }
+            RawRecord record{first};
+            while (record.size() < recordLines && !atEnd())
+                record.append(take());
+            if (record.size() < recordLines) {
+                result.problems.append(
+                    error(first.number, QStringLiteral("Der Eintrag ab Zeile %1 in %2 ist unvollständig: Die Datei "
+                                                       "endet nach %3 von %4 Zeilen.")
+                                            .arg(first.number)
+                                            .arg(sectionLabel(section))
+                                            .arg(record.size())
+                                            .arg(recordLines)));
+                result.sections.append(raw);
+                return false;
+            }
+            raw.records.append(record);
+        }
+    }
+
+    const QList<SourceLine>& m_lines;
+    qsizetype m_pos = 0;
+};
+
+} // namespace
+
+QString decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems)
+{
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    if (bytes.startsWith(utf8Mark))
+        return QString::fromUtf8(bytes.mid(utf8Mark.size()));
+    if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
+        problems.append(error(0, QStringLiteral("Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert und wird "
+                                                "deshalb mit falschen Umlauten gelesen. Bitte als „Windows-1252“ "
+                                                "(ANSI) oder als „UTF-8 mit BOM“ speichern.")));
+    }
+    QStringDecoder windows1252("windows-1252");
+    return windows1252(bytes);
+}
+
+QList<SourceLine> splitLines(const QString& text)
+{
+    QList<SourceLine> lines;
+    qsizetype start = 0;
+    int number = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append({number++, text.mid(start, i - start)});
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append({number, text.mid(start)});
+    return lines;
+}
+
+RawCatalogue parseCatalogue(const QByteArray& bytes)
+{
+    RawCatalogue result;
+    const QList<SourceLine> lines = splitLines(decodeCatalogue(bytes, result.problems));
+    StructureReader(lines).readAll(result);
+    return result;
+}
+
+CatalogueBytes readCatalogueBytes(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {std::nullopt, QStringLiteral("Die Datei existiert nicht.")};
+    if (info.isDir())
+        return {std::nullopt, QStringLiteral("Das ist ein Ordner, keine Datei.")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, QStringLiteral("Die Datei lässt sich nicht öffnen (%1).").arg(file.errorString())};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, QStringLiteral("Die Datei lässt sich nicht lesen (%1).").arg(file.errorString())};
+    return {std::move(bytes), {}};
+}

@@ -1,0 +1,98 @@
+#include "catalogue/LoadCatalogue.h"
+
+#include "catalogue/RecordReading.h"
+
+namespace {
+
+template <typename Record, typename Read>
+void fillSection(CatalogueArray<Record>& array, DynValue& easyLimit, const RawSection& raw, Read read)
+{
+    array.reserve(raw.records.size() + 1);
+    for (const RawRecord& record : raw.records)
+        array.append(read(record));
+    if (raw.easyLimit)
+        easyLimit = DynValue::whole(*raw.easyLimit);
+}
+
+void fillSection(CatalogueArrays& into, const RawSection& raw)
+{
+    switch (raw.section) {
+    case Section::Elements:
+        return fillSection(into.g_ElementTasks, into.g_ElementsEasy, raw, readElementRecord);
+    case Section::Syllables:
+        return fillSection(into.g_SyllableTasks, into.g_SyllablesEasy, raw, readSyllableRecord);
+    case Section::MolarMasses:
+        return fillSection(into.g_MolarMassTasks, into.g_MolarMassesEasy, raw, readMolarMassRecord);
+    case Section::Definitions:
+        return fillSection(into.g_DefinitionTasks, into.g_DefinitionsEasy, raw, readDefinitionRecord);
+    case Section::Charges:
+        return fillSection(into.g_ChargeTasks, into.g_ChargesEasy, raw, readChargeRecord);
+    case Section::YesNo:
+        return fillSection(into.g_YesNoTasks, into.g_YesNoEasy, raw, readYesNoRecord);
+    case Section::Equations:
+        return fillSection(into.g_EquationTasks, into.g_EquationsEasy, raw, readEquationRecord);
+    case Section::Substances:
+        return fillSection(into.g_SubstanceTasks, into.g_SubstancesEasy, raw, readSubstanceRecord);
+    case Section::Amounts:
+        return fillSection(into.g_AmountTasks, into.g_AmountsEasy, raw, readAmountRecord);
+    }
+}
+
+// Every array holds its blank record 0 and nothing else; every limit is empty.
+void clearCatalogue(CatalogueArrays& into)
+{
+    into = CatalogueArrays{};
+    into.g_ElementTasks = {ElementRecord{}};
+    into.g_SyllableTasks = {SyllableRecord{}};
+    into.g_MolarMassTasks = {MolarMassRecord{}};
+    into.g_DefinitionTasks = {DefinitionRecord{}};
+    into.g_ChargeTasks = {ChargeRecord{}};
+    into.g_YesNoTasks = {YesNoRecord{}};
+    into.g_EquationTasks = {QString()};
+    into.g_SubstanceTasks = {SubstanceRecord{}};
+    into.g_AmountTasks = {AmountRecord{}};
+}
+
+} // namespace
+
+CatalogueLoad LoadCatalogue(const QString& path, CatalogueArrays& into)
+{
+    clearCatalogue(into);
+    CatalogueLoad load;
+    const CatalogueBytes file = readCatalogueBytes(path);
+    if (!file.bytes) {
+        load.problems.append({CatalogueProblem::Severity::Error, 0, file.error});
+        return load;
+    }
+    const RawCatalogue raw = parseCatalogue(*file.bytes);
+    for (const RawSection& section : raw.sections)
+        fillSection(into, section);
+    load.problems = raw.problems;
+    return load;
+}
+
+QString describeLoadProblems(const QString& path, const CatalogueLoad& load)
+{
+    QString text = QStringLiteral("Mit der Aufgabendatei „%1“ stimmt etwas nicht:\n").arg(path);
+    for (const CatalogueProblem& problem : load.problems) {
+        text += QStringLiteral("\n• ");
+        if (problem.line > 0)
+            text += QStringLiteral("Zeile %1: ").arg(problem.line);
+        text += problem.message;
+    }
+    text += QStringLiteral("\n\nDie Aufgaben, die gelesen werden konnten, werden verwendet. "
+                           "Bitte sag deiner Lehrerin oder deinem Lehrer Bescheid.");
+    return text;
+}
+
+QStringList diagnosticLines(const QString& path, const QList<CatalogueProblem>& problems)
+{
+    QStringList lines;
+    for (const CatalogueProblem& problem : problems) {
+        const QString severity =
+            problem.severity == CatalogueProblem::Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
+        const QString place = problem.line > 0 ? QStringLiteral("%1:%2").arg(path).arg(problem.line) : path;
+        lines.append(QStringLiteral("%1: %2: %3").arg(place, severity, problem.message));
+    }
+    return lines;
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "components/Colours.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the logic may read and write of each kind of control, nothing more. The desktop layer builds one
+// widget per control, renders it from these values after every event and writes user input back into
+// them. Comments name the control classes of the component library that each kind stands for.
+
+// Position and size in the window's logical pixels, for the controls whose place the logic decides.
+struct Geometry {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+// A plain label.
+struct Label {
+    QString Caption;
+    Colour BackColor = Colour::Default;
+    Colour ForeColor = Colour::Default;
+    bool Visible = true;
+};
+
+// A plain text field.
+struct TextBox {
+    QString Text;
+    Colour BackColor = Colour::Default;
+    bool Visible = true;
+    bool Enabled = true;
+};
+
+// ctl_Pannel: a panel whose text may hold the markup "<br>", "<b>" and "</b>" (and nothing else).
+struct Panel {
+    QString Text;
+    bool Bold = false;
+    bool Visible = true;
+};
+
+// ctl_Button: a command button; "&" in the caption marks its Alt shortcut, Tag holds its command text.
+struct Button : Geometry {
+    QString Caption;
+    QString Tag;
+    bool Visible = true;
+};
+
+// ctl_Title / ctl_TitleBar: a title strip; the window's header raises command texts.
+struct TitleBar : Geometry {
+    QString Caption;
+};
+
+// ctl_Frame and picture strips: a container, optionally painted with a gradient.
+struct Frame : Geometry {
+    bool Visible = true;
+    Gradient Background;
+};
+
+// ctl_Image: the tick shown beside a right row.
+struct TickImage {
+    bool Visible = false;
+};
+
+// ctl_MultiCheck: one choice of a group (the difficulty); selecting one deselects the others.
+struct MultiCheck {
+    QString Caption;
+    bool Value = false;
+    bool Enabled = true;
+};
+
+// A plain option button; the buttons of one row form a choice group.
+struct OptionButton {
+    QString Caption;
+    bool Value = false;
+    Colour BackColor = Colour::Default;
+    Colour ForeColor = Colour::Default;
+};
+
+// ctl_Wheel: a choice wheel; List holds the items separated by ",", Value the item shown.
+struct Wheel {
+    QString List;
+    QString Value;
+};
+
+// ctl_TermLabel: shows a formula, its digits drawn as subscripts.
+struct TermLabel {
+    QString Term;
+    bool Visible = true;
+};
+
+// clt_TermInput: a formula input; State is its numeric state property, reset to 0 when its page is left.
+struct TermInput {
+    QString Term;
+    long State = 0;
+    Colour BackColor = Colour::Default;
+};
+
+// ctl_Mark: the grade badge.
+struct GradeMark {
+    QString MarkText;
+};
+
+// ctl_Avatar: a drawn figure of the user's chosen look; Refresh() makes it draw the current look again.
+struct Avatar : Geometry {
+    int Refreshes = 0;
+    void Refresh() { ++Refreshes; }
+};
+
+// The melody choice: the names of the melodies on offer and the one chosen (0-based).
+struct MelodyChoice {
+    QStringList Melodies;
+    int Current = 0;
+    QString currentName() const { return Melodies.value(Current); }
+};
+
+// ctl_DrAtom: the cartoon atom of the result window; Expression selects its face.
+struct DrAtom {
+    int Expression = 0;
+};
+
+// Identifies a control for focus requests: the address of its model.
+using ControlId = const void*;
+
+// What every window model shares: its caption, whether it is shown (maximised) and whether its
+// close was asked for. The desktop layer closes the window once the handler that asked has returned.
+struct WindowModel {
+    QString Caption;
+    bool Shown = false;
+    bool Maximised = false;
+    bool CloseRequested = false;
+    // The control that should get the keyboard focus next; the desktop layer moves the focus there and
+    // clears the request.
+    ControlId FocusRequest = nullptr;
+    void SetFocus(ControlId control) { FocusRequest = control; }
+};

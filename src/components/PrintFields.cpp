@@ -1,0 +1,20 @@
+#include "components/PrintFields.h"
+
+void PrintFields::SetField(const QString& key, const QString& /*format*/, int /*flags*/, const QVariant& value)
+{
+    for (Field& field : m_fields) {
+        if (field.key == key) {
+            field.value = value;
+            return;
+        }
+    }
+    m_fields.append({key, value});
+}
+
+QVariant PrintFields::value(const QString& key) const
+{
+    for (const Field& field : m_fields)
+        if (field.key == key)
+            return field.value;
+    return {};
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+// An ordered set of named fields, as the host and print services receive them. Fields keep the order in
+// which they were first set; setting a key again replaces its value in place.
+class PrintFields {
+public:
+    struct Field {
+        QString key;
+        QVariant value;
+    };
+
+    // The second and third arguments exist for the print service's form syntax; the program passes "" and 0.
+    void SetField(const QString& key, const QString& format, int flags, const QVariant& value);
+    const QList<Field>& fields() const { return m_fields; }
+    QVariant value(const QString& key) const;
+
+private:
+    QList<Field> m_fields;
+};

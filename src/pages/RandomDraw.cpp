@@ -1,0 +1,57 @@
+#include "pages/RandomDraw.h"
+
+#include "app/frm_AppMain.h"
+#include "catalogue/CatalogueReader.h"
+
+#include <algorithm>
+
+int PickRandomIndex(RandomSource& random, int max, const QList<int>& excluded)
+{
+    QList<int> allowed;
+    for (int candidate = 1; candidate <= max; ++candidate)
+        if (!excluded.contains(candidate))
+            allowed.append(candidate);
+    if (allowed.isEmpty())
+        return 0;
+    return allowed.at(random.uniform(0, static_cast<int>(allowed.size()) - 1));
+}
+
+QList<int> drawDistinct(RandomSource& random, int max, int count)
+{
+    QList<int> drawn;
+    for (int i = 0; i < count; ++i) {
+        const int pick = PickRandomIndex(random, max, drawn);
+        if (pick == 0)
+            break;
+        drawn.append(pick);
+    }
+    return drawn;
+}
+
+QList<int> drawSheet(frm_AppMain& form, Section section, int upperBound, const DynValue& easyLimit, int count,
+                     bool appliesBeginnerLimit)
+{
+    const bool limited = appliesBeginnerLimit && !form.state.isExpert();
+    const int max = std::clamp(limited ? static_cast<int>(easyLimit.toInt()) : upperBound, 0, std::max(upperBound, 0));
+    QList<int> records = drawDistinct(form.random, max, count);
+    if (records.size() < count) {
+        const QString where = limited ? QStringLiteral("vor der Zeile „%1“ ").arg(beginnerEndMarker) : QString();
+        form.platform.Diagnose(QStringLiteral("%1: section %2 (%3) has %4 drawable records %5for a sheet of %6")
+                                   .arg(form.state.g_CatalogFile)
+                                   .arg(sectionNumber(section))
+                                   .arg(sectionName(section))
+                                   .arg(max)
+                                   .arg(limited ? QStringLiteral("for beginners ") : QString())
+                                   .arg(count));
+        form.tools.notices.ShowNotice(
+            QStringLiteral("Auf dieser Seite fehlen Aufgaben: Im Abschnitt „%1“ der Aufgabendatei stehen %2nur %3 "
+                           "Aufgaben, diese Seite braucht %4.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid.")
+                .arg(sectionName(section), where)
+                .arg(max)
+                .arg(count),
+            QString());
+        while (records.size() < count)
+            records.append(0);
+    }
+    return records;
+}

@@ -1,0 +1,19 @@
+#include "testrun/mdl_KolTest.h"
+
+void ResetTestRun(mdl_KolTest& state)
+{
+    state.g_Solutions.fill(QString());
+    state.g_CandidateName.clear();
+    state.g_TestDate[0].clear();
+    state.g_TestDate[1].clear();
+    state.g_TestTimes[0].clear();
+    state.g_TestTimes[1].clear();
+    state.g_TotalRight = DynValue::int16(0);
+    state.g_TotalAsked = DynValue::int16(0);
+    state.g_Grade.clear();
+    state.g_Expert = DynValue::int16(0);
+    for (double* right : {&state.g_ElementsRight, &state.g_SyllablesRight, &state.g_SubstancesRight,
+                          &state.g_MolarMassesRight, &state.g_AmountsRight, &state.g_DefinitionsRight,
+                          &state.g_EquationsRight, &state.g_ChargesRight, &state.g_YesNoRight})
+        *right = 0;
+}

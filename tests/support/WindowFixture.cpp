@@ -1,0 +1,43 @@
+#include "support/WindowFixture.h"
+
+#include "support/CatalogueBuilder.h"
+
+#include <QFile>
+
+WindowTest::WindowTest() : context{state, world.services, world.tools, world, random}, form(context)
+{
+    state.g_CatalogFile = m_dir.filePath(QStringLiteral("koltest.dat"));
+    ResetTestRun(state);
+}
+
+void WindowTest::writeCatalogue(const QByteArray& bytes)
+{
+    QFile file(state.g_CatalogFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    m_written = true;
+}
+
+void WindowTest::load()
+{
+    if (!m_written)
+        writeCatalogue(smallCatalogue());
+    form.Form_Load();
+}
+
+void WindowTest::startTest(const QString& name)
+{
+    load();
+    world.userName = name;
+    form.but_OK_Click();
+    ASSERT_EQ(form.m_CurrentPage, 1);
+}
+
+void WindowTest::walkTo(int page)
+{
+    for (int steps = 0; form.m_CurrentPage != page && steps < 12; ++steps) {
+        form.but_OK_Click();
+        form.but_Next_Click();
+    }
+    ASSERT_EQ(form.m_CurrentPage, page);
+}

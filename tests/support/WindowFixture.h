@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/frm_AppMain.h"
+#include "support/FakeWorld.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// A main window over scripted services and a catalogue file that the test writes.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+
+    // Writes the catalogue file the window will load.
+    void writeCatalogue(const QByteArray& bytes);
+    // Runs the window's load handler on the small catalogue unless another was written.
+    void load();
+    // Loads, types a name and starts the test: page 1 is on screen afterwards.
+    void startTest(const QString& name = QStringLiteral("Mia"));
+    // Walks with Next until the given page is on screen (judging each sheet on the way).
+    void walkTo(int page);
+
+    FakeWorld world;
+    ScriptedRandom random;
+    mdl_KolTest state;
+    AppContext context;
+    frm_AppMain form;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_written = false;
+};
