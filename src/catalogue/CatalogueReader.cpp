@@ -26,11 +26,6 @@ CatalogueProblem error(int line, const QString& message)
     return {CatalogueProblem::Severity::Error, line, message};
 }
 
-QString sectionLabel(Section section)
-{
-    return QStringLiteral("Abschnitt %1 („%2“)").arg(sectionNumber(section)).arg(sectionName(section));
-}
-
 // Walks the lines of the file as the loader reads them: free lines up to "#", then records up to "@".
 class StructureReader {
 public:
@@ -42,6 +37,7 @@ public:
             if (!readSection(section, result))
                 return;
         }
+        result.linesAfterEnd = m_lines.mid(m_pos);
     }
 
 private:
@@ -106,12 +102,22 @@ private:
 
 } // namespace
 
-QString decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems)
+bool isUtf8WithoutMark(const QByteArray& bytes)
 {
-    static const QByteArray utf8Mark("\xEF\xBB\xBF");
-    if (bytes.startsWith(utf8Mark))
-        return QString::fromUtf8(bytes.mid(utf8Mark.size()));
-    if (hasNonAscii(bytes) && isValidUtf8(bytes)) {
+    return !bytes.startsWith(utf8ByteOrderMark) && hasNonAscii(bytes) && isValidUtf8(bytes);
+}
+
+std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        problems.append(error(0, QStringLiteral("Die Datei ist als UTF-16 („Unicode“) gespeichert; das Programm "
+                                                "kann sie nicht lesen. Bitte als „Windows-1252“ (ANSI) oder als "
+                                                "„UTF-8 mit BOM“ speichern.")));
+        return std::nullopt;
+    }
+    if (bytes.startsWith(utf8ByteOrderMark))
+        return QString::fromUtf8(bytes.mid(utf8ByteOrderMark.size()));
+    if (isUtf8WithoutMark(bytes)) {
         problems.append(error(0, QStringLiteral("Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert und wird "
                                                 "deshalb mit falschen Umlauten gelesen. Bitte als „Windows-1252“ "
                                                 "(ANSI) oder als „UTF-8 mit BOM“ speichern.")));
@@ -142,8 +148,9 @@ QList<SourceLine> splitLines(const QString& text)
 RawCatalogue parseCatalogue(const QByteArray& bytes)
 {
     RawCatalogue result;
-    const QList<SourceLine> lines = splitLines(decodeCatalogue(bytes, result.problems));
-    StructureReader(lines).readAll(result);
+    const std::optional<QString> text = decodeCatalogue(bytes, result.problems);
+    if (text)
+        StructureReader(splitLines(*text)).readAll(result);
     return result;
 }
 

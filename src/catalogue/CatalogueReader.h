@@ -40,6 +40,7 @@ struct RawSection {
 struct RawCatalogue {
     QList<RawSection> sections; // the sections found, complete or not, in file order
     QList<CatalogueProblem> problems;
+    QList<SourceLine> linesAfterEnd; // after the ninth "@", which nothing reads
 };
 
 // The marker lines. They count only as whole lines, case-sensitive, untrimmed.
@@ -47,10 +48,23 @@ inline const QString sectionStartMarker = QStringLiteral("#");
 inline const QString sectionEndMarker = QStringLiteral("@");
 inline const QString beginnerEndMarker = QStringLiteral("\u00e6\u00e6");
 
+inline bool isMarkerLine(const QString& text)
+{
+    return text == sectionStartMarker || text == sectionEndMarker || text == beginnerEndMarker;
+}
+
+// A file that starts with these bytes is read as UTF-8.
+inline const QByteArray utf8ByteOrderMark("\xEF\xBB\xBF");
+
+// True for a file that is valid UTF-8 with non-ASCII characters but has no byte-order mark: it is read as
+// Windows-1252, so its umlauts come out wrong.
+bool isUtf8WithoutMark(const QByteArray& bytes);
+
 // Decodes the file: Windows-1252, or UTF-8 when it starts with the UTF-8 byte-order mark. A file that is
 // valid UTF-8 with non-ASCII characters but no mark is still read as Windows-1252 (so its umlauts come
-// out wrong), and a problem says how to save it.
-QString decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems);
+// out wrong), and a problem says how to save it. A UTF-16 file is not read at all (nothing is returned),
+// and a problem says so.
+std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems);
 
 // The lines of a text; a line ends at a carriage return, a carriage return followed by a line feed, or
 // a lone line feed.

@@ -37,3 +37,8 @@ QString sectionName(Section section)
     }
     return {};
 }
+
+QString sectionLabel(Section section)
+{
+    return QStringLiteral("Abschnitt %1 („%2“)").arg(sectionNumber(section)).arg(sectionName(section));
+}

@@ -22,3 +22,6 @@ inline int sectionNumber(Section section)
 {
     return static_cast<int>(section);
 }
+
+// The section as messages name it, e.g. "Abschnitt 1 („Elemente“)".
+QString sectionLabel(Section section);

@@ -1,0 +1,217 @@
+#include "catalogue/RecordChecks.h"
+
+#include "catalogue/ElementChecks.h"
+#include "catalogue/EquationNotation.h"
+#include "catalogue/FormulaNotation.h"
+#include "catalogue/LineChecks.h"
+#include "catalogue/RecordReading.h"
+#include "components/TextTools.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The widths of the fixed-text fields, as the record types hold them.
+constexpr int shownFormulaWidth = decltype(MolarMassRecord::Formula)::width;
+constexpr int termWidth = decltype(DefinitionRecord::Term)::width;
+constexpr int definitionWidth = decltype(DefinitionRecord::Definition)::width;
+constexpr int particleNameWidth = decltype(ChargeRecord::Name)::width;
+constexpr int questionWidth = decltype(YesNoRecord::Question)::width;
+
+constexpr int highestCharge = 3; // the charge page offers -3 .. +3
+
+const QString wheelSeparatorReason =
+    QStringLiteral("Die Auswahllisten von Seite 3 und 4 trennen ihre Einträge mit "
+                   "„,“, so zerfällt der Text dort in Stücke.");
+
+std::optional<ParsedFormula> checkFormula(const SourceLine& line, CheckFindings& findings)
+{
+    ParsedFormula formula = parseFormula(line.text);
+    if (formula.ok())
+        return formula;
+    findings.error(line.number, QStringLiteral("Formel „%1“: %2").arg(line.text, formula.error));
+    return std::nullopt;
+}
+
+void checkSyllable(const RawRecord& record, CheckFindings& findings)
+{
+    checkWholeNumber(record.at(0), QStringLiteral("der Zahlwert"), findings);
+    for (const QString& form :
+         checkAnswerList(record.at(1), QStringLiteral("die Liste der Zahlsilben"), findings))
+        if (form != form.toLower())
+            findings.warning(record.at(1).number,
+                             QStringLiteral("Die Zahlsilbe „%1“ enthält Großbuchstaben; die Seite verlangt "
+                                            "Kleinschreibung.")
+                                 .arg(form));
+}
+
+void checkMolarMass(const RawRecord& record, CheckFindings& findings)
+{
+    const SourceLine& shown = record.at(0);
+    const SourceLine& massLine = record.at(1);
+    if (checkNotEmpty(shown, QStringLiteral("der angezeigte Text"), findings))
+        checkWidth(shown, shownFormulaWidth, QStringLiteral("der angezeigte Text"), findings);
+    const std::optional<double> written = checkNumber(massLine, QStringLiteral("die molare Masse"), findings);
+    const std::optional<ParsedFormula> formula = checkFormula(record.at(2), findings);
+    if (!written || !formula)
+        return;
+    // The page compares the pupil's number with the stored one in single precision.
+    const double expected = roundedMolarMass(formula->atoms);
+    if (static_cast<float>(expected) != readMolarMassRecord(record).MolarMass)
+        findings.error(massLine.number, QStringLiteral("Die molare Masse %1 passt nicht zur Formel „%2“: Die "
+                                                       "Elementtabelle ergibt %3 g/mol, gerundet %4.")
+                                            .arg(massLine.text.trimmed(), record.at(2).text,
+                                                 QString::number(molarMass(formula->atoms), 'g', 10),
+                                                 QString::number(expected, 'f', 1)));
+}
+
+void checkDefinition(const RawRecord& record, CheckFindings& findings)
+{
+    const SourceLine& term = record.at(0);
+    const SourceLine& definition = record.at(1);
+    if (checkNotEmpty(term, QStringLiteral("der Begriff"), findings)) {
+        checkWidth(term, termWidth, QStringLiteral("der Begriff"), findings);
+        checkForbidden(term, QLatin1Char(','), QStringLiteral("der Begriff"), wheelSeparatorReason, findings);
+        checkForbidden(
+            term, QLatin1Char('|'), QStringLiteral("der Begriff"),
+            QStringLiteral("Seite 4 sortiert die Begriffe mit „|“ als Trennzeichen und zeigt nur, was "
+                           "nach dem letzten steht."),
+            findings);
+    }
+    if (checkNotEmpty(definition, QStringLiteral("die Definition"), findings)) {
+        checkWidth(definition, definitionWidth, QStringLiteral("die Definition"), findings);
+        checkForbidden(definition, QLatin1Char(','), QStringLiteral("die Definition"), wheelSeparatorReason,
+                       findings);
+    }
+}
+
+void checkCharge(const RawRecord& record, CheckFindings& findings)
+{
+    if (checkNotEmpty(record.at(0), QStringLiteral("der Teilchenname"), findings))
+        checkWidth(record.at(0), particleNameWidth, QStringLiteral("der Teilchenname"), findings);
+    const std::optional<int> charge =
+        checkWholeNumber(record.at(1), QStringLiteral("die Ladungszahl"), findings);
+    if (charge && std::abs(*charge) > highestCharge)
+        findings.error(record.at(1).number,
+                       QStringLiteral("Die Ladungszahl %1 liegt nicht zwischen -3 und +3; die "
+                                      "Seite bietet nur -3 bis +3 zur Wahl an.")
+                           .arg(*charge));
+}
+
+void checkYesNo(const RawRecord& record, CheckFindings& findings)
+{
+    if (checkNotEmpty(record.at(0), QStringLiteral("die Aussage"), findings))
+        checkWidth(record.at(0), questionWidth, QStringLiteral("die Aussage"), findings);
+    const QString answer = upperEachChar(trimBlanks(record.at(1).text));
+    if (answer != QLatin1String("J") && answer != QLatin1String("N"))
+        findings.error(record.at(1).number,
+                       QStringLiteral("Die Antwort „%1“ ist weder J noch N; das Programm "
+                                      "wertet sie als N (Nein).")
+                           .arg(record.at(1).text));
+}
+
+void checkEquation(const RawRecord& record, CheckFindings& findings)
+{
+    const SourceLine& line = record.at(0);
+    const ParsedEquation equation = parseEquation(line.text);
+    for (const QString& error : equation.errors)
+        findings.error(line.number, error);
+    for (const QString& warning : equation.warnings)
+        findings.warning(line.number, warning);
+    if (!equation.ok())
+        return;
+    const QString balance = imbalance(equation);
+    if (!balance.isEmpty())
+        findings.error(line.number, balance);
+    else if (const long long factor = commonFactor(equation); factor > 1)
+        findings.error(line.number,
+                       QStringLiteral("Alle Koeffizienten lassen sich durch %1 teilen; verlangt sind "
+                                      "die kleinsten ganzen Zahlen.")
+                           .arg(factor));
+}
+
+void checkSubstance(const RawRecord& record, CheckFindings& findings)
+{
+    const QString why = QStringLiteral("Die Substanzseite trennt die richtigen Namen mit „|“.");
+    checkForbidden(record.at(0), QLatin1Char('|'), QStringLiteral("der erste Namensteil"), why, findings);
+    checkForbidden(record.at(1), QLatin1Char('|'), QStringLiteral("der zweite Namensteil"), why, findings);
+    const SubstanceRecord substance = readSubstanceRecord(record);
+    TextList names;
+    names.SetFirst(substance.Part1);
+    names.SetSecond(substance.Part2);
+    for (const QString& name : names.items()) {
+        if (trimBlanks(name).isEmpty())
+            findings.error(record.at(0).number,
+                           QStringLiteral("Die Namensteile ergeben einen leeren Namen."));
+        else if (trimBlanks(name) != name)
+            findings.error(record.at(0).number,
+                           QStringLiteral("Der Name „%1“ hat Leerzeichen am Rand; eingetippte "
+                                          "Namen werden ohne sie verglichen, so ist er nie "
+                                          "richtig.")
+                               .arg(name));
+    }
+    checkFormula(record.at(2), findings);
+}
+
+// The page reads the expected amount like a typed answer: a decimal comma is fine, and the number ends at
+// the first character that cannot continue it.
+bool startsWithNumber(const QString& text)
+{
+    const QString rest = text.trimmed();
+    qsizetype i = rest.startsWith(QLatin1Char('+')) || rest.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (i < rest.size() && (rest.at(i) == QLatin1Char('.') || rest.at(i) == QLatin1Char(',')))
+        ++i;
+    return i < rest.size() && rest.at(i).isDigit();
+}
+
+void checkAmount(const RawRecord& record, CheckFindings& findings)
+{
+    checkNotEmpty(record.at(0), QStringLiteral("die Frage"), findings);
+    const SourceLine& answer = record.at(1);
+    if (checkNotEmpty(answer, QStringLiteral("die Antwort"), findings) && !startsWithNumber(answer.text))
+        findings.error(answer.number,
+                       QStringLiteral("Die Antwort „%1“ beginnt nicht mit einer Zahl; das Programm "
+                                      "erwartet dann 0.")
+                           .arg(answer.text));
+}
+
+} // namespace
+
+void checkRecord(Section section, const RawRecord& record, CheckFindings& findings)
+{
+    switch (section) {
+    case Section::Elements:
+        return checkElementRecord(record, findings);
+    case Section::Syllables:
+        return checkSyllable(record, findings);
+    case Section::MolarMasses:
+        return checkMolarMass(record, findings);
+    case Section::Definitions:
+        return checkDefinition(record, findings);
+    case Section::Charges:
+        return checkCharge(record, findings);
+    case Section::YesNo:
+        return checkYesNo(record, findings);
+    case Section::Equations:
+        return checkEquation(record, findings);
+    case Section::Substances:
+        return checkSubstance(record, findings);
+    case Section::Amounts:
+        return checkAmount(record, findings);
+    }
+}
+
+QString taskKey(Section section, const RawRecord& record)
+{
+    switch (section) {
+    case Section::Elements:
+        return trimBlanks(record.at(1).text);
+    case Section::MolarMasses:
+    case Section::Substances:
+        return record.at(2).text;
+    case Section::Equations:
+        return QString(record.at(0).text).remove(QLatin1Char(' '));
+    default: // the line that the page shows
+        return trimBlanks(record.at(0).text);
+    }
+}

@@ -1,0 +1,201 @@
+#include "catalogue/CatalogueChecker.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace {
+
+using Severity = CatalogueProblem::Severity;
+constexpr Severity E = Severity::Error;
+constexpr Severity W = Severity::Warning;
+
+QString fixture(const char* name)
+{
+    return QStringLiteral(KOLTEST_TEST_DATA "/check/") + QString::fromLatin1(name);
+}
+
+std::string describe(const QList<CatalogueProblem>& findings)
+{
+    std::string text;
+    for (const CatalogueProblem& finding : findings)
+        text += std::to_string(finding.line) + (finding.severity == E ? " error: " : " warning: ") +
+                finding.message.toStdString() + '\n';
+    return text;
+}
+
+struct Expected {
+    int line;
+    Severity severity;
+    const char* phrase;
+};
+
+struct FixtureCase {
+    const char* file;
+    std::vector<Expected> findings; // in the order of the lines
+};
+
+class CheckedFixtures : public ::testing::TestWithParam<FixtureCase> {};
+
+} // namespace
+
+// Each fixture is a small catalogue that would be correct but for the problems listed: the check must
+// find exactly these, no more.
+TEST_P(CheckedFixtures, FindExactlyTheirProblems)
+{
+    const FixtureCase& c = GetParam();
+    const QList<CatalogueProblem> findings = checkCatalogueFile(fixture(c.file));
+    ASSERT_EQ(findings.size(), static_cast<qsizetype>(c.findings.size())) << describe(findings);
+    for (std::size_t i = 0; i < c.findings.size(); ++i) {
+        const CatalogueProblem& found = findings.at(static_cast<qsizetype>(i));
+        const Expected& expected = c.findings.at(i);
+        EXPECT_EQ(found.line, expected.line) << describe(findings);
+        EXPECT_EQ(found.severity, expected.severity) << describe(findings);
+        EXPECT_TRUE(found.message.contains(QString::fromUtf8(expected.phrase))) << describe(findings);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogues, CheckedFixtures,
+    ::testing::Values(
+        FixtureCase{"clean.dat", {}}, FixtureCase{"clean-utf8-bom-lf.dat", {}},
+        FixtureCase{"utf8-without-bom.dat", {{0, E, "UTF-8 ohne Byte-Order-Mark"}}},
+        FixtureCase{"utf16.dat", {{0, E, "UTF-16"}}},
+        FixtureCase{
+            "ends-inside-record.dat",
+            {{140, E, "hat 4 Einträge; seine Seite braucht mindestens 5"}, {149, E, "unvollständig"}}},
+        FixtureCase{"ends-before-section.dat", {{116, E, "Abschnitt 8 („Substanznamen“) fehlt"}}},
+        FixtureCase{"widths.dat",
+                    {{36, W, "nur die ersten 40, „r Erde“ fällt weg"},
+                     {70, W, "Begriff ist 36 Zeichen lang"},
+                     {75, W, "Definition ist 126 Zeichen lang"},
+                     {83, W, "Teilchenname ist 27 Zeichen lang"},
+                     {99, W, "Aussage ist 136 Zeichen lang"}}},
+        FixtureCase{"numbers.dat",
+                    {{24, E, "„2,5“ enthält ein Komma; das Programm liest daraus 2."},
+                     {26, E, "3.5 ist keine ganze Zahl; das Programm liest daraus 4."},
+                     {28, E, "„1 2“ ist keine reine Zahl; das Programm liest daraus 12."},
+                     {37, E, "„18,0“ enthält ein Komma"},
+                     {84, E, "40000 liegt außerhalb von -32768 bis 32767"},
+                     {86, E, "-4 liegt nicht zwischen -3 und +3"},
+                     {96, E, "„Nein“ ist weder J noch N"},
+                     {150, E, "„etwa 1 mol“ beginnt nicht mit einer Zahl"}}},
+        FixtureCase{"chemistry.dat",
+                    {{5, E, "„Hx“ ist kein Elementsymbol. Wasserstoff hat das Symbol „H“."},
+                     {6, E, "„Kalium“ ist der Name von K, nicht von Na."},
+                     {12, E, "„Sauerstof“ ist kein Elementname"},
+                     {40, E,
+                      "74.0 passt nicht zur Formel „Ca(OH)2“: Die Elementtabelle ergibt 74.092 g/mol, "
+                      "gerundet 74.1."},
+                     {47, E, "Formel „Al2(SO4)3)“"},
+                     {109, W, "fehlt „+“"},
+                     {110, E, "nicht ausgeglichen: C links 1, rechts 2; O links 2, rechts 4"},
+                     {111, E, "durch 2 teilen"},
+                     {112, E, "Vor „H2“ fehlt der Koeffizient"},
+                     {113, E, "3 Stoffe"},
+                     {115, E, "In der Formel „Na+“ steht „+“"},
+                     {115, E, "Formel „Cl-“"},
+                     {121, E, "Formel „NaCL“: „L“ an Stelle 4 ist kein Elementsymbol."}}},
+        FixtureCase{"page-breakers.dat",
+                    {{32, W, "„Okta“ enthält Großbuchstaben"},
+                     {56, E, "Die Definition enthält „,“"},
+                     {67, E, "Die Zeile „ææ“ wird als Zeile 2 des Eintrags ab Zeile 66 gelesen"},
+                     {115, W, "Weitere Zeile „ææ“"},
+                     {116, W, "tiefgestellt"},
+                     {121, E, "Namensteil enthält „|“"},
+                     {154, W, "nach dem neunten „@“"}}},
+        // A lost line shifts the records after it until a marker line lands inside one: only the first
+        // wrong record and the marker are reported, not every shifted record.
+        FixtureCase{"lost-line.dat",
+                    {{35, E, "Abschnitt 3 („Molare Massen“) hat keine Zeile „ææ“"},
+                     {40, E, "Die molare Masse „Ca(OH)2“ ist keine reine Zahl"},
+                     {41, E, "Formel „Kupfersulfat-Pentahydrat“"},
+                     {47, E, "Die Zeile „ææ“ wird als Zeile 3 des Eintrags ab Zeile 45 gelesen"}}},
+        FixtureCase{"swallowed-end.dat",
+                    {{32, E, "So endet Abschnitt 2 („Zahlsilben“) hier nicht"},
+                     {151, E, "Abschnitt 6 („Ja/Nein-Fragen“) fehlt"}}},
+        FixtureCase{"supply.dat",
+                    {{3, E, "keine Zeile „ææ“, also bekommen Anfänger daraus keine Aufgaben"},
+                     {18, W, "(„H“) steht schon in Zeile 4"},
+                     {29, E, "stehen 3 Einträge; die Seite braucht für Anfänger mindestens 4"},
+                     {70, W, "Dieselbe Definition steht schon in Zeile 68"},
+                     {76, W, "Dieselbe Definition steht schon in Zeile 74"},
+                     {77, E, "8 verschiedene Definitionen, es bleiben mitunter nur 4"},
+                     {114, E, "stehen 4 Einträge; die Seite braucht für Anfänger mindestens 5"},
+                     {115, E, "hat 4 Einträge; seine Seite braucht mindestens 5"},
+                     {144, W, "wirkt „ææ“ nicht"}}}),
+    [](const auto& info) {
+        std::string name = info.param.file;
+        std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+        return name;
+    });
+
+namespace {
+
+struct CommandCase {
+    const char* name;
+    QString path;
+    int exitStatus;
+    QStringList output;
+};
+
+class CheckCommand : public ::testing::TestWithParam<CommandCase> {};
+
+} // namespace
+
+TEST_P(CheckCommand, PrintsFindingsAndSummary)
+{
+    const CommandCase& c = GetParam();
+    QString text;
+    QTextStream out(&text);
+    EXPECT_EQ(runCatalogueCheck(c.path, out), c.exitStatus);
+    EXPECT_EQ(text.split(QLatin1Char('\n')), c.output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CheckCommand,
+    ::testing::Values(
+        CommandCase{"Clean", fixture("clean.dat"), 0, {fixture("clean.dat") + ": 0 Fehler, 0 Warnungen", ""}},
+        CommandCase{
+            "OnlyWarnings",
+            fixture("widths.dat"),
+            0,
+            {fixture("widths.dat") + ":36: warning: Der angezeigte Text ist 46 Zeichen lang; das Programm "
+                                     "behält nur die ersten 40, „r Erde“ fällt weg.",
+             fixture("widths.dat") + ":70: warning: Der Begriff ist 36 Zeichen lang; das Programm behält "
+                                     "nur die ersten 20, „nsbeschleuniger)“ fällt weg.",
+             fixture("widths.dat") + ":75: warning: Die Definition ist 126 Zeichen lang; das Programm "
+                                     "behält nur die ersten 120, „stellt“ fällt weg.",
+             fixture("widths.dat") + ":83: warning: Der Teilchenname ist 27 Zeichen lang; das Programm "
+                                     "behält nur die ersten 20, „aus Mg)“ fällt weg.",
+             fixture("widths.dat") + ":99: warning: Die Aussage ist 136 Zeichen lang; das Programm behält "
+                                     "nur die ersten 120, „ alle Lebewesen.“ fällt weg.",
+             fixture("widths.dat") + ": 0 Fehler, 5 Warnungen", ""}},
+        CommandCase{
+            "WholeFileError",
+            fixture("utf8-without-bom.dat"),
+            1,
+            {fixture("utf8-without-bom.dat") +
+                 ": error: Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert; das Programm liest sie "
+                 "als Windows-1252, so werden Umlaute und die Zeilen „ææ“ falsch gelesen. Bitte als „UTF-8 "
+                 "mit BOM“ oder als „Windows-1252“ (ANSI) speichern. Die weiteren Meldungen gelten für die "
+                 "so gespeicherte Datei.",
+             fixture("utf8-without-bom.dat") + ": 1 Fehler, 0 Warnungen", ""}},
+        CommandCase{"MissingFile",
+                    fixture("no-such-file.dat"),
+                    1,
+                    {fixture("no-such-file.dat") + ": error: Die Datei existiert nicht.",
+                     fixture("no-such-file.dat") + ": 1 Fehler, 0 Warnungen", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The catalogue that ships with the program must always pass its own check.
+TEST(ShippedCatalogue, HasNoErrors)
+{
+    const QString path = QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat");
+    ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+    const QList<CatalogueProblem> findings = checkCatalogueFile(path);
+    EXPECT_FALSE(std::any_of(findings.begin(), findings.end(), [](const CatalogueProblem& finding) {
+        return finding.severity == E;
+    })) << describe(findings);
+}
