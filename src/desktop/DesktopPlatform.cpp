@@ -1,0 +1,72 @@
+#include "desktop/DesktopPlatform.h"
+
+#include "desktop/Diagnostics.h"
+#include "desktop/InstanceLock.h"
+#include "desktop/services/DesktopWindows.h"
+#include "desktop/services/MessageBoxes.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstdlib>
+
+DesktopPlatform::DesktopPlatform(QString commandLineText, const DesktopWindows& windows, InstanceLock& lock)
+    : m_commandLineText(std::move(commandLineText)), m_windows(windows), m_lock(lock)
+{
+}
+
+bool DesktopPlatform::AskYesNo(const QString& text, const QString& title)
+{
+    return askYesNo(m_windows.dialogParent(), text, title);
+}
+
+void DesktopPlatform::ShowMessage(const QString& text, const QString& title)
+{
+    showOkMessage(m_windows.dialogParent(), text, title);
+}
+
+void DesktopPlatform::SetBusyPointer(bool busy)
+{
+    if (busy == m_busy)
+        return; // the override cursor stacks; keep exactly one
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool DesktopPlatform::AnotherInstanceRunning()
+{
+    return m_lock.anotherInstanceRunning();
+}
+
+int DesktopPlatform::ScreenWidth() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+void DesktopPlatform::Repaint()
+{
+    if (m_activeView)
+        m_activeView->renderNow();
+}
+
+void DesktopPlatform::ProcessEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void DesktopPlatform::EndProgram()
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+void DesktopPlatform::Diagnose(const QString& line)
+{
+    writeDiagnostic(line);
+}

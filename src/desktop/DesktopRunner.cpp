@@ -1,0 +1,26 @@
+#include "desktop/DesktopRunner.h"
+
+#include "app/frm_AppMain.h"
+#include "desktop/DesktopPlatform.h"
+#include "desktop/services/DesktopServices.h"
+#include "desktop/view/MainWindowView.h"
+
+#include <QEventLoop>
+
+void DesktopRunner::ShowMainWindowModal()
+{
+    frm_AppMain model(m_context);
+    MainWindowView view(model, m_services.user);
+    m_services.windows.attach(model, view);
+    m_platform.setActiveView(&view);
+
+    view.handle([&model] { model.Form_Load(); });
+    if (!model.CloseRequested) {
+        QEventLoop loop;
+        view.setOnClosed([&loop] { loop.quit(); });
+        loop.exec();
+    }
+
+    m_platform.setActiveView(nullptr);
+    m_services.windows.detach(model);
+}

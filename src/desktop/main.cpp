@@ -1,0 +1,52 @@
+#include "app/Main.h"
+#include "desktop/CheckCommand.h"
+#include "desktop/CommandLine.h"
+#include "desktop/DesktopPlatform.h"
+#include "desktop/DesktopRunner.h"
+#include "desktop/Diagnostics.h"
+#include "desktop/InstanceLock.h"
+#include "desktop/services/DesktopServices.h"
+#include "desktop/view/Look.h"
+#include "testrun/mdl_KolTest.h"
+
+#include <QApplication>
+
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const CommandLineWords commandLine = splitCommandLine(argumentsOf(argc, argv));
+    for (const QString& problem : commandLine.problems)
+        writeDiagnostic(problem);
+
+    // The catalogue check runs without any window, so that it works on machines without a display.
+    if (isCheckCommand(commandLine)) {
+        QCoreApplication checker(argc, argv);
+        return runCheckCommand(commandLine);
+    }
+
+    QApplication application(argc, argv);
+    // Between two test runs no window is open; the program ends only when the logic ends it.
+    application.setQuitOnLastWindowClosed(false);
+    look::applyApplicationLook(application);
+
+    ProcessRandom random;
+    DesktopServices services(commandLine, random);
+    InstanceLock lock(InstanceLock::defaultPath());
+    DesktopPlatform platform(commandLine.text(), services.windows, lock);
+    mdl_KolTest state;
+    AppContext context{state, services.shared, services.sharedTools, platform, random};
+    DesktopRunner runner(context, services, platform);
+    Main(context, runner); // ends the process itself
+    return 0;
+}

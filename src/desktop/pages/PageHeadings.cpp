@@ -1,0 +1,63 @@
+#include "desktop/pages/PageViews.h"
+
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace {
+
+struct Heading {
+    QString title;
+    QString hint;
+};
+
+// The fixed title bars and hints of the pages whose rows follow below them, top to bottom.
+const std::map<int, std::vector<Heading>>& headings()
+{
+    static const std::map<int, std::vector<Heading>> table = {
+        {3,
+         {{QStringLiteral("Definitionen (Was ist ein ...?)"),
+           QStringLiteral("Definitionen zu den vorgegeben Begriffen anklicken!")}}},
+        {4,
+         {{QStringLiteral("Chemische Begriffe suchen"),
+           QStringLiteral("Begriffe  zu den gegebenen Definitionen auswählen!")}}},
+        {5,
+         {{QStringLiteral(" Bevorzugte Ladungszahl der Ionen"),
+           QStringLiteral("Evtl. Periodensystem aufrufen!")}}},
+        {6, {{QStringLiteral("Verständnisfragen"), QStringLiteral("(Antwort anklicken!)")}}},
+        {8,
+         {{QStringLiteral("Molare Massen in g"),
+           QStringLiteral("Molare Massen (in Gramm) auf eine Nachkommastelle runden!   (evtl. Periodensystem "
+                          "aufrufen)")}}},
+        {9,
+         {{QStringLiteral(" Gleichungen einrichten"),
+           QStringLiteral("Möglichst kleine ganzzahlige Koeffizienten einsetzen!")}}},
+        {11,
+         {{QStringLiteral(" Formeln von Substanzen"),
+           QStringLiteral("(mit Ziffern - werden automatisch tiefgestellt; wenn möglich: Metall oder "
+                          "Wasserstoff zuerst)")},
+          {QStringLiteral("Namen von Substanzen"),
+           QStringLiteral("(ohne Zahlsilben - wenn möglich: Metall zuerst)")}}},
+        {12, {{QStringLiteral("Stoffmengen in mol"), QStringLiteral("(Bei Gasen: 25°C, 1013 hPa)")}}},
+    };
+    return table;
+}
+
+} // namespace
+
+QVBoxLayout& buildPageHeadings(int page, QWidget& frame)
+{
+    QVBoxLayout& column = pageColumn(frame);
+    const auto found = headings().find(page);
+    if (found == headings().end())
+        return column;
+    const std::vector<Heading>& parts = found->second;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            column.addStretch(); // the next group of rows starts half way down
+        addTitle(column, parts[i].title);
+        addHint(column, parts[i].hint);
+    }
+    column.addStretch();
+    return column;
+}

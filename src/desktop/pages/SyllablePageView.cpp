@@ -1,0 +1,28 @@
+#include "desktop/pages/PageViews.h"
+
+#include "app/frm_AppMain.h"
+
+#include <QVBoxLayout>
+
+void buildSyllablePage(QWidget& frame, PageContext& context)
+{
+    frm_AppMain& model = context.model;
+    SyllablePage& page = model.page2;
+    QVBoxLayout& column = pageColumn(frame);
+
+    addTitle(column, QStringLiteral("Zahlsilben"));
+    // Rows 0 and 1 ask for a number, rows 2 and 3 for a syllable; each pair has its own hint.
+    for (int first : {0, 2}) {
+        addHint(column, first == 0 ? QStringLiteral("(Arabische Ziffern: 1...2...3...)")
+                                   : QStringLiteral("(Nur Kleinschreibung!)"));
+        QGridLayout& rows = addRowGrid(column);
+        for (int i = first; i < first + 2; ++i) {
+            const auto row = static_cast<std::size_t>(i);
+            addAnswerRow(context, rows,
+                         {page.AnzS2[row], page.Zahl[row], QStringLiteral("Zahl%1").arg(i),
+                          [&model, i] { model.Zahl_Click(i); },
+                          [&model, i](int key) { model.Zahl_KeyPress(i, key); }});
+        }
+    }
+    column.addStretch();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+
+enum class KeypadKind {
+    Text,   // the letters with umlauts and ß, a shift key, blank and backspace
+    Number, // digits, comma, minus, E and backspace
+};
+
+// An on-screen keypad for one answer field: the task on top, an edit line that starts with the field's
+// text, big keys, "OK" and "Abbrechen". The physical keyboard works in the edit line too: Enter is OK,
+// Escape is Abbrechen.
+class KeypadDialog final : public QDialog {
+public:
+    KeypadDialog(QWidget* parent, KeypadKind kind, const QString& prompt, const QString& text);
+    QString text() const;
+
+private:
+    QPushButton* addKey(const QString& label, const QString& accessibleName = QString());
+    void buildTextKeys(QGridLayout& grid);
+    void buildNumberKeys(QGridLayout& grid);
+    void type(const QString& characters);
+    void toggleShift();
+    void showLetterCase();
+
+    QLineEdit* m_edit = nullptr;
+    QPushButton* m_shiftKey = nullptr;
+    QList<QPushButton*> m_letterKeys;
+    bool m_shift = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "components/Services.h"
+
+class QWidget;
+class DesktopWindows;
+
+// The program's message boxes: no icon, German buttons, plain text (nothing in the text is taken as
+// markup), parented to and centred on the given window. An empty title shows the program's title.
+void showOkMessage(QWidget* parent, const QString& text, const QString& title);
+// true when "Ja" was chosen; Escape and closing the box mean "Nein".
+bool askYesNo(QWidget* parent, const QString& text, const QString& title);
+
+class DesktopNotices final : public NoticeService {
+public:
+    explicit DesktopNotices(const DesktopWindows& windows) : m_windows(windows) {}
+    void ShowNotice(const QString& text, const QString& title) override;
+
+private:
+    const DesktopWindows& m_windows;
+};
+
+// Tells the user that what was asked for is not there yet, instead of doing nothing.
+void noticeUnavailable(NoticeService& notices);

@@ -1,0 +1,180 @@
+#include "desktop/view/Bindings.h"
+
+#include "desktop/widgets/PanelLabel.h"
+#include "desktop/widgets/PressFilter.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr int EnterKeyCode = 13; // as the key handlers of the window models know Enter
+
+template <typename Widget> void setTextOf(Widget& widget, const QString& text)
+{
+    if (widget.text() != text) {
+        const QSignalBlocker blocker(&widget);
+        widget.setText(text);
+    }
+}
+
+void setEnabledOf(QWidget& widget, bool enabled)
+{
+    if (widget.isEnabled() != enabled)
+        widget.setEnabled(enabled);
+}
+
+void setAccessibleNameOf(QWidget& widget, const QString& name)
+{
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+}
+
+void setGeometryOf(QWidget& widget, const Geometry& model)
+{
+    const QRect place(model.Left, model.Top, model.Width, model.Height);
+    if (widget.geometry() != place)
+        widget.setGeometry(place);
+}
+
+// Gives the palette role the colour, unless it has it already. Default brings back the colour the widget
+// had before the model first coloured it; a widget the model never coloured keeps the view's own look.
+void setRoleColour(QWidget& widget, QPalette::ColorRole role, Colour colour)
+{
+    const QByteArray key = "koltestNaturalColour" + QByteArray::number(role);
+    QVariant natural = widget.property(key.constData());
+    if (colour == Colour::Default && !natural.isValid())
+        return;
+    if (!natural.isValid()) {
+        natural = widget.palette().color(role);
+        widget.setProperty(key.constData(), natural);
+    }
+    const QColor wanted =
+        colour == Colour::Default ? natural.value<QColor>() : QColor::fromRgb(paletteRgb(colour));
+    if (widget.palette().color(role) == wanted)
+        return;
+    QPalette palette = widget.palette();
+    palette.setColor(role, wanted);
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+void setShown(QWidget& widget, bool shown)
+{
+    if (widget.isHidden() == shown)
+        widget.setVisible(shown);
+}
+
+void Bindings::label(QLabel& widget, const Label& model)
+{
+    widget.setTextFormat(Qt::PlainText); // catalogue texts are never markup
+    renderer([&widget, &model] {
+        setTextOf(widget, model.Caption);
+        setRoleColour(widget, QPalette::WindowText, model.ForeColor);
+        setRoleColour(widget, QPalette::Window, model.BackColor);
+        if (widget.autoFillBackground() != (model.BackColor != Colour::Default))
+            widget.setAutoFillBackground(model.BackColor != Colour::Default);
+        setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::panel(PanelLabel& widget, const Panel& model)
+{
+    renderer([&widget, &model] {
+        widget.showPanel(model.Text, model.Bold);
+        setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::frame(QWidget& widget, const Frame& model)
+{
+    renderer([&widget, &model] {
+        setGeometryOf(widget, model);
+        setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::geometry(QWidget& widget, const Geometry& model)
+{
+    renderer([&widget, &model] { setGeometryOf(widget, model); });
+}
+
+void Bindings::button(QAbstractButton& widget, const Button& model, Handler click)
+{
+    QObject::connect(&widget, &QAbstractButton::clicked, &widget, [this, click] { dispatch(click); });
+    renderer([&widget, &model] {
+        setTextOf(widget, model.Caption);
+        setAccessibleNameOf(widget, QString(model.Caption).remove(QLatin1Char('&')));
+        setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::textField(QLineEdit& widget, TextBox& model, const Label& task, Handler click,
+                         KeyPress keyPress)
+{
+    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
+                     [&model](const QString& text) { model.Text = text; });
+    QObject::connect(&widget, &QLineEdit::returnPressed, &widget,
+                     [this, keyPress] { dispatch([keyPress] { keyPress(EnterKeyCode); }); });
+    onPress(widget, [this, &widget, click] {
+        if (!widget.isEnabled())
+            return;                            // a row without a task takes no answer
+        widget.setFocus(Qt::MouseFocusReason); // Enter then goes on from this field after the keypad
+        dispatch(click);
+    });
+    focusable(&model, widget);
+    renderer([&widget, &model, &task] {
+        setTextOf(widget, model.Text);
+        setRoleColour(widget, QPalette::Base, model.BackColor);
+        setEnabledOf(widget, model.Enabled);
+        setAccessibleNameOf(widget, task.Caption);
+        setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::choice(QAbstractButton& widget, const MultiCheck& model, Handler click)
+{
+    widget.setCheckable(true);
+    widget.setAutoExclusive(false); // the model keeps the choice exclusive
+    QObject::connect(&widget, &QAbstractButton::clicked, &widget, [this, click] { dispatch(click); });
+    renderer([&widget, &model] {
+        setTextOf(widget, model.Caption);
+        if (widget.isChecked() != model.Value) {
+            const QSignalBlocker blocker(&widget);
+            widget.setChecked(model.Value);
+        }
+        setEnabledOf(widget, model.Enabled);
+    });
+}
+
+void Bindings::melody(QComboBox& widget, MelodyChoice& model)
+{
+    QObject::connect(&widget, &QComboBox::activated, &widget, [&model](int index) { model.Current = index; });
+    renderer([&widget, &model] {
+        QStringList shown;
+        for (int i = 0; i < widget.count(); ++i)
+            shown << widget.itemText(i);
+        const QSignalBlocker blocker(&widget);
+        if (shown != model.Melodies) {
+            widget.clear();
+            widget.addItems(model.Melodies);
+        }
+        if (widget.currentIndex() != model.Current)
+            widget.setCurrentIndex(model.Current);
+    });
+}
+
+void Bindings::render() const
+{
+    for (const Handler& render : m_renderers)
+        render();
+}
+
+QWidget* Bindings::focusTarget(ControlId control) const
+{
+    const auto found = m_focusTargets.find(control);
+    return found != m_focusTargets.end() ? found->second : nullptr;
+}

@@ -1,0 +1,38 @@
+#include "desktop/view/Look.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+namespace look {
+
+QFont sized(const QFont& font, double pointSize, bool bold)
+{
+    QFont result = font;
+    result.setPointSizeF(pointSize);
+    result.setBold(bold);
+    return result;
+}
+
+void applyApplicationLook(QApplication& application)
+{
+    // Fusion looks alike everywhere and honours the palette colours the judging gives the fields.
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    application.setFont(sized(QApplication::font(), BasePointSize));
+    application.setStyleSheet(QStringLiteral(
+        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #E1EAF6);"
+        "  border: 1px solid #7A9CC6; border-radius: 8px; padding: 6px 14px; color: #17375E; }"
+        "QPushButton:hover { background: #FFFFFF; border-color: #1F4E8C; }"
+        "QPushButton:pressed, QPushButton:checked { background: #C9DAF0; }"
+        "QPushButton:focus { border: 2px solid #F5A623; }"
+        "QRadioButton::indicator { width: 22px; height: 22px; }"
+        "QPushButton#but_OK, QPushButton#but_Next, QDialog QPushButton:default { font-weight: bold; color: "
+        "white; border-color: #1B6E2A;"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4CBF5C, stop:1 #2E9440); }"
+        "QPushButton#but_OK:hover, QPushButton#but_Next:hover, QDialog QPushButton:default:hover"
+        "  { background: #4CBF5C; }"
+        "QPushButton#but_OK:focus, QPushButton#but_Next:focus, QDialog QPushButton:default:focus"
+        "  { border: 2px solid #F5A623; }"));
+}
+
+} // namespace look

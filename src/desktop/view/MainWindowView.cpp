@@ -1,0 +1,230 @@
+#include "desktop/view/MainWindowView.h"
+
+#include "app/MainWindowDesign.h"
+#include "app/frm_AppMain.h"
+#include "desktop/pages/PageViews.h"
+#include "desktop/services/DesktopUser.h"
+#include "desktop/view/Bindings.h"
+#include "desktop/view/Look.h"
+#include "desktop/widgets/AvatarFigure.h"
+#include "desktop/widgets/Frames.h"
+#include "desktop/widgets/HeaderBar.h"
+#include "desktop/widgets/PanelLabel.h"
+#include "desktop/widgets/PressFilter.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+constexpr int DelayTimerMs = 100;
+
+// The praise floats over the middle of the page.
+constexpr QRect PraisePlace((design::HolderWidth - 560) / 2, 150, 560, 170);
+
+QPushButton& makeButton(QWidget& parent, const QString& objectName)
+{
+    auto* button = new QPushButton(&parent);
+    button->setObjectName(objectName);
+    return *button;
+}
+
+} // namespace
+
+MainWindowView::MainWindowView(frm_AppMain& model, const DesktopUser& user)
+    : m_model(model),
+      m_bindings(std::make_unique<Bindings>([this](const Bindings::Handler& handler) { handle(handler); }))
+{
+    setObjectName(QStringLiteral("frm_AppMain"));
+    // Built in the natural Tab order: the page's fields, then OK/Next and the tools. The holder is raised
+    // above the strips so that a window lower than the design cuts nothing of the page.
+    QWidget& holder = buildHolder(user);
+    buildStatus(user);
+    buildHeader();
+    holder.raise();
+    m_bindings->renderer([this] { renderWindow(); });
+
+    auto* timer = new QTimer(this);
+    timer->setInterval(DelayTimerMs);
+    connect(timer, &QTimer::timeout, this, [this] { handle([this] { m_model.tmr_Delay_Timer(); }); });
+    timer->start();
+}
+
+MainWindowView::~MainWindowView() = default;
+
+void MainWindowView::buildHeader()
+{
+    auto* header = new HeaderBar(this, [this](const QString& command) {
+        handle([this, command] { m_model.bar_Header_Command(command); });
+    });
+    header->setObjectName(QStringLiteral("bar_Header"));
+    m_header = header;
+    m_bindings->renderer([this, header] { header->setCaption(m_model.bar_Header.Caption); });
+    for (int i = 0; i < static_cast<int>(m_model.but_GameCommands.size()); ++i) {
+        QPushButton& button = makeButton(*header, QStringLiteral("but_GameCommands%1").arg(i));
+        button.setMinimumHeight(40);
+        // Reached with Alt and the underlined letter; kept out of the Tab ring, so that the focus never
+        // lands on "Beenden" when OK disappears after a click.
+        button.setFocusPolicy(Qt::NoFocus);
+        m_bindings->button(button, m_model.but_GameCommands[static_cast<std::size_t>(i)],
+                           [this, i] { m_model.but_GameCommands_Click(i); });
+        header->addButton(button);
+    }
+}
+
+QWidget& MainWindowView::buildHolder(const DesktopUser& user)
+{
+    auto* holder = new GradientFrame(this);
+    holder->setObjectName(QStringLiteral("bar_Holder"));
+    m_bindings->geometry(*holder, m_model.bar_Holder);
+    m_bindings->renderer([this, holder] { holder->setGradient(m_model.bar_Holder.Background); });
+
+    PageContext context{m_model, *m_bindings, user};
+    for (int page : PageFrames::numbers) {
+        auto* frame = new CardFrame(holder);
+        frame->setObjectName(QStringLiteral("Seite%1").arg(page));
+        m_bindings->frame(*frame, m_model.Seite[page]);
+        buildPage(page, *frame, context);
+    }
+
+    auto* mark = new QWidget(holder);
+    mark->setObjectName(QStringLiteral("bar_Mark"));
+    m_bindings->frame(*mark, m_model.bar_Mark);
+    buildMarkBar(*mark, context);
+
+    auto* praise = new PanelLabel(holder);
+    praise->setObjectName(QStringLiteral("lab_Correct"));
+    praise->setGeometry(PraisePlace);
+    praise->setAlignment(Qt::AlignCenter);
+    praise->setFont(look::sized(praise->font(), 30, true));
+    praise->setCursor(Qt::PointingHandCursor);
+    praise->setStyleSheet(
+        QStringLiteral("QLabel { background: #FFF6D5; color: #1B6E2A; border: 5px solid #F5A623;"
+                       " border-radius: 28px; padding: 12px; }"));
+    m_bindings->panel(*praise, m_model.lab_Correct);
+    onPress(*praise, [this] { handle([this] { m_model.lab_Correct_Click(); }); });
+    return *holder;
+}
+
+void MainWindowView::buildStatus(const DesktopUser& user)
+{
+    m_status = new QWidget(this);
+    m_status->setObjectName(QStringLiteral("bar_Status"));
+    m_status->setAutoFillBackground(true);
+    QPalette shade = m_status->palette();
+    shade.setColor(QPalette::Window, QColor(0x10, 0x2A, 0x4C, 110));
+    m_status->setPalette(shade);
+
+    auto* avatar = new AvatarFigure(m_status, AvatarFigure::Placement::LeftWithName);
+    avatar->setObjectName(QStringLiteral("ctl_Avatar2"));
+    avatar->setFont(look::sized(avatar->font(), 16, true));
+    avatar->setOnClick([this] { handle([this] { m_model.ctl_Avatar2_Click(); }); });
+    m_bindings->geometry(*avatar, m_model.ctl_Avatar2);
+    m_bindings->renderer([this, avatar, &user] {
+        avatar->setLook(user.avatarLook());
+        avatar->setName(m_model.services.user.UserName());
+        avatar->setRefreshes(m_model.ctl_Avatar2.Refreshes);
+    });
+
+    // OK and Next come first in the Tab ring after the page's fields.
+    QPushButton& ok = makeButton(*m_status, QStringLiteral("but_OK"));
+    m_bindings->geometry(ok, m_model.but_OK);
+    m_bindings->button(ok, m_model.but_OK, [this] { m_model.but_OK_Click(); });
+    QPushButton& next = makeButton(*m_status, QStringLiteral("but_Next"));
+    m_bindings->geometry(next, m_model.but_Next);
+    m_bindings->button(next, m_model.but_Next, [this] { m_model.but_Next_Click(); });
+    for (int i = 0; i < static_cast<int>(m_model.but_GameTools.size()); ++i) {
+        Button& model = m_model.but_GameTools[static_cast<std::size_t>(i)];
+        QPushButton& button = makeButton(*m_status, QStringLiteral("but_GameTools%1").arg(i));
+        m_bindings->geometry(button, model);
+        m_bindings->button(button, model, [this, i] { m_model.but_GameTools_Click(i); });
+    }
+    for (QPushButton* button : {&ok, &next})
+        button->setFont(look::sized(button->font(), look::TaskPointSize, true));
+}
+
+void MainWindowView::renderWindow()
+{
+    const QRect header(0, 0, width(), m_model.bar_Header.Height);
+    if (m_header->geometry() != header)
+        m_header->setGeometry(header);
+    const QRect status(0, height() - m_model.bar_Status.Height, width(), m_model.bar_Status.Height);
+    if (m_status->geometry() != status)
+        m_status->setGeometry(status);
+    if (windowTitle() != m_model.Caption)
+        setWindowTitle(m_model.Caption);
+    if (!(m_background == m_model.Background)) {
+        m_background = m_model.Background;
+        update();
+    }
+    if (m_model.Shown && !m_model.CloseRequested && !isVisible()) {
+        if (m_model.Maximised) {
+            // Without a window manager "maximised" means nothing: fill the screen in any case.
+            setGeometry(screen()->availableGeometry());
+            showMaximized();
+        } else {
+            show();
+        }
+    }
+}
+
+void MainWindowView::render()
+{
+    m_bindings->render();
+    if (m_model.FocusRequest) {
+        if (QWidget* target = m_bindings->focusTarget(m_model.FocusRequest))
+            target->setFocus(Qt::OtherFocusReason);
+        m_model.FocusRequest = nullptr;
+    }
+}
+
+void MainWindowView::renderNow()
+{
+    render();
+    repaint();
+}
+
+void MainWindowView::handle(const std::function<void()>& handler)
+{
+    handler();
+    render();
+    if (m_model.CloseRequested)
+        close();
+}
+
+void MainWindowView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_background.isSet())
+        paintGradient(painter, m_background);
+    else
+        painter.fillRect(rect(), QColor::fromRgb(design::WindowBackColor));
+}
+
+void MainWindowView::resizeEvent(QResizeEvent*)
+{
+    handle([this] {
+        m_model.ScaleWidth = width();
+        m_model.ScaleHeight = height();
+        m_model.Form_Resize();
+    });
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event)
+{
+    if (m_model.CloseRequested) {
+        event->accept();
+        if (m_onClosed)
+            m_onClosed();
+        return;
+    }
+    // The window's own close button asks as the quit command does, unless the program may end freely.
+    event->ignore();
+    if (m_model.services.dialogs.ExitFlag())
+        m_model.platform.EndProgram();
+    else
+        handle([this] { m_model.EXECUTE(QStringLiteral("DIALOG.ABORT();")); });
+}

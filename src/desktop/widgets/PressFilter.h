@@ -1,0 +1,9 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs action when the left mouse button goes down on the widget, instead of the widget's own handling
+// of the press. Lives as long as the widget.
+void onPress(QWidget& widget, std::function<void()> action);

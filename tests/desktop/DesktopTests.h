@@ -1,0 +1,7 @@
+#pragma once
+
+// Each runs one QtTest class and returns its number of failures.
+int runHostTests(int argc, char* argv[]);
+int runInstanceLockTests(int argc, char* argv[]);
+int runWidgetsTests(int argc, char* argv[]);
+int runMainWindowTests(int argc, char* argv[]);

@@ -1,0 +1,135 @@
+#include "desktop/CommandLine.h"
+#include "desktop/DataFolder.h"
+#include "desktop/DesktopTests.h"
+#include "desktop/services/DesktopHost.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(DataFolderSources)
+
+class HostTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resolutionOrder_data();
+    void resolutionOrder();
+    void commandLine_data();
+    void commandLine();
+    void reportLine_data();
+    void reportLine();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+};
+
+void HostTest::resolutionOrder_data()
+{
+    // Existing: option/, environment/, prefix/bin with prefix/share/koltest, and source/data.
+    // Missing: nowhere/, bare/bin (no share beside it).
+    for (const char* folder :
+         {"option", "environment", "prefix/bin", "prefix/share/koltest", "source/data", "bare/bin"})
+        QVERIFY(QDir().mkpath(path(QLatin1String(folder))));
+    QTest::addColumn<DataFolderSources>("sources");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QString>("note");
+
+    const QString source = path(QStringLiteral("source/data"));
+    QTest::newRow("option first") << DataFolderSources{path("option"), path("environment"),
+                                                       path("prefix/bin"), source}
+                                  << path("option/") << true << QString();
+    QTest::newRow("then the environment")
+        << DataFolderSources{QString(), path("environment"), path("prefix/bin"), source}
+        << path("environment/") << true << QString();
+    QTest::newRow("a missing option is passed over, with a note")
+        << DataFolderSources{path("nowhere"), path("environment"), path("prefix/bin"), source}
+        << path("environment/") << true << QStringLiteral("--data-dir");
+    QTest::newRow("then the installed share folder")
+        << DataFolderSources{QString(), QString(), path("prefix/bin"), source}
+        << path("prefix/share/koltest/") << true << QString();
+    QTest::newRow("then the source tree")
+        << DataFolderSources{QString(), path("nowhere"), path("bare/bin"), source} << path("source/data/")
+        << true << QStringLiteral("KOLTEST_DATA_DIR");
+    QTest::newRow("nothing exists: the source tree all the same")
+        << DataFolderSources{QString(), QString(), path("bare/bin"), path("nowhere")} << path("nowhere/")
+        << false << QString();
+}
+
+void HostTest::resolutionOrder()
+{
+    QFETCH(DataFolderSources, sources);
+    QFETCH(QString, expected);
+    QFETCH(bool, exists);
+    QFETCH(QString, note);
+    const DataFolderChoice choice = resolveDataFolder(sources);
+    QCOMPARE(choice.folder, expected);
+    QCOMPARE(choice.exists, exists);
+    QCOMPARE(choice.notes.size(), note.isEmpty() ? 0 : 1);
+    if (!note.isEmpty())
+        QVERIFY2(choice.notes.first().startsWith(note), qPrintable(choice.notes.first()));
+}
+
+void HostTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("dataDir");
+    QTest::addColumn<QString>("difficulty");
+
+    QTest::newRow("words only") << QStringList{"/NEW", "difficulty=1"} << "/NEW difficulty=1" << QString()
+                                << "1";
+    QTest::newRow("the data folder is no word of the system")
+        << QStringList{"--data-dir", "/tmp/NEW/data", "-DEV"} << "-DEV"
+        << "/tmp/NEW/data"
+        << "-1";
+    QTest::newRow("data folder with =") << QStringList{"--data-dir=data", "DIFFICULTY=0"} << "DIFFICULTY=0"
+                                        << "data"
+                                        << "0";
+    QTest::newRow("data folder without a folder")
+        << QStringList{"/NEW", "--data-dir"} << "/NEW" << QString() << "-1";
+}
+
+void HostTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, text);
+    QFETCH(QString, dataDir);
+    QFETCH(QString, difficulty);
+    const CommandLineWords words = splitCommandLine(arguments);
+    QCOMPARE(words.text(), text);
+    QCOMPARE(words.dataDir, dataDir);
+    QCOMPARE(parameterValue(words.words, QStringLiteral("DIFFICULTY"), QStringLiteral("-1")), difficulty);
+    QCOMPARE(words.problems.size(), arguments.last() == QLatin1String("--data-dir") ? 1 : 0);
+}
+
+void HostTest::reportLine_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("no fields") << QStringList() << "2026-12-06 12:00:01 koltest: -> Anfänger";
+    QTest::newRow("fields in the order set") << QStringList{"NOTE", "2+", "DAUER", "754"}
+                                             << "2026-12-06 12:00:01 koltest: -> Anfänger NOTE=2+ DAUER=754";
+}
+
+void HostTest::reportLine()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, line);
+    PrintFields set;
+    for (qsizetype i = 0; i + 1 < fields.size(); i += 2)
+        set.SetField(fields[i], QString(), 0, fields[i + 1]);
+    QCOMPARE(::reportLine(QStringLiteral("2026-12-06 12:00:01"), QStringLiteral("-> Anfänger"),
+                          fields.isEmpty() ? nullptr : &set),
+             line);
+}
+
+int runHostTests(int argc, char* argv[])
+{
+    HostTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "HostTest.moc"

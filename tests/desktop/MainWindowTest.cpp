@@ -1,0 +1,217 @@
+#include "app/frm_AppMain.h"
+#include "components/TextTools.h"
+#include "desktop/CommandLine.h"
+#include "desktop/DesktopPlatform.h"
+#include "desktop/DesktopTests.h"
+#include "desktop/InstanceLock.h"
+#include "desktop/services/DesktopServices.h"
+#include "desktop/view/MainWindowView.h"
+#include "desktop/widgets/GradeBadge.h"
+#include "support/CatalogueBuilder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Types text key by key, as a keyboard would; QTest::keyClicks gives up on umlauts.
+void typeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+// Records and closes every modal dialog that opens, so that an unexpected message fails the test instead
+// of hanging it.
+class ModalGuard {
+public:
+    ModalGuard()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            m_seen << (box ? box->text() : dialog->windowTitle());
+            dialog->done(QDialog::Rejected);
+        });
+        m_timer.start(50);
+    }
+    const QStringList& seen() const { return m_seen; }
+
+private:
+    QTimer m_timer;
+    QStringList m_seen;
+};
+
+// The main window of one test run over the real desktop services, loaded and on screen. "/NEW" lets it
+// run beside a running program; the catalogue is the shipped one, or a small one when none is shipped.
+struct RunningWindow {
+    RunningWindow()
+    {
+        services.root.SetCommandLine(commandLine.text());
+        ResetTestRun(state);
+        state.g_CatalogFile = QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat");
+        if (!QFile::exists(state.g_CatalogFile)) {
+            state.g_CatalogFile = dir.filePath(QStringLiteral("koltest.dat"));
+            QFile file(state.g_CatalogFile);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(smallCatalogue());
+        }
+        services.windows.attach(model, view);
+        platform.setActiveView(&view);
+        view.handle([this] { model.Form_Load(); });
+    }
+    template <typename Widget = QWidget> Widget* find(const QString& name) const
+    {
+        return view.findChild<Widget*>(name);
+    }
+
+    QTemporaryDir dir;
+    const CommandLineWords commandLine = splitCommandLine({QStringLiteral("/NEW")});
+    ProcessRandom random;
+    DesktopServices services{commandLine, random};
+    InstanceLock lock{dir.filePath(QStringLiteral("koltest.lock"))};
+    DesktopPlatform platform{commandLine.text(), services.windows, lock};
+    mdl_KolTest state;
+    AppContext context{state, services.shared, services.sharedTools, platform, random};
+    frm_AppMain model{context};
+    MainWindowView view{model, services.user};
+    ModalGuard guard;
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pupilTakesTheFirstTwoPages();
+    void startPageChoices();
+};
+
+void MainWindowTest::pupilTakesTheFirstTwoPages()
+{
+    RunningWindow window;
+    MainWindowView& view = window.view;
+    frm_AppMain& model = window.model;
+    mdl_KolTest& state = window.state;
+    QVERIFY(view.isVisible());
+    QVERIFY(window.find(QStringLiteral("Seite0"))->isVisible());
+
+    // Page 0: the name, then OK.
+    auto* name = view.findChild<QLineEdit*>(QStringLiteral("UserName"));
+    typeInto(name, QStringLiteral("Jürgen"));
+    QCOMPARE(window.services.user.UserName(), QStringLiteral("Jürgen"));
+    auto* ok = view.findChild<QPushButton*>(QStringLiteral("but_OK"));
+    QTRY_VERIFY(ok->isVisible());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QTRY_VERIFY(view.findChild<QWidget*>(QStringLiteral("Seite1"))->isVisible());
+    QVERIFY(!view.findChild<QWidget*>(QStringLiteral("Seite0"))->isVisible());
+    QCOMPARE(view.windowTitle(), QStringLiteral("Jürgen im KOLBRIX -TEST"));
+
+    // Page 1: four right, two wrong, typed with the keyboard; Enter moves on to the next field.
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    const auto field = [&view](const QString& name) { return view.findChild<QLineEdit*>(name); };
+    const QString firstName = TokenBetween(state.g_Solutions[3], QStringLiteral("*"), QStringLiteral("*"));
+    const QString thirdName = TokenBetween(state.g_Solutions[5], QStringLiteral("*"), QStringLiteral("*"));
+    const struct {
+        QString field;
+        QString typed;
+        bool right;
+    } rows[] = {
+        {QStringLiteral("EleSym0"), state.g_Solutions[0], true},
+        {QStringLiteral("EleSym1"), QStringLiteral("Xy"), false},
+        {QStringLiteral("EleSym2"), state.g_Solutions[2], true},
+        {QStringLiteral("Ele0"), firstName, true},
+        {QStringLiteral("Ele1"), QStringLiteral("Quatsch"), false},
+        {QStringLiteral("Ele2"), thirdName, true},
+    };
+    for (const auto& row : rows)
+        typeInto(field(row.field), row.typed);
+    QTest::keyClick(field(QStringLiteral("EleSym2")), Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), field(QStringLiteral("Ele0")));
+    QCOMPARE(field(QStringLiteral("EleSym0"))->accessibleName(), model.page1.AnzS1[0].Caption);
+
+    QTRY_VERIFY(ok->isVisible());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    const QString expected[] = {state.g_Solutions[0],
+                                state.g_Solutions[1],
+                                state.g_Solutions[2],
+                                firstName,
+                                TokenBetween(state.g_Solutions[4], "*", "*"),
+                                thirdName};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        QLineEdit* answer = field(rows[i].field);
+        QCOMPARE(answer->palette().color(QPalette::Base),
+                 rows[i].right ? QColor(0, 255, 0) : QColor(255, 0, 0));
+        QCOMPARE(answer->text(),
+                 rows[i].right ? rows[i].typed : rows[i].typed + " - Richtig ist: " + expected[i]);
+    }
+    QCOMPARE(view.findChild<GradeBadge*>(QStringLiteral("ctl_Mark"))->markText(), QStringLiteral("3+"));
+    QVERIFY(!view.findChild<QWidget*>(QStringLiteral("lab_Correct"))->isVisible());
+
+    // Next brings page 2 with its four rows.
+    auto* next = view.findChild<QPushButton*>(QStringLiteral("but_Next"));
+    QTRY_VERIFY(next->isVisible());
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTRY_VERIFY(view.findChild<QWidget*>(QStringLiteral("Seite2"))->isVisible());
+    QVERIFY(!view.findChild<QWidget*>(QStringLiteral("Seite1"))->isVisible());
+    for (int i = 0; i < 4; ++i) {
+        const QString fieldName = QStringLiteral("Zahl%1").arg(i);
+        auto* task = view.findChild<QLabel*>(fieldName + QStringLiteral("_Aufgabe"));
+        QVERIFY(!task->text().isEmpty());
+        QCOMPARE(task->text(), model.page2.AnzS2[static_cast<std::size_t>(i)].Caption);
+        QVERIFY(field(fieldName)->isVisible());
+    }
+    QCOMPARE(window.guard.seen(), QStringList());
+
+    // The window's own close button asks first; "Nein" (the guard's answer) keeps the test on screen.
+    view.close();
+    QCOMPARE(window.guard.seen(), QStringList{QStringLiteral("Wollen Sie den Test wirklich verlassen?")});
+    QVERIFY(view.isVisible());
+}
+
+void MainWindowTest::startPageChoices()
+{
+    RunningWindow window;
+    auto* beginner = window.find<QAbstractButton>(QStringLiteral("Expert0"));
+    auto* expert = window.find<QAbstractButton>(QStringLiteral("Expert1"));
+    QWidget* periodicTable = window.find(QStringLiteral("but_GameTools0"));
+    QVERIFY(beginner->isChecked() && !expert->isChecked());
+
+    QTest::mouseClick(expert, Qt::LeftButton);
+    QVERIFY(!beginner->isChecked() && expert->isChecked());
+    QCOMPARE(window.state.g_Expert.toInt(), 1);
+    QVERIFY(!periodicTable->isVisible());
+    QTest::mouseClick(expert, Qt::LeftButton); // a second click keeps the choice
+    QVERIFY(expert->isChecked());
+    QTest::mouseClick(beginner, Qt::LeftButton);
+    QVERIFY(beginner->isChecked() && !expert->isChecked());
+    QVERIFY(periodicTable->isVisible());
+
+    // A click on the big figure gives both figures the next look.
+    auto* figure = window.find(QStringLiteral("ctl_Avatar1"));
+    QTest::mouseClick(figure, Qt::LeftButton, {}, figure->rect().center());
+    QCOMPARE(window.services.user.avatarLook(), 1);
+    QCOMPARE(window.model.ctl_Avatar2.Refreshes, 1);
+    QCOMPARE(window.guard.seen(), QStringList());
+}
+
+int runMainWindowTests(int argc, char* argv[])
+{
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"

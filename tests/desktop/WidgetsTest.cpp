@@ -1,0 +1,142 @@
+#include "desktop/DesktopTests.h"
+#include "desktop/services/KeypadDialog.h"
+#include "desktop/view/Bindings.h"
+#include "desktop/widgets/PanelLabel.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Presses the keypad key with the given label (either case) or accessible name.
+void press(KeypadDialog& keypad, const QString& key)
+{
+    for (QPushButton* button : keypad.findChildren<QPushButton*>())
+        if (button->text().compare(key, Qt::CaseInsensitive) == 0 || button->accessibleName() == key) {
+            button->click();
+            return;
+        }
+    QFAIL(qPrintable(QStringLiteral("no key %1").arg(key)));
+}
+
+} // namespace
+
+class WidgetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void panelMarkup_data();
+    void panelMarkup();
+    void keypad_data();
+    void keypad();
+    void keypadEnterIsOk();
+    void answerFieldFollowsItsModel();
+};
+
+void WidgetsTest::panelMarkup_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("the three tags") << "Leider falsch!<br><b>Base</b>"
+                                    << "Leider falsch!<br><b>Base</b>";
+    QTest::newRow("other tags are text") << "<i>H2O</i> <font color=red>"
+                                         << "&lt;i&gt;H2O&lt;/i&gt; &lt;font color=red&gt;";
+    QTest::newRow("entities are text") << "a &amp; b < c"
+                                       << "a &amp;amp; b &lt; c";
+    QTest::newRow("tags in other case are text") << "<B>x</B>"
+                                                 << "&lt;B&gt;x&lt;/B&gt;";
+    QTest::newRow("line ends break") << "eins\nzwei"
+                                     << "eins<br>zwei";
+}
+
+void WidgetsTest::panelMarkup()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    QCOMPARE(panelMarkupToHtml(text),
+             QStringLiteral("<span style=\"white-space:pre-wrap\">") + html + "</span>");
+}
+
+void WidgetsTest::keypad_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("typed");
+    const auto text = static_cast<int>(KeypadKind::Text);
+    const auto number = static_cast<int>(KeypadKind::Number);
+    QTest::newRow("shift holds for one letter")
+        << text << "x" << QStringList{"Löschen", "⇧", "n", "a"} << "Na";
+    QTest::newRow("umlauts, and ß has no capital")
+        << text << "" << QStringList{"⇧", "ä", "ß", "⇧", "ß", "Leerzeichen", "ü"} << "Äßß ü";
+    QTest::newRow("number keys") << number << "1" << QStringList{"Minus", "2", ",", "5", "E", "3"}
+                                 << "1-2,5E3";
+}
+
+void WidgetsTest::keypad()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, start);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, typed);
+    KeypadDialog keypad(nullptr, static_cast<KeypadKind>(kind), QStringLiteral("Natrium"), start);
+    for (const QString& key : keys)
+        press(keypad, key);
+    QCOMPARE(keypad.text(), typed);
+    for (QPushButton* key : keypad.findChildren<QPushButton*>())
+        QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+}
+
+void WidgetsTest::keypadEnterIsOk()
+{
+    KeypadDialog keypad(nullptr, KeypadKind::Text, QStringLiteral("Natrium"), QString());
+    keypad.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&keypad));
+    auto* edit = keypad.findChild<QLineEdit*>();
+    QTest::keyClicks(edit, QStringLiteral("Na"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(keypad.result(), int(QDialog::Accepted));
+    QCOMPARE(keypad.text(), QStringLiteral("Na"));
+}
+
+void WidgetsTest::answerFieldFollowsItsModel()
+{
+    TextBox model;
+    Label task;
+    task.Caption = QStringLiteral("Natrium");
+    int clicks = 0;
+    QList<int> keys;
+    Bindings bindings([](const Bindings::Handler& handler) { handler(); });
+    QLineEdit field;
+    const QColor ownColour = field.palette().color(QPalette::Base);
+    bindings.textField(
+        field, model, task, [&clicks] { ++clicks; }, [&keys](int key) { keys << key; });
+
+    model.BackColor = Colour::LightRed;
+    bindings.render();
+    QCOMPARE(field.palette().color(QPalette::Base), QColor(255, 0, 0));
+    QCOMPARE(field.accessibleName(), QStringLiteral("Natrium"));
+    model.BackColor = Colour::Default; // the field's own colour comes back
+    bindings.render();
+    QCOMPARE(field.palette().color(QPalette::Base), ownColour);
+
+    QTest::keyClicks(&field, QStringLiteral("Na"));
+    QCOMPARE(model.Text, QStringLiteral("Na"));
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(keys, QList<int>{13});
+    QTest::mouseClick(&field, Qt::LeftButton);
+    QCOMPARE(clicks, 1);
+    model.Enabled = false; // a row without a task takes no click
+    bindings.render();
+    QTest::mouseClick(&field, Qt::LeftButton);
+    QCOMPARE(clicks, 1);
+}
+
+int runWidgetsTests(int argc, char* argv[])
+{
+    WidgetsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WidgetsTest.moc"
