@@ -7,12 +7,14 @@ namespace design {
 inline constexpr int HeaderHeight = 56;
 inline constexpr int StatusHeight = 72;
 
-// The page holder: a strip of fixed size, centred between header and status strip.
+// The page holder: a strip of fixed size, centred between header and status strip. Header, holder and
+// status strip together fit the inner height of a maximised window on a 1366 x 768 screen with a taskbar
+// and a title bar (about 698 pixels).
 inline constexpr int HolderWidth = 1040;
-inline constexpr int HolderHeight = 590;
+inline constexpr int HolderHeight = 566;
 // The bottom frame of the holder with the grade badge and the expert statistics.
-inline constexpr int MarkTop = 500;
-inline constexpr int MarkHeight = 90;
+inline constexpr int MarkTop = 478;
+inline constexpr int MarkHeight = 88;
 
 inline constexpr int OkButtonWidth = 160;
 inline constexpr int ToolButtonWidth = 210;

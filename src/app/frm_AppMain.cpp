@@ -55,6 +55,7 @@ frm_AppMain::frm_AppMain(AppContext context)
     but_GameCommands[1].Visible = false;
 
     lab_Correct.Text = QStringLiteral("Wow!");
+    lab_Correct.Bold = true;
     lab_Correct.Visible = false;
     Streberstufe.Text = QStringLiteral("Strebermodus");
     for (int page : PageFrames::numbers)

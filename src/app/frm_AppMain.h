@@ -59,6 +59,9 @@ public:
     int m_OkDelay = 0;   // timer ticks until but_OK shows
     int m_NextDelay = 0; // timer ticks until but_Next shows
     std::int32_t m_StartTime = 0;
+    // Messages about the page being filled (a catalogue section too small for it), shown once the page has
+    // slid in.
+    QStringList m_SheetNotices;
 
     // --- Load, unload, layout (app/) ------------------------------------------------------------------
     void Form_Load();

@@ -20,6 +20,6 @@ QList<int> drawDistinct(RandomSource& random, int max, int count);
 // The records of one sheet: count different records of a section, drawn from records 1..easyLimit for a
 // beginner when the page applies the limit, else from the whole section. When the section cannot give
 // that many, the sheet gets what there is (the missing rows are 0, the blank record), the pupil a message
-// naming the section, and standard error a diagnostic.
+// naming the section once the page is on screen, and standard error a diagnostic.
 QList<int> drawSheet(frm_AppMain& form, Section section, int upperBound, const DynValue& easyLimit, int count,
                      bool appliesBeginnerLimit = true);

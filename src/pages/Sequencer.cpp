@@ -4,6 +4,7 @@
 #include "testrun/TestStart.h"
 
 #include <algorithm>
+#include <utility>
 
 // The walk through the pages: the slide from one page to the next, the filling of the new page and the
 // order in which Next moves on.
@@ -64,6 +65,8 @@ void frm_AppMain::ShowPage(int page)
             slideIn(i);
         platform.ProcessEvents();
     }
+    for (const QString& notice : std::exchange(m_SheetNotices, {}))
+        tools.notices.ShowNotice(notice, QString());
     but_Next.Visible = false;
     m_OkDelay = 5;
 }

@@ -162,20 +162,43 @@ INSTANTIATE_TEST_SUITE_P(Table, DrawRange,
                          ::testing::Values(LevelCase{"Beginner", 0, 8}, LevelCase{"Expert", 1, 12}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WindowTest, ASectionTooSmallForItsPageIsReportedNotLoopedOn)
+struct ShortSectionCase {
+    const char* name;
+    QStringList elements; // the element section's body
+    int difficulty;
+    QString supply; // how the message tells what there is
+    int filledRows; // rows 0.. of the symbol group that get a task
+};
+
+class ShortSection : public WindowTest, public ::testing::WithParamInterface<ShortSectionCase> {};
+
+TEST_P(ShortSection, IsReportedOnceThePageIsShownAndNotLoopedOn)
 {
-    writeCatalogue(catalogueFile({{Section::Elements, {"Eisen", "Fe", "Gold", "Au", "ææ", "Blei", "Pb"}}}));
+    const ShortSectionCase& c = GetParam();
+    writeCatalogue(catalogueFile({{Section::Elements, c.elements}}));
+    world.parameters[QStringLiteral("DIFFICULTY")] = QString::number(c.difficulty);
     startTest();
     ASSERT_EQ(world.notices.size(), 1);
-    EXPECT_EQ(world.notices.first(),
-              "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „Elemente“ der Aufgabendatei stehen vor der Zeile "
-              "„ææ“ nur 2 Aufgaben, diese Seite braucht 6.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid.");
+    EXPECT_EQ(world.notices.first(), "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „Elemente“ der Aufgabendatei " +
+                                         c.supply + ", diese Seite braucht 6.\n\nBitte sag deiner Lehrerin oder "
+                                                    "deinem Lehrer Bescheid.");
     EXPECT_EQ(world.diagnostics.size(), 1);
-    EXPECT_EQ(form.page1.AnzS1[0].Caption, "Eisen");
-    EXPECT_TRUE(form.page1.EleSym[1].Enabled);
-    EXPECT_EQ(form.page1.AnzS1[2].Caption, "");
-    EXPECT_FALSE(form.page1.EleSym[2].Enabled);
+    EXPECT_EQ(form.Seite[1].Left, 0); // the notice came after the slide
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(form.page1.EleSym[row].Enabled, row < c.filledRows);
+        EXPECT_EQ(form.page1.AnzS1[row].Caption.isEmpty(), row >= c.filledRows);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShortSection,
+    ::testing::Values(ShortSectionCase{"BeginnerPart", {"Eisen", "Fe", "Gold", "Au", "ææ", "Blei", "Pb"}, 0,
+                                       "stehen vor der Zeile „ææ“ nur 2 Aufgaben", 2},
+                      ShortSectionCase{"OneForExperts", {"Eisen", "Fe"}, 1, "steht nur eine Aufgabe", 1},
+                      ShortSectionCase{"Empty", {}, 1, "stehen keine Aufgaben", 0},
+                      ShortSectionCase{"NoBeginnerMarker", {"Eisen", "Fe"}, 0,
+                                       "sind keine Aufgaben für Anfänger markiert (die Zeile „ææ“ fehlt)", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, ElementPageShowsNamesAndSymbolsAndExpectsTheirCounterparts)
 {
