@@ -4,8 +4,9 @@ void Main(AppContext& context, MainWindowRunner& runner)
 {
     context.platform.SetBusyPointer(true);
     AppDescription& app = context.services.app;
-    app.SetNotice(QStringLiteral("Kolbrix Test – ein Chemietest für die Schule. Die Aufgaben stehen in der Datei "
-                                 "koltest.dat und können von Lehrkräften bearbeitet werden."));
+    app.SetNotice(
+        QStringLiteral("Kolbrix Test – ein Chemietest für die Schule. Die Aufgaben stehen in der Datei "
+                       "koltest.dat und können von Lehrkräften bearbeitet werden."));
     app.SetShortName(QStringLiteral("KolTest"));
     app.SetTitle(QStringLiteral("Kolbrix Test"));
     app.SetVersion(programVersion());
@@ -19,5 +20,8 @@ void Main(AppContext& context, MainWindowRunner& runner)
 
 QString programVersion()
 {
-    return QStringLiteral("%1.%2.%3").arg(KOLTEST_VERSION_MAJOR).arg(KOLTEST_VERSION_MINOR).arg(KOLTEST_VERSION_PATCH);
+    return QStringLiteral("%1.%2.%3")
+        .arg(KOLTEST_VERSION_MAJOR)
+        .arg(KOLTEST_VERSION_MINOR)
+        .arg(KOLTEST_VERSION_PATCH);
 }

@@ -14,7 +14,8 @@ int presetDifficulty(HostService& host, Platform& platform)
     const int difficulty = value.trimmed().toInt(&isNumber);
     if (isNumber && difficulty >= -1 && difficulty <= 1)
         return difficulty;
-    platform.Diagnose(QStringLiteral("DIFFICULTY=%1 is neither -1, 0 nor 1; the pupil chooses the difficulty").arg(value));
+    platform.Diagnose(
+        QStringLiteral("DIFFICULTY=%1 is neither -1, 0 nor 1; the pupil chooses the difficulty").arg(value));
     return -1;
 }
 
@@ -79,7 +80,8 @@ void frm_AppMain::Form_Load()
     const QString commandLine = services.root.CommandLine();
     if (platform.AnotherInstanceRunning() && !commandLine.contains(QLatin1String("/NEW"))) {
         platform.SetBusyPointer(false);
-        tools.notices.ShowNotice(QStringLiteral("Der Kolbrixtest läuft bereits oder wird noch geladen."), QString());
+        tools.notices.ShowNotice(QStringLiteral("Der Kolbrixtest läuft bereits oder wird noch geladen."),
+                                 QString());
         platform.EndProgram();
         return;
     }

@@ -50,9 +50,10 @@ private:
         while (!atEnd() && m_lines.at(m_pos).text != sectionStartMarker)
             ++m_pos;
         if (atEnd()) {
-            result.problems.append(error(lastLineNumber(), QStringLiteral("%1 fehlt: Die Datei endet, bevor eine "
-                                                                          "Zeile „#“ ihn beginnt.")
-                                                               .arg(sectionLabel(section))));
+            result.problems.append(
+                error(lastLineNumber(), QStringLiteral("%1 fehlt: Die Datei endet, bevor eine "
+                                                       "Zeile „#“ ihn beginnt.")
+                                            .arg(sectionLabel(section))));
             return false;
         }
         RawSection raw;
@@ -61,9 +62,10 @@ private:
         const int recordLines = linesPerRecord(section);
         for (;;) {
             if (atEnd()) {
-                result.problems.append(error(lastLineNumber(), QStringLiteral("%1 ist nicht abgeschlossen: Die "
-                                                                              "Datei endet vor der Zeile „@“.")
-                                                                   .arg(sectionLabel(section))));
+                result.problems.append(
+                    error(lastLineNumber(), QStringLiteral("%1 ist nicht abgeschlossen: Die "
+                                                           "Datei endet vor der Zeile „@“.")
+                                                .arg(sectionLabel(section))));
                 result.sections.append(raw);
                 return false;
             }
@@ -82,13 +84,13 @@ private:
             while (record.size() < recordLines && !atEnd())
                 record.append(take());
             if (record.size() < recordLines) {
-                result.problems.append(
-                    error(first.number, QStringLiteral("Der Eintrag ab Zeile %1 in %2 ist unvollständig: Die Datei "
-                                                       "endet nach %3 von %4 Zeilen.")
-                                            .arg(first.number)
-                                            .arg(sectionLabel(section))
-                                            .arg(record.size())
-                                            .arg(recordLines)));
+                result.problems.append(error(
+                    first.number, QStringLiteral("Der Eintrag ab Zeile %1 in %2 ist unvollständig: Die Datei "
+                                                 "endet nach %3 von %4 Zeilen.")
+                                      .arg(first.number)
+                                      .arg(sectionLabel(section))
+                                      .arg(record.size())
+                                      .arg(recordLines)));
                 result.sections.append(raw);
                 return false;
             }
@@ -110,17 +112,19 @@ bool isUtf8WithoutMark(const QByteArray& bytes)
 std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        problems.append(error(0, QStringLiteral("Die Datei ist als UTF-16 („Unicode“) gespeichert; das Programm "
-                                                "kann sie nicht lesen. Bitte als „Windows-1252“ (ANSI) oder als "
-                                                "„UTF-8 mit BOM“ speichern.")));
+        problems.append(
+            error(0, QStringLiteral("Die Datei ist als UTF-16 („Unicode“) gespeichert; das Programm "
+                                    "kann sie nicht lesen. Bitte als „Windows-1252“ (ANSI) oder als "
+                                    "„UTF-8 mit BOM“ speichern.")));
         return std::nullopt;
     }
     if (bytes.startsWith(utf8ByteOrderMark))
         return QString::fromUtf8(bytes.mid(utf8ByteOrderMark.size()));
     if (isUtf8WithoutMark(bytes)) {
-        problems.append(error(0, QStringLiteral("Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert und wird "
-                                                "deshalb mit falschen Umlauten gelesen. Bitte als „Windows-1252“ "
-                                                "(ANSI) oder als „UTF-8 mit BOM“ speichern.")));
+        problems.append(
+            error(0, QStringLiteral("Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert und wird "
+                                    "deshalb mit falschen Umlauten gelesen. Bitte als „Windows-1252“ "
+                                    "(ANSI) oder als „UTF-8 mit BOM“ speichern.")));
     }
     QStringDecoder windows1252("windows-1252");
     return windows1252(bytes);
@@ -163,9 +167,11 @@ CatalogueBytes readCatalogueBytes(const QString& path)
         return {std::nullopt, QStringLiteral("Das ist ein Ordner, keine Datei.")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("Die Datei lässt sich nicht öffnen (%1).").arg(file.errorString())};
+        return {std::nullopt,
+                QStringLiteral("Die Datei lässt sich nicht öffnen (%1).").arg(file.errorString())};
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, QStringLiteral("Die Datei lässt sich nicht lesen (%1).").arg(file.errorString())};
+        return {std::nullopt,
+                QStringLiteral("Die Datei lässt sich nicht lesen (%1).").arg(file.errorString())};
     return {std::move(bytes), {}};
 }

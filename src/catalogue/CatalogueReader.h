@@ -24,7 +24,7 @@ using RawRecord = QList<SourceLine>;
 struct CatalogueProblem {
     enum class Severity { Error, Warning };
     Severity severity = Severity::Error;
-    int line = 0; // 0: the file as a whole
+    int line = 0;    // 0: the file as a whole
     QString message; // German, for teachers
 };
 
@@ -33,7 +33,7 @@ struct RawSection {
     int hashLine = 0; // the "#" line that opens the body
     int endLine = 0;  // the "@" line that closes it; 0 when the file ended before it
     QList<RawRecord> records;
-    QList<int> easyMarkerLines; // every "ææ" line of the body
+    QList<int> easyMarkerLines;   // every "ææ" line of the body
     std::optional<int> easyLimit; // the record count at the last "ææ" line
 };
 

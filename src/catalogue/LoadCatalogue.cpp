@@ -89,8 +89,9 @@ QStringList diagnosticLines(const QString& path, const QList<CatalogueProblem>& 
 {
     QStringList lines;
     for (const CatalogueProblem& problem : problems) {
-        const QString severity =
-            problem.severity == CatalogueProblem::Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
+        const QString severity = problem.severity == CatalogueProblem::Severity::Error
+                                     ? QStringLiteral("error")
+                                     : QStringLiteral("warning");
         const QString place = problem.line > 0 ? QStringLiteral("%1:%2").arg(path).arg(problem.line) : path;
         lines.append(QStringLiteral("%1: %2: %3").arg(place, severity, problem.message));
     }

@@ -58,11 +58,9 @@ struct AmountRecord {
 
 // A catalogue array: element 0 is a blank record that is never drawn, records 1..n follow in file order.
 // An array that no load has filled yet is empty and has the upper bound -1.
-template <typename Record>
-using CatalogueArray = QList<Record>;
+template <typename Record> using CatalogueArray = QList<Record>;
 
-template <typename Record>
-int upperBound(const CatalogueArray<Record>& array)
+template <typename Record> int upperBound(const CatalogueArray<Record>& array)
 {
     return static_cast<int>(array.size()) - 1;
 }

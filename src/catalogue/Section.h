@@ -5,11 +5,21 @@
 #include <array>
 
 // The nine sections of the task catalogue, in the order in which they stand in the file.
-enum class Section { Elements = 1, Syllables, MolarMasses, Definitions, Charges, YesNo, Equations, Substances, Amounts };
+enum class Section {
+    Elements = 1,
+    Syllables,
+    MolarMasses,
+    Definitions,
+    Charges,
+    YesNo,
+    Equations,
+    Substances,
+    Amounts
+};
 
 inline constexpr std::array<Section, 9> allSections = {
-    Section::Elements,    Section::Syllables, Section::MolarMasses, Section::Definitions, Section::Charges,
-    Section::YesNo,       Section::Equations, Section::Substances,  Section::Amounts,
+    Section::Elements, Section::Syllables, Section::MolarMasses, Section::Definitions, Section::Charges,
+    Section::YesNo,    Section::Equations, Section::Substances,  Section::Amounts,
 };
 
 // How many lines one record of the section takes.

@@ -4,7 +4,8 @@
 
 DynValue DynValue::whole(long long value)
 {
-    if (value >= std::numeric_limits<std::int16_t>::min() && value <= std::numeric_limits<std::int16_t>::max())
+    if (value >= std::numeric_limits<std::int16_t>::min() &&
+        value <= std::numeric_limits<std::int16_t>::max())
         return int16(static_cast<std::int16_t>(value));
     return int32(static_cast<std::int32_t>(value));
 }

@@ -6,8 +6,7 @@
 
 // A text of exactly N characters: a shorter text is padded with blanks on the right, a longer one is cut
 // to its first N characters. Readers that need the bare value take trimmedRight().
-template <int N>
-class FixedText {
+template <int N> class FixedText {
 public:
     FixedText() : m_text(N, QLatin1Char(' ')) {}
     explicit FixedText(const QString& text) { assign(text); }

@@ -15,14 +15,16 @@ void frm_AppMain::EXECUTE(const QString& pCmd)
     if (pCmd == helpCommand) {
         services.dialogs.ShowHelp();
     } else if (pCmd == abortCommand || pCmd == QLatin1String("QUIT")) {
-        if (platform.AskYesNo(QStringLiteral("Wollen Sie den Test wirklich verlassen?"), QStringLiteral("Ende?"))) {
+        if (platform.AskYesNo(QStringLiteral("Wollen Sie den Test wirklich verlassen?"),
+                              QStringLiteral("Ende?"))) {
             Unload();
             services.dialogs.SetExitFlag(true);
             platform.EndProgram();
         }
     } else if (pCmd == QLatin1String("PERIODICTABLE")) {
         if (state.isExpert())
-            tools.notices.ShowNotice(QStringLiteral("Leider ist das Periodensystem nichts für Experten..."), QString());
+            tools.notices.ShowNotice(QStringLiteral("Leider ist das Periodensystem nichts für Experten..."),
+                                     QString());
         else
             services.tools.ShowPeriodicTable();
     } else if (pCmd == QLatin1String("RESTART")) {
@@ -30,7 +32,8 @@ void frm_AppMain::EXECUTE(const QString& pCmd)
             Unload();
     } else if (pCmd == QLatin1String("CALC")) {
         if (state.g_Expert == 1)
-            tools.notices.ShowNotice(QStringLiteral("Tut mir leid, Experten müssen selber rechnen!"), QString());
+            tools.notices.ShowNotice(QStringLiteral("Tut mir leid, Experten müssen selber rechnen!"),
+                                     QString());
         else
             services.tools.ShowCalculator(QString());
     }

@@ -40,7 +40,8 @@ void frm_AppMain::ShowWrong(int index, const QString& expected)
     Panel& wrong = lab_Wrong[index];
     wrong.Visible = true;
     wrong.Bold = false;
-    wrong.Text = QStringLiteral("Leider falsch! Richtig wäre gewesen:<br><b>") + expected + QStringLiteral("</b>");
+    wrong.Text =
+        QStringLiteral("Leider falsch! Richtig wäre gewesen:<br><b>") + expected + QStringLiteral("</b>");
     img_Correct[index].Visible = false;
 }
 

@@ -8,8 +8,8 @@
 namespace {
 
 // The lower bound of every band above the lowest.
-constexpr std::array<float, GradeBandCount - 1> lowerBounds = {0.1f, 0.2f, 0.3f, 0.4f, 0.45f, 0.5f, 0.55f, 0.6f,
-                                                               0.65f, 0.7f, 0.75f, 0.8f, 0.85f, 0.9f, 0.95f};
+constexpr std::array<float, GradeBandCount - 1> lowerBounds = {
+    0.1f, 0.2f, 0.3f, 0.4f, 0.45f, 0.5f, 0.55f, 0.6f, 0.65f, 0.7f, 0.75f, 0.8f, 0.85f, 0.9f, 0.95f};
 
 } // namespace
 
@@ -25,8 +25,8 @@ int gradeBand(long long right, long long asked)
 
 QString gradeText(int band)
 {
-    static const std::array<const char*, GradeBandCount> grades = {"6",  "5-", "5", "5+", "4-", "4",  "4+", "3-",
-                                                                   "3",  "3+", "2-", "2", "2+", "1-", "1",  "1+"};
+    static const std::array<const char*, GradeBandCount> grades = {
+        "6", "5-", "5", "5+", "4-", "4", "4+", "3-", "3", "3+", "2-", "2", "2+", "1-", "1", "1+"};
     return QString::fromLatin1(grades.at(static_cast<std::size_t>(band)));
 }
 

@@ -36,15 +36,17 @@ QString shortSheetMessage(Section section, int available, int needed, bool limit
     const QString where = limited ? QStringLiteral("vor der Zeile „%1“ ").arg(beginnerEndMarker) : QString();
     QString supply;
     if (markerMissing)
-        supply = QStringLiteral("sind keine Aufgaben für Anfänger markiert (die Zeile „%1“ fehlt)").arg(beginnerEndMarker);
+        supply = QStringLiteral("sind keine Aufgaben für Anfänger markiert (die Zeile „%1“ fehlt)")
+                     .arg(beginnerEndMarker);
     else if (available == 0)
         supply = QStringLiteral("stehen ") + where + QStringLiteral("keine Aufgaben");
     else if (available == 1)
         supply = QStringLiteral("steht ") + where + QStringLiteral("nur eine Aufgabe");
     else
         supply = QStringLiteral("stehen %1nur %2 Aufgaben").arg(where).arg(available);
-    return QStringLiteral("Auf dieser Seite fehlen Aufgaben: Im Abschnitt „%1“ der Aufgabendatei %2, diese Seite "
-                          "braucht %3.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid.")
+    return QStringLiteral(
+               "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „%1“ der Aufgabendatei %2, diese Seite "
+               "braucht %3.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid.")
         .arg(sectionName(section), supply)
         .arg(needed);
 }
@@ -55,17 +57,20 @@ QList<int> drawSheet(frm_AppMain& form, Section section, int upperBound, const D
                      bool appliesBeginnerLimit)
 {
     const bool limited = appliesBeginnerLimit && !form.state.isExpert();
-    const int max = std::clamp(limited ? static_cast<int>(easyLimit.toInt()) : upperBound, 0, std::max(upperBound, 0));
+    const int max =
+        std::clamp(limited ? static_cast<int>(easyLimit.toInt()) : upperBound, 0, std::max(upperBound, 0));
     QList<int> records = drawDistinct(form.random, max, count);
     if (records.size() < count) {
-        form.platform.Diagnose(QStringLiteral("%1: section %2 (%3) has %4 drawable records %5for a sheet of %6")
-                                   .arg(form.state.g_CatalogFile)
-                                   .arg(sectionNumber(section))
-                                   .arg(sectionName(section))
-                                   .arg(max)
-                                   .arg(limited ? QStringLiteral("for beginners ") : QString())
-                                   .arg(count));
-        form.m_SheetNotices.append(shortSheetMessage(section, max, count, limited, limited && easyLimit.isEmpty()));
+        form.platform.Diagnose(
+            QStringLiteral("%1: section %2 (%3) has %4 drawable records %5for a sheet of %6")
+                .arg(form.state.g_CatalogFile)
+                .arg(sectionNumber(section))
+                .arg(sectionName(section))
+                .arg(max)
+                .arg(limited ? QStringLiteral("for beginners ") : QString())
+                .arg(count));
+        form.m_SheetNotices.append(
+            shortSheetMessage(section, max, count, limited, limited && easyLimit.isEmpty()));
         while (records.size() < count)
             records.append(0);
     }

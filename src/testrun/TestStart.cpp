@@ -17,14 +17,16 @@ void linkSubstanceNames(mdl_KolTest& state)
 
 QString testCaption(const QString& userName, bool expert)
 {
-    return userName + (expert ? QStringLiteral(" im KOLBRIX -TEST [1er Kandidat]") : QStringLiteral(" im KOLBRIX -TEST"));
+    return userName + (expert ? QStringLiteral(" im KOLBRIX -TEST [1er Kandidat]")
+                              : QStringLiteral(" im KOLBRIX -TEST"));
 }
 
 std::optional<std::int32_t> beginTestRun(mdl_KolTest& state, SharedServices& services, SharedTools& tools,
                                          Platform& platform)
 {
     if (trimBlanks(services.user.UserName()).isEmpty()) {
-        platform.ShowMessage(QStringLiteral("Du solltest vielleicht doch einen Namen eingeben..."), QStringLiteral("!?"));
+        platform.ShowMessage(QStringLiteral("Du solltest vielleicht doch einen Namen eingeben..."),
+                             QStringLiteral("!?"));
         return std::nullopt;
     }
     linkSubstanceNames(state);
@@ -33,6 +35,7 @@ std::optional<std::int32_t> beginTestRun(mdl_KolTest& state, SharedServices& ser
     state.g_TestDate[1] = platform.Today().toString(QStringLiteral("MM-dd-yyyy"));
     state.g_TestTimes[1] = tools.clock.TimeText();
     services.user.SetUserName(state.g_CandidateName);
-    services.host.Report(QStringLiteral("-> ") + (state.g_Expert == 0 ? QStringLiteral("Anfänger") : QStringLiteral("Experte")));
+    services.host.Report(QStringLiteral("-> ") +
+                         (state.g_Expert == 0 ? QStringLiteral("Anfänger") : QStringLiteral("Experte")));
     return startTime;
 }

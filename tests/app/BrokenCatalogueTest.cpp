@@ -25,7 +25,7 @@ QList<QByteArray> brokenCatalogues()
         files << noise;
     }
     files << QByteArray("#\r@\r#\r@\r#\r@\r#\r@\r#\r@\r#\r@\r#\r@\r#\r@\r#\r@") // nine empty sections
-          << QByteArray("#\n\xE6\xE6\n\xE6\xE6\n@\n#\n99999999\nx\n@");       // markers only, huge number
+          << QByteArray("#\n\xE6\xE6\n\xE6\xE6\n@\n#\n99999999\nx\n@");         // markers only, huge number
     return files;
 }
 

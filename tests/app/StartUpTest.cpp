@@ -95,8 +95,8 @@ TEST_F(WindowTest, LoadTalksToTheServicesInOrder)
     for (const QString& call : world.calls)
         if (call.startsWith("Host.") || call.startsWith("Windows.") || call.startsWith("Sound."))
             handshake << call;
-    EXPECT_EQ(handshake, QStringList({"Windows.RegisterWindow: Kolbrix Test", "Sound.AttachMelody: 4", "Host.Begin: 1",
-                                      "Host.Ready", "Host.Parameter: DIFFICULTY"}));
+    EXPECT_EQ(handshake, QStringList({"Windows.RegisterWindow: Kolbrix Test", "Sound.AttachMelody: 4",
+                                      "Host.Begin: 1", "Host.Ready", "Host.Parameter: DIFFICULTY"}));
     EXPECT_FALSE(form.Streberstufe.Visible);
     EXPECT_EQ(form.Seite[1].Width, form.bar_Holder.Width);
     EXPECT_EQ(form.Seite[1].Height, form.bar_Mark.Top - 10);
@@ -146,7 +146,8 @@ TEST_F(WindowTest, ResizeCentresTheHolderAndRightAlignsTheButtons)
     EXPECT_EQ(form.but_GameTools[1].Left, form.but_OK.Left - 3 * margin - form.but_GameTools[1].Width);
     EXPECT_EQ(form.but_GameTools[0].Left, form.but_GameTools[1].Left - margin - form.but_GameTools[0].Width);
     EXPECT_EQ(form.bar_Holder.Left, (2000 - form.bar_Holder.Width) / 2);
-    EXPECT_EQ(form.bar_Holder.Top, form.bar_Header.Height + (1200 - form.bar_Header.Height - 400 - form.bar_Holder.Height) / 2);
+    EXPECT_EQ(form.bar_Holder.Top,
+              form.bar_Header.Height + (1200 - form.bar_Header.Height - 400 - form.bar_Holder.Height) / 2);
     // the holder shows the part of the window's gradient that lies behind it
     EXPECT_EQ(form.bar_Holder.Background.top, -form.bar_Holder.Top);
     EXPECT_EQ(form.bar_Holder.Background.from, form.Background.from);
@@ -191,9 +192,11 @@ TEST(MainTest, DescribesTheProgramAndResetsBeforeEveryRun)
 
     EXPECT_EQ(world.callsStartingWith("App.SetShortName"), QStringList({"App.SetShortName: KolTest"}));
     EXPECT_EQ(world.callsStartingWith("App.SetTitle"), QStringList({"App.SetTitle: Kolbrix Test"}));
-    EXPECT_EQ(world.callsStartingWith("App.SetVersion"), QStringList({"App.SetVersion: " + programVersion()}));
+    EXPECT_EQ(world.callsStartingWith("App.SetVersion"),
+              QStringList({"App.SetVersion: " + programVersion()}));
     EXPECT_TRUE(programVersion().contains(QRegularExpression("^\\d+\\.\\d+\\.\\d+$")));
-    EXPECT_EQ(world.callsStartingWith("Root.SetCommandLine"), QStringList({"Root.SetCommandLine: /NEW DIFFICULTY=1"}));
+    EXPECT_EQ(world.callsStartingWith("Root.SetCommandLine"),
+              QStringList({"Root.SetCommandLine: /NEW DIFFICULTY=1"}));
     EXPECT_EQ(state.g_CatalogFile, "/data/koltest.dat");
     EXPECT_EQ(runner.candidatesSeen, QStringList({"", "", ""}));
 }

@@ -1,6 +1,6 @@
+#include "components/NumberText.h"
 #include "components/DynValue.h"
 #include "components/FixedText.h"
-#include "components/NumberText.h"
 #include "components/TextTools.h"
 #include "support/QtPrinters.h"
 

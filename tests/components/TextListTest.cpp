@@ -1,5 +1,5 @@
-#include "components/RandomSource.h"
 #include "components/TextList.h"
+#include "components/RandomSource.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -37,13 +37,15 @@ TEST_P(LinkedList, HoldsEveryFirstPartFollowedByEverySecondPart)
     EXPECT_EQ(combined.Item(1), c.combined.first());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LinkedList,
-    ::testing::Values(LinkCase{"OneByOne", "Natrium", "chlorid", {"Natriumchlorid"}},
-                      LinkCase{"FirstOuterSecondInner", "Eisen(III)-*Eisen(III)", "oxid*Oxid",
-                               {"Eisen(III)-oxid", "Eisen(III)-Oxid", "Eisen(III)oxid", "Eisen(III)Oxid"}},
-                      LinkCase{"EmptySecondLine", "Wasser*Eis", "", {"Wasser", "Eis"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, LinkedList,
+                         ::testing::Values(LinkCase{"OneByOne", "Natrium", "chlorid", {"Natriumchlorid"}},
+                                           LinkCase{"FirstOuterSecondInner",
+                                                    "Eisen(III)-*Eisen(III)",
+                                                    "oxid*Oxid",
+                                                    {"Eisen(III)-oxid", "Eisen(III)-Oxid", "Eisen(III)oxid",
+                                                     "Eisen(III)Oxid"}},
+                                           LinkCase{"EmptySecondLine", "Wasser*Eis", "", {"Wasser", "Eis"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextListTest, LinkedListFollowsItsParts)
 {

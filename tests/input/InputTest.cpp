@@ -32,7 +32,8 @@ TEST_F(WindowTest, AClickOpensTheKeypadWithTheTaskAsPrompt)
     form.page1.AnzS1[5] = {QStringLiteral("Fe")};
     form.page2.AnzS2[0] = {QStringLiteral("tri")};
     form.page2.AnzS2[3] = {QStringLiteral("8")};
-    world.padInputs = {QStringLiteral("Na"), QStringLiteral("Eisen"), QStringLiteral("3"), QStringLiteral("okta")};
+    world.padInputs = {QStringLiteral("Na"), QStringLiteral("Eisen"), QStringLiteral("3"),
+                       QStringLiteral("okta")};
 
     form.EleSym_Click(1);
     form.Ele_Click(2);
@@ -40,8 +41,8 @@ TEST_F(WindowTest, AClickOpensTheKeypadWithTheTaskAsPrompt)
     form.Zahl_Click(3);
 
     EXPECT_EQ(world.callsStartingWith("Dialogs.Show"),
-              QStringList({"Dialogs.ShowTextPad: Natrium", "Dialogs.ShowTextPad: Fe", "Dialogs.ShowNumberPad: tri",
-                           "Dialogs.ShowTextPad: 8"}));
+              QStringList({"Dialogs.ShowTextPad: Natrium", "Dialogs.ShowTextPad: Fe",
+                           "Dialogs.ShowNumberPad: tri", "Dialogs.ShowTextPad: 8"}));
     EXPECT_EQ(form.page1.EleSym[1].Text, "Na");
     EXPECT_EQ(form.page1.Ele[2].Text, "Eisen");
     EXPECT_EQ(form.page2.Zahl[3].Text, "okta");
@@ -81,25 +82,44 @@ TEST_P(Command, IsCarriedOut)
     EXPECT_EQ(form.m_CurrentPage, 1);
 }
 
-const QString quitQuestion = QStringLiteral("Platform.AskYesNo: Ende? | Wollen Sie den Test wirklich verlassen?");
-const QString restartQuestion = QStringLiteral("Platform.AskYesNo: Neu? | Wirklich einen neuen Test beginnen?");
+const QString quitQuestion =
+    QStringLiteral("Platform.AskYesNo: Ende? | Wollen Sie den Test wirklich verlassen?");
+const QString restartQuestion =
+    QStringLiteral("Platform.AskYesNo: Neu? | Wirklich einen neuen Test beginnen?");
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Command,
     ::testing::Values(
         CommandCase{"Help", "DIALOG.HELP();", 0, {}, {"Dialogs.ShowHelp"}, false},
         CommandCase{"QuitNo", "QUIT", 0, {false}, {quitQuestion}, false},
-        CommandCase{"QuitYes", "QUIT", 0, {true}, {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"}, true},
-        CommandCase{"AbortYes", "DIALOG.ABORT();", 0, {true},
-                    {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"}, true},
+        CommandCase{"QuitYes",
+                    "QUIT",
+                    0,
+                    {true},
+                    {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"},
+                    true},
+        CommandCase{"AbortYes",
+                    "DIALOG.ABORT();",
+                    0,
+                    {true},
+                    {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"},
+                    true},
         CommandCase{"RestartNo", "RESTART", 0, {false}, {restartQuestion}, false},
         CommandCase{"RestartYes", "RESTART", 0, {true}, {restartQuestion}, true},
         CommandCase{"PeriodicTable", "PERIODICTABLE", 0, {}, {"Tools.ShowPeriodicTable"}, false},
-        CommandCase{"PeriodicTableExpert", "PERIODICTABLE", 1, {},
-                    {"Notices.ShowNotice: Leider ist das Periodensystem nichts für Experten..."}, false},
+        CommandCase{"PeriodicTableExpert",
+                    "PERIODICTABLE",
+                    1,
+                    {},
+                    {"Notices.ShowNotice: Leider ist das Periodensystem nichts für Experten..."},
+                    false},
         CommandCase{"Calculator", "CALC", 0, {}, {"Tools.ShowCalculator: "}, false},
-        CommandCase{"CalculatorExpert", "CALC", 1, {},
-                    {"Notices.ShowNotice: Tut mir leid, Experten müssen selber rechnen!"}, false},
+        CommandCase{"CalculatorExpert",
+                    "CALC",
+                    1,
+                    {},
+                    {"Notices.ShowNotice: Tut mir leid, Experten müssen selber rechnen!"},
+                    false},
         CommandCase{"CaseMatters", "quit", 0, {}, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -113,7 +133,8 @@ TEST_F(WindowTest, ButtonsSendTheirCommands)
     form.but_GameTools_Click(1);
     form.bar_Header_Command(QStringLiteral("DIALOG.HELP();"));
     EXPECT_EQ(world.callsStartingWith("Platform.AskYesNo").size(), 2);
-    EXPECT_EQ(world.callsStartingWith("Tools."), QStringList({"Tools.ShowPeriodicTable", "Tools.ShowCalculator: "}));
+    EXPECT_EQ(world.callsStartingWith("Tools."),
+              QStringList({"Tools.ShowPeriodicTable", "Tools.ShowCalculator: "}));
     EXPECT_EQ(world.callsStartingWith("Dialogs.ShowHelp").size(), 1);
 }
 

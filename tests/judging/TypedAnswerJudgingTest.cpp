@@ -36,18 +36,18 @@ TEST_P(ElementRows, JudgesOneRow)
 
 INSTANTIATE_TEST_SUITE_P(
     Page1, ElementRows,
-    ::testing::Values(
-        RowCase{"SymbolExact", "Na", "Na", true, "Na"},
-        RowCase{"SymbolWithBlanksAround", "Na", "  Na ", true, "  Na "},
-        RowCase{"SymbolWrongCase", "Na", "NA", false, "NA - Richtig ist: Na"},
-        RowCase{"SymbolEmpty", "Na", "", false, " - Richtig ist: Na"},
-        RowCase{"NameFirstVariant", "*Iod*Jod*", "Iod", true, "Iod"},
-        RowCase{"NameSecondVariant", "*Iod*Jod*", "Jod", true, "Jod"},
-        RowCase{"NameWithLeadingBlank", "*Iod*Jod*", " Jod", true, " Jod"},
-        RowCase{"NamePartOfVariant", "*Iod*Jod*", "Io", false, "Io - Richtig ist: Iod"},
-        RowCase{"NameEmptyNeverMatchesTheStars", "*Iod*Jod*", "", false, " - Richtig ist: Iod"},
-        RowCase{"NameSpanningTwoVariants", "*Iod*Jod*", "Iod*Jod", true, "Iod*Jod"},
-        RowCase{"NameWrongKeepsTypedTextUntrimmed", "*Natrium*", "Natron ", false, "Natron  - Richtig ist: Natrium"}),
+    ::testing::Values(RowCase{"SymbolExact", "Na", "Na", true, "Na"},
+                      RowCase{"SymbolWithBlanksAround", "Na", "  Na ", true, "  Na "},
+                      RowCase{"SymbolWrongCase", "Na", "NA", false, "NA - Richtig ist: Na"},
+                      RowCase{"SymbolEmpty", "Na", "", false, " - Richtig ist: Na"},
+                      RowCase{"NameFirstVariant", "*Iod*Jod*", "Iod", true, "Iod"},
+                      RowCase{"NameSecondVariant", "*Iod*Jod*", "Jod", true, "Jod"},
+                      RowCase{"NameWithLeadingBlank", "*Iod*Jod*", " Jod", true, " Jod"},
+                      RowCase{"NamePartOfVariant", "*Iod*Jod*", "Io", false, "Io - Richtig ist: Iod"},
+                      RowCase{"NameEmptyNeverMatchesTheStars", "*Iod*Jod*", "", false, " - Richtig ist: Iod"},
+                      RowCase{"NameSpanningTwoVariants", "*Iod*Jod*", "Iod*Jod", true, "Iod*Jod"},
+                      RowCase{"NameWrongKeepsTypedTextUntrimmed", "*Natrium*", "Natron ", false,
+                              "Natron  - Richtig ist: Natrium"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, Page1AllRightGivesPraiseAndGrade)
@@ -119,7 +119,8 @@ TEST_F(WindowTest, Page2AllRightGivesPraiseEvenAfterAWeakPage1)
     form.but_OK_Click();
     form.but_Next_Click();
     for (int row = 0; row < 4; ++row)
-        form.page2.Zahl[row].Text = row < 2 ? state.g_Solutions[row] : TokenBetween(state.g_Solutions[row], "*", "*");
+        form.page2.Zahl[row].Text =
+            row < 2 ? state.g_Solutions[row] : TokenBetween(state.g_Solutions[row], "*", "*");
     form.but_OK_Click();
     EXPECT_TRUE(form.lab_Correct.Visible);
     EXPECT_EQ(state.g_SyllablesRight, 4);

@@ -36,7 +36,7 @@ TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
     EXPECT_EQ(world.callsStartingWith("Platform.AskYesNo"),
               QStringList({"Platform.AskYesNo: Neu? | Wirklich einen neuen Test beginnen?"}));
     EXPECT_FALSE(form.CloseRequested);
-    EXPECT_EQ(form.m_OkDelay, 0); // the judged sheet is not offered for judging again ...
+    EXPECT_EQ(form.m_OkDelay, 0);   // the judged sheet is not offered for judging again ...
     EXPECT_EQ(form.m_NextDelay, 5); // ... Next comes back instead
     world.yesNoAnswers = {true};
     form.but_Next_Click();
@@ -149,8 +149,8 @@ TEST_P(DrawRange, BeginnersDrawOnlyBeforeTheMarker)
     frm_AppMain window(fairContext);
     int highest = 0;
     for (int run = 0; run < 200; ++run) {
-        const QList<int> drawn = drawSheet(window, Section::Elements, upperBound(state.g_ElementTasks),
-                                           state.g_ElementsEasy, 6);
+        const QList<int> drawn =
+            drawSheet(window, Section::Elements, upperBound(state.g_ElementTasks), state.g_ElementsEasy, 6);
         EXPECT_EQ(QSet<int>(drawn.begin(), drawn.end()).size(), 6);
         for (int record : drawn)
             highest = std::max(highest, record);
@@ -179,9 +179,10 @@ TEST_P(ShortSection, IsReportedOnceThePageIsShownAndNotLoopedOn)
     world.parameters[QStringLiteral("DIFFICULTY")] = QString::number(c.difficulty);
     startTest();
     ASSERT_EQ(world.notices.size(), 1);
-    EXPECT_EQ(world.notices.first(), "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „Elemente“ der Aufgabendatei " +
-                                         c.supply + ", diese Seite braucht 6.\n\nBitte sag deiner Lehrerin oder "
-                                                    "deinem Lehrer Bescheid.");
+    EXPECT_EQ(world.notices.first(),
+              "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „Elemente“ der Aufgabendatei " + c.supply +
+                  ", diese Seite braucht 6.\n\nBitte sag deiner Lehrerin oder "
+                  "deinem Lehrer Bescheid.");
     EXPECT_EQ(world.diagnostics.size(), 1);
     EXPECT_EQ(form.Seite[1].Left, 0); // the notice came after the slide
     for (int row = 0; row < 3; ++row) {
@@ -192,17 +193,24 @@ TEST_P(ShortSection, IsReportedOnceThePageIsShownAndNotLoopedOn)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ShortSection,
-    ::testing::Values(ShortSectionCase{"BeginnerPart", {"Eisen", "Fe", "Gold", "Au", "ææ", "Blei", "Pb"}, 0,
-                                       "stehen vor der Zeile „ææ“ nur 2 Aufgaben", 2},
+    ::testing::Values(ShortSectionCase{"BeginnerPart",
+                                       {"Eisen", "Fe", "Gold", "Au", "ææ", "Blei", "Pb"},
+                                       0,
+                                       "stehen vor der Zeile „ææ“ nur 2 Aufgaben",
+                                       2},
                       ShortSectionCase{"OneForExperts", {"Eisen", "Fe"}, 1, "steht nur eine Aufgabe", 1},
                       ShortSectionCase{"Empty", {}, 1, "stehen keine Aufgaben", 0},
-                      ShortSectionCase{"NoBeginnerMarker", {"Eisen", "Fe"}, 0,
-                                       "sind keine Aufgaben für Anfänger markiert (die Zeile „ææ“ fehlt)", 0}),
+                      ShortSectionCase{"NoBeginnerMarker",
+                                       {"Eisen", "Fe"},
+                                       0,
+                                       "sind keine Aufgaben für Anfänger markiert (die Zeile „ææ“ fehlt)",
+                                       0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, ElementPageShowsNamesAndSymbolsAndExpectsTheirCounterparts)
 {
-    random.script = {2, 0, 0, 0, 0, 0}; // Iod*Jod first (record 3, the third of the allowed), then the lowest left
+    random.script = {2, 0, 0,
+                     0, 0, 0}; // Iod*Jod first (record 3, the third of the allowed), then the lowest left
     startTest();
     EXPECT_EQ(form.page1.AnzS1[0].Caption, "Iod");
     EXPECT_EQ(state.g_Solutions[0], "I");

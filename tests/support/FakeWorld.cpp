@@ -143,7 +143,8 @@ void FakeWorld::PlayMelody(const MelodyChoice& choice, int)
 void FakeWorld::ShowNotice(const QString& text, const QString& title)
 {
     notices << text;
-    calls << QStringLiteral("Notices.ShowNotice: ") + text + (title.isEmpty() ? QString() : QStringLiteral(" | ") + title);
+    calls << QStringLiteral("Notices.ShowNotice: ") + text +
+                 (title.isEmpty() ? QString() : QStringLiteral(" | ") + title);
 }
 
 void FakeWorld::Pause(int)

@@ -41,7 +41,7 @@ public:
     bool hostBegins = true;
     QMap<QString, QString> parameters;
     QString userName;
-    QStringList padInputs; // what the keypads type, one entry per keypad shown
+    QStringList padInputs;    // what the keypads type, one entry per keypad shown
     QList<bool> yesNoAnswers; // answers of the yes/no boxes, in order; no when used up
     bool anotherInstance = false;
     QDate today = QDate(2017, 7, 14);

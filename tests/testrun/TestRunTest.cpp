@@ -49,8 +49,9 @@ TEST_P(StartWithName, NeedsANameAndKeepsItAsTyped)
     load();
     world.userName = GetParam().userName;
     form.but_OK_Click();
-    const QStringList refusal = world.callsStartingWith("Platform.ShowMessage: !? | Du solltest vielleicht doch "
-                                                        "einen Namen eingeben...");
+    const QStringList refusal =
+        world.callsStartingWith("Platform.ShowMessage: !? | Du solltest vielleicht doch "
+                                "einen Namen eingeben...");
     if (GetParam().accepted) {
         EXPECT_TRUE(refusal.isEmpty());
         EXPECT_EQ(form.m_CurrentPage, 1);
@@ -109,7 +110,8 @@ TEST_F(WindowTest, DifficultyClicksToggleTheToolButtons)
 
 TEST_F(WindowTest, StartLinksTheSubstanceNames)
 {
-    writeCatalogue(catalogueFile({{Section::Substances, {"Eisen(III)-*Eisen(III)", "oxid", "Fe2O3", "Wasser", "", "H2O"}}}));
+    writeCatalogue(catalogueFile(
+        {{Section::Substances, {"Eisen(III)-*Eisen(III)", "oxid", "Fe2O3", "Wasser", "", "H2O"}}}));
     startTest();
     EXPECT_EQ(state.g_SubstanceTasks[1].Combined->Join("", "|", ""), "Eisen(III)-oxid|Eisen(III)oxid");
     EXPECT_EQ(state.g_SubstanceTasks[2].Combined->Join("", "|", ""), "Wasser");
