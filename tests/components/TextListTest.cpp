@@ -1,5 +1,4 @@
 #include "components/TextList.h"
-#include "components/RandomSource.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -55,18 +54,6 @@ TEST(TextListTest, LinkedListFollowsItsParts)
     EXPECT_EQ(combined.items(), QStringList({"Kalium"})); // a missing second part counts as one empty part
     part1->Add(QStringLiteral("Natrium"));
     EXPECT_EQ(combined.Join("", "|", ""), "Kalium|Natrium");
-}
-
-// Draws from a process generator are fair: each of six values turns up about a sixth of the time.
-TEST(ProcessRandomTest, DrawsUniformly)
-{
-    ProcessRandom random;
-    std::array<int, 6> counts{};
-    constexpr int draws = 60000;
-    for (int i = 0; i < draws; ++i)
-        ++counts.at(static_cast<std::size_t>(random.uniform(1, 6) - 1));
-    for (int count : counts)
-        EXPECT_NEAR(count, draws / 6, draws / 60);
 }
 
 } // namespace

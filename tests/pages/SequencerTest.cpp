@@ -73,17 +73,6 @@ TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
     EXPECT_EQ(form.m_NextDelay, 0);
 }
 
-TEST_F(WindowTest, TwoCountdownsEndOnTheSameTick)
-{
-    load();
-    form.m_OkDelay = 2;
-    form.m_NextDelay = 2;
-    form.tmr_Delay_Timer();
-    form.tmr_Delay_Timer();
-    EXPECT_TRUE(form.but_OK.Visible);
-    EXPECT_TRUE(form.but_Next.Visible);
-}
-
 TEST_F(WindowTest, SlideMovesOutAndInInFortySteps)
 {
     world.screenWidth = 800;

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QMap>
 #include <QStringList>
 
 // Thrown by FakeWorld::EndProgram, so that nothing after the end runs in a test either.
@@ -29,11 +30,12 @@ class FakeWorld : public ServicesRoot,
                   public Clock,
                   public Platform {
 public:
-    FakeWorld();
-
     QStringList calls;
     QStringList notices;
     QStringList diagnostics;
+    int repaints = 0;
+    int pauses = 0;
+    int avatarClicks = 0;
 
     // Answers the test scripts.
     QString commandLine;
@@ -50,82 +52,135 @@ public:
     QString timeText = QStringLiteral("09:15:00");
     QString praise = QStringLiteral("Super!");
     bool exitFlag = true;
-    int avatarClicks = 0;
 
-    // ServicesRoot
-    void SetCommandLine(const QString& text) override;
+    SharedServices services{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+    SharedTools tools{*this, *this};
+
+    // The calls whose text starts with prefix.
+    QStringList callsStartingWith(const QString& prefix) const
+    {
+        QStringList found;
+        for (const QString& call : calls)
+            if (call.startsWith(prefix))
+                found << call;
+        return found;
+    }
+
+    void SetCommandLine(const QString& text) override { log("Root.SetCommandLine: " + (commandLine = text)); }
     QString CommandLine() const override { return commandLine; }
-    void MainWindowClosed() override;
-    // AppDescription
-    void SetNotice(const QString& text) override;
-    void SetShortName(const QString& text) override;
-    void SetTitle(const QString& text) override;
-    void SetVersion(const QString& text) override;
-    // FolderService
+    void MainWindowClosed() override { log("Root.MainWindowClosed"); }
+    void SetNotice(const QString& text) override { log("App.SetNotice: " + text); }
+    void SetShortName(const QString& text) override { log("App.SetShortName: " + text); }
+    void SetTitle(const QString& text) override { log("App.SetTitle: " + text); }
+    void SetVersion(const QString& text) override { log("App.SetVersion: " + text); }
     QString DataFolder() override { return dataFolder; }
-    // WindowService
-    void RegisterWindow(WindowModel& window) override;
-    // HostService
-    bool Begin(bool value) override;
-    void Ready() override;
-    QString Parameter(const QString& name, const QString& defaultValue) override;
-    void Report(const QString& line, const PrintFields* fields) override;
-    // UserService
+    void RegisterWindow(WindowModel& window) override { log("Windows.RegisterWindow: " + window.Caption); }
+    bool Begin(bool value) override
+    {
+        log(QStringLiteral("Host.Begin: %1").arg(value));
+        return hostBegins;
+    }
+    void Ready() override { log("Host.Ready"); }
+    QString Parameter(const QString& name, const QString& fallback) override
+    {
+        log("Host.Parameter: " + name);
+        return parameters.value(name, fallback);
+    }
+    void Report(const QString& line, const PrintFields* fields) override
+    {
+        log("Host.Report: " + line + (fields ? " [fields]" : ""));
+    }
     QString UserName() const override { return userName; }
-    void SetUserName(const QString& name) override;
-    void AvatarClicked() override;
-    // DialogService
-    void ShowNumberPad(TextBox& field, const QString& prompt) override;
-    void ShowTextPad(TextBox& field, const QString& prompt) override;
-    QString EditTerm(const QString& term, const QString& prompt) override;
-    void SetExitFlag(bool value) override;
+    void SetUserName(const QString& name) override { log("User.SetUserName: " + (userName = name)); }
+    void AvatarClicked() override
+    {
+        log("User.AvatarClicked");
+        ++avatarClicks;
+    }
+    void ShowNumberPad(TextBox& field, const QString& prompt) override
+    {
+        type(field, "ShowNumberPad", prompt);
+    }
+    void ShowTextPad(TextBox& field, const QString& prompt) override { type(field, "ShowTextPad", prompt); }
+    QString EditTerm(const QString& term, const QString& prompt) override
+    {
+        log("Dialogs.EditTerm: " + prompt);
+        return term;
+    }
+    void SetExitFlag(bool value) override
+    {
+        log(QStringLiteral("Dialogs.SetExitFlag: %1").arg(exitFlag = value));
+    }
     bool ExitFlag() const override { return exitFlag; }
-    void ShowHelp() override;
-    // ToolsService
-    void ShowPeriodicTable() override;
-    double ShowCalculator(const QString& prompt) override;
-    // PrintService
-    void PrintForm(const QString& body, const PrintFields& fields) override;
-    void ReportResult(double right, double asked, const QString& text, const PrintFields& fields) override;
-    // SoundService
-    void AttachMelody(MelodyChoice& choice) override;
-    void PlayMelody(const MelodyChoice& choice, int options) override;
+    void ShowHelp() override { log("Dialogs.ShowHelp"); }
+    void ShowPeriodicTable() override { log("Tools.ShowPeriodicTable"); }
+    double ShowCalculator(const QString& prompt) override
+    {
+        log("Tools.ShowCalculator: " + prompt);
+        return NoResult;
+    }
+    void PrintForm(const QString& body, const PrintFields&) override { log("Print.PrintForm: " + body); }
+    void ReportResult(double right, double asked, const QString&, const PrintFields&) override
+    {
+        log(QStringLiteral("Print.ReportResult: %1/%2").arg(right).arg(asked));
+    }
+    void AttachMelody(MelodyChoice& choice) override
+    {
+        log(QStringLiteral("Sound.AttachMelody: %1").arg(choice.Melodies.size()));
+    }
+    void PlayMelody(const MelodyChoice& choice, int) override
+    {
+        log("Sound.PlayMelody: " + choice.currentName());
+    }
     QString PraiseText() override { return praise; }
-    // NoticeService
-    void ShowNotice(const QString& text, const QString& title) override;
-    // Clock
+    void ShowNotice(const QString& text, const QString& title) override
+    {
+        notices << text;
+        log("Notices.ShowNotice: " + text + (title.isEmpty() ? QString() : " | " + title));
+    }
     double TimeValue() override { return clockValue; }
     QString TimeText() override { return timeText; }
-    void Pause(int milliseconds) override;
-    // Platform
+    void Pause(int) override { ++pauses; }
     QString CommandLineText() const override { return commandLine; }
-    bool AskYesNo(const QString& text, const QString& title) override;
-    void ShowMessage(const QString& text, const QString& title) override;
-    void SetBusyPointer(bool busy) override;
+    bool AskYesNo(const QString& text, const QString& title) override
+    {
+        log(QStringLiteral("Platform.AskYesNo: %1 | %2").arg(title, text));
+        return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
+    }
+    void ShowMessage(const QString& text, const QString& title) override
+    {
+        log(QStringLiteral("Platform.ShowMessage: %1 | %2").arg(title, text));
+    }
+    void SetBusyPointer(bool busy) override { log(QStringLiteral("Platform.SetBusyPointer: %1").arg(busy)); }
     bool AnotherInstanceRunning() override { return anotherInstance; }
     QDate Today() const override { return today; }
     int ScreenWidth() const override { return screenWidth; }
-    void Repaint() override;
-    void ProcessEvents() override;
-    void EndProgram() override;
-    void Diagnose(const QString& line) override;
-
-    int repaints = 0;
-    int pauses = 0;
-
-    SharedServices services;
-    SharedTools tools;
-
-    // The calls whose text starts with prefix.
-    QStringList callsStartingWith(const QString& prefix) const;
+    void Repaint() override { ++repaints; }
+    void ProcessEvents() override {}
+    void EndProgram() override
+    {
+        log("Platform.EndProgram");
+        throw ProgramEnded{};
+    }
+    void Diagnose(const QString& line) override { diagnostics << line; }
 
 private:
-    void typeInto(TextBox& field, const QString& pad, const QString& prompt);
+    void log(const QString& call) { calls << call; }
+    void type(TextBox& field, const char* pad, const QString& prompt)
+    {
+        log(QStringLiteral("Dialogs.%1: %2").arg(QLatin1String(pad), prompt));
+        if (!padInputs.isEmpty())
+            field.Text = padInputs.takeFirst();
+    }
 };
 
 // Draws from a script: each draw takes the next scripted number if it lies in the range, else the lowest.
 class ScriptedRandom : public RandomSource {
 public:
     QList<int> script;
-    int uniform(int lo, int hi) override;
+    int uniform(int lo, int hi) override
+    {
+        const int next = script.isEmpty() ? lo : script.takeFirst();
+        return next >= lo && next <= hi ? next : lo;
+    }
 };
