@@ -11,11 +11,3 @@ void PrintFields::SetField(const QString& key, const QString& /*format*/, int /*
     }
     m_fields.append({key, value});
 }
-
-QVariant PrintFields::value(const QString& key) const
-{
-    for (const Field& field : m_fields)
-        if (field.key == key)
-            return field.value;
-    return {};
-}

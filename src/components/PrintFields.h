@@ -16,7 +16,6 @@ public:
     // The second and third arguments exist for the print service's form syntax; the program passes "" and 0.
     void SetField(const QString& key, const QString& format, int flags, const QVariant& value);
     const QList<Field>& fields() const { return m_fields; }
-    QVariant value(const QString& key) const;
 
 private:
     QList<Field> m_fields;
