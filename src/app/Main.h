@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "testrun/AppContext.h"
 
 // Shows the main window for one test run and returns when it has closed. The desktop layer builds the
 // window model and its view, runs its load handler and waits for the close.

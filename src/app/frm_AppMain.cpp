@@ -22,8 +22,18 @@ int presetDifficulty(HostService& host, Platform& platform)
 } // namespace
 
 frm_AppMain::frm_AppMain(AppContext context)
-    : state(context.state), services(context.services), tools(context.tools), platform(context.platform),
-      random(context.random), BackColor(design::WindowBackColor)
+    : SheetContext(context), m_Walk{{{0, 1, nullptr},
+                                     {1, 2, &elements},
+                                     {2, 11, &syllables},
+                                     {11, 8, &substanceNames},
+                                     {8, 12, &molarMasses},
+                                     {12, 3, &amounts},
+                                     {3, 4, &definitions},
+                                     {4, 9, &terms},
+                                     {9, 5, &equations},
+                                     {5, 6, &charges},
+                                     {6, EndOfWalk, &yesNo}}},
+      BackColor(design::WindowBackColor)
 {
     Caption = QStringLiteral("Kolbrix Test");
     bar_Header.Caption = QStringLiteral("QV Labor <b>Kolbrix Test</b>");
@@ -107,12 +117,10 @@ void frm_AppMain::Form_Load()
 
     const int difficulty = presetDifficulty(services.host, platform);
     if (difficulty > -1) {
-        page0.Expert[difficulty == 0 ? 1 : 0].Value = false;
-        page0.Expert[difficulty].Value = true;
-        page0.Expert[0].Enabled = false;
-        page0.Expert[1].Enabled = false;
         // As a click on the choice would: an expert gets no calculator and no periodic table.
         Expert_Click(difficulty);
+        for (OptionButton& choice : page0.Expert)
+            choice.Enabled = false;
     }
     platform.SetBusyPointer(false);
 }
@@ -120,6 +128,14 @@ void frm_AppMain::Form_Load()
 void frm_AppMain::Form_Unload()
 {
     services.root.MainWindowClosed();
+}
+
+const WalkStep* frm_AppMain::walkStep(int page) const
+{
+    for (const WalkStep& step : m_Walk)
+        if (step.page == page)
+            return &step;
+    return nullptr;
 }
 
 void frm_AppMain::Unload()

@@ -1,28 +1,35 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "app/PageFrames.h"
+#include "app/StartPage.h"
 #include "components/Controls.h"
-#include "pages/ElementPage.h"
-#include "pages/PageFrames.h"
-#include "pages/StartPage.h"
-#include "pages/SyllablePage.h"
+#include "sheets/SheetContext.h"
+#include "sheets/elements/ElementSheet.h"
+#include "sheets/placeholder/PlaceholderSheet.h"
+#include "sheets/syllables/SyllableSheet.h"
+
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
 
-// The main window: its controls, its form-level state and its event handlers. The handlers are defined
-// beside the subject they belong to: load, unload and layout in app/, the walk and the pages in pages/,
-// the OK dispatch and the judging in judging/, the answer fields and commands in input/.
-class frm_AppMain : public WindowModel {
+// One page of the walk: its number, the page Next leads to, and its task sheet. The start page has no
+// sheet: its OK starts the test run.
+struct WalkStep {
+    int page;
+    int next;
+    Sheet* sheet;
+};
+
+// The page number that stands for "after the last page": the results follow.
+inline constexpr int EndOfWalk = -1;
+
+// The main window: its controls, its form-level state, the walk through its pages and its event handlers.
+// Load, unload and layout, the walk, OK, the grade and the commands are defined in app/; each task sheet
+// lives in a folder of its own under sheets/ and reaches the window only as a SheetContext.
+class frm_AppMain : public WindowModel, public SheetContext {
 public:
     explicit frm_AppMain(AppContext context);
-
-    // Shared state and services, reached by every handler.
-    mdl_KolTest& state;
-    SharedServices& services;
-    SharedTools& tools;
-    Platform& platform;
-    RandomSource& random;
 
     // --- Controls ---------------------------------------------------------------------------------
     TitleBar bar_Header;
@@ -44,9 +51,23 @@ public:
     std::array<TickImage, 7> img_Correct; // 0..3: rows of page 4, 4..6: rows of page 3
     std::array<Panel, 7> lab_Wrong;
 
+    // --- Pages, in the order of the walk -------------------------------------------------------------
     StartPage page0;
-    ElementPage page1;
-    SyllablePage page2;
+    ElementSheet elements{*this};
+    SyllableSheet syllables{*this};
+    PlaceholderSheet substanceNames{11};
+    PlaceholderSheet molarMasses{8};
+    PlaceholderSheet amounts{12};
+    PlaceholderSheet definitions{3};
+    PlaceholderSheet terms{4};
+    PlaceholderSheet equations{9};
+    PlaceholderSheet charges{5};
+    PlaceholderSheet yesNo{6};
+
+    // Every page of the walk, in walk order.
+    const std::array<WalkStep, 11> m_Walk;
+    // The step of the page, or nullptr for a number that is no page of the walk.
+    const WalkStep* walkStep(int page) const;
 
     // The window's inner size, written by the desktop layer before Form_Resize.
     int ScaleWidth = 0;
@@ -63,37 +84,30 @@ public:
     // slid in.
     QStringList m_SheetNotices;
 
-    // --- Load, unload, layout (app/) ------------------------------------------------------------------
+    // --- Load, unload, layout ----------------------------------------------------------------------------
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
     // Closes the window: runs the unload handler now; the desktop layer closes the window afterwards.
     void Unload();
 
-    // --- Walk and pages (pages/) ----------------------------------------------------------------------
+    // --- Walk, start page, OK and grade --------------------------------------------------------------
     void ShowPage(int page);
     void PresentPage(int page);
     void but_Next_Click();
+    void but_OK_Click();
     bool StartTest();
     void Expert_Click(int index);
 
-    // --- OK dispatch and judging (judging/) -------------------------------------------------------
-    void but_OK_Click();
-    void ShowCorrect(int index);
-    void ShowWrong(int index, const QString& expected);
-    void ShowPraise();
-    void UpdateGrade();
-    void hOK1();
-    void hOK2();
+    // --- What the sheets use (SheetContext) -----------------------------------------------------------
+    void SetFocus(ControlId control) override { WindowModel::SetFocus(control); }
+    void ShowCorrect(int index) override;
+    void ShowWrong(int index, const QString& expected) override;
+    void ShowPraise() override;
+    void UpdateGrade() override;
+    void NoticeOnceShown(const QString& message) override { m_SheetNotices.append(message); }
 
-    // --- Answer fields and commands (input/) ----------------------------------------------------------
-    void EleSym_Click(int index);
-    void Ele_Click(int index);
-    void Zahl_Click(int index);
-    void EleSym_KeyPress(int index, int keyAscii);
-    void Ele_KeyPress(int index, int keyAscii);
-    void Zahl_KeyPress(int index, int keyAscii);
-
+    // --- Commands, timer, avatars -----------------------------------------------------------------------
     void EXECUTE(const QString& pCmd);
     void bar_Header_Command(const QString& command);
     void but_GameCommands_Click(int index);
@@ -102,11 +116,10 @@ public:
     void ctl_Avatar1_Click();
     void ctl_Avatar2_Click();
     void lab_Correct_Click();
+    // The window's own close button: asks as the quit command does.
+    void CloseBox_Click();
 
 private:
     void slideOut(int page);
     void slideIn(int page);
 };
-
-// The key code of Enter.
-inline constexpr int KeyEnter = 13;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+
 // What the logic may read and write of each kind of control, nothing more. The desktop layer builds one
 // widget per control, renders it from these values after every event and writes user input back into
 // them. Comments name the control classes of the component library that each kind stands for.
@@ -63,39 +65,22 @@ struct TickImage {
     bool Visible = false;
 };
 
-// ctl_MultiCheck: one choice of a group (the difficulty); selecting one deselects the others.
-struct MultiCheck {
-    QString Caption;
-    bool Value = false;
-    bool Enabled = true;
-};
-
-// A plain option button; the buttons of one row form a choice group.
+// ctl_MultiCheck and the plain option buttons: one choice of a group. chooseOption keeps a group to one
+// chosen option.
 struct OptionButton {
     QString Caption;
     bool Value = false;
+    bool Enabled = true;
     Colour BackColor = Colour::Default;
     Colour ForeColor = Colour::Default;
 };
 
-// ctl_Wheel: a choice wheel; List holds the items separated by ",", Value the item shown.
-struct Wheel {
-    QString List;
-    QString Value;
-};
-
-// ctl_TermLabel: shows a formula, its digits drawn as subscripts.
-struct TermLabel {
-    QString Term;
-    bool Visible = true;
-};
-
-// clt_TermInput: a formula input; State is its numeric state property, reset to 0 when its page is left.
-struct TermInput {
-    QString Term;
-    long State = 0;
-    Colour BackColor = Colour::Default;
-};
+// Chooses the option at index and clears every other option of its group.
+template <typename Group> void chooseOption(Group& group, std::size_t index)
+{
+    for (std::size_t i = 0; i < group.size(); ++i)
+        group[i].Value = i == index;
+}
 
 // ctl_Mark: the grade badge.
 struct GradeMark {
@@ -115,13 +100,11 @@ struct MelodyChoice {
     QString currentName() const { return Melodies.value(Current); }
 };
 
-// ctl_DrAtom: the cartoon atom of the result window; Expression selects its face.
-struct DrAtom {
-    int Expression = 0;
-};
-
 // Identifies a control for focus requests: the address of its model.
 using ControlId = const void*;
+
+// The key code with which the answer fields report Enter.
+inline constexpr int KeyEnter = 13;
 
 // What every window model shares: its caption, whether it is shown (maximised) and whether its
 // close was asked for. The desktop layer closes the window once the handler that asked has returned.

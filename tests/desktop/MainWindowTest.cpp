@@ -141,7 +141,7 @@ void MainWindowTest::pupilTakesTheFirstTwoPages()
         typeInto(field(row.field), row.typed);
     QTest::keyClick(field(QStringLiteral("EleSym2")), Qt::Key_Return);
     QTRY_COMPARE(QApplication::focusWidget(), field(QStringLiteral("Ele0")));
-    QCOMPARE(field(QStringLiteral("EleSym0"))->accessibleName(), model.page1.AnzS1[0].Caption);
+    QCOMPARE(field(QStringLiteral("EleSym0"))->accessibleName(), model.elements.AnzS1[0].Caption);
 
     QTRY_VERIFY(ok->isVisible());
     QTest::mouseClick(ok, Qt::LeftButton);
@@ -171,7 +171,7 @@ void MainWindowTest::pupilTakesTheFirstTwoPages()
         const QString fieldName = QStringLiteral("Zahl%1").arg(i);
         auto* task = view.findChild<QLabel*>(fieldName + QStringLiteral("_Aufgabe"));
         QVERIFY(!task->text().isEmpty());
-        QCOMPARE(task->text(), model.page2.AnzS2[static_cast<std::size_t>(i)].Caption);
+        QCOMPARE(task->text(), model.syllables.AnzS2[static_cast<std::size_t>(i)].Caption);
         QVERIFY(field(fieldName)->isVisible());
     }
     QCOMPARE(window.guard.seen(), QStringList());

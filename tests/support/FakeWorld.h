@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppContext.h"
 #include "components/Platform.h"
 #include "components/RandomSource.h"
 #include "components/Services.h"
 #include "support/QtPrinters.h"
+#include "testrun/AppContext.h"
 
 #include <QDate>
 #include <QList>

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int EnterKeyCode = 13; // as the key handlers of the window models know Enter
-
 template <typename Widget> void setTextOf(Widget& widget, const QString& text)
 {
     if (widget.text() != text) {
@@ -118,7 +116,7 @@ void Bindings::textField(QLineEdit& widget, TextBox& model, const Label& task, H
     QObject::connect(&widget, &QLineEdit::textEdited, &widget,
                      [&model](const QString& text) { model.Text = text; });
     QObject::connect(&widget, &QLineEdit::returnPressed, &widget,
-                     [this, keyPress] { dispatch([keyPress] { keyPress(EnterKeyCode); }); });
+                     [this, keyPress] { dispatch([keyPress] { keyPress(KeyEnter); }); });
     onPress(widget, [this, &widget, click] {
         if (!widget.isEnabled())
             return;                            // a row without a task takes no answer
@@ -135,7 +133,7 @@ void Bindings::textField(QLineEdit& widget, TextBox& model, const Label& task, H
     });
 }
 
-void Bindings::choice(QAbstractButton& widget, const MultiCheck& model, Handler click)
+void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handler click)
 {
     widget.setCheckable(true);
     widget.setAutoExclusive(false); // the model keeps the choice exclusive

@@ -2,10 +2,10 @@
 
 #include "app/MainWindowDesign.h"
 #include "app/frm_AppMain.h"
-#include "desktop/pages/PageViews.h"
 #include "desktop/services/DesktopUser.h"
 #include "desktop/view/Bindings.h"
 #include "desktop/view/Look.h"
+#include "desktop/view/PageViews.h"
 #include "desktop/widgets/AvatarFigure.h"
 #include "desktop/widgets/Frames.h"
 #include "desktop/widgets/HeaderBar.h"
@@ -83,11 +83,14 @@ QWidget& MainWindowView::buildHolder(const DesktopUser& user)
     m_bindings->renderer([this, holder] { holder->setGradient(m_model.bar_Holder.Background); });
 
     PageContext context{m_model, *m_bindings, user};
-    for (int page : PageFrames::numbers) {
+    for (const WalkStep& step : m_model.m_Walk) {
         auto* frame = new CardFrame(holder);
-        frame->setObjectName(QStringLiteral("Seite%1").arg(page));
-        m_bindings->frame(*frame, m_model.Seite[page]);
-        buildPage(page, *frame, context);
+        frame->setObjectName(QStringLiteral("Seite%1").arg(step.page));
+        m_bindings->frame(*frame, m_model.Seite[step.page]);
+        if (step.sheet)
+            buildSheetView(*step.sheet, *frame, context);
+        else
+            buildStartPage(*frame, context);
     }
 
     auto* mark = new QWidget(holder);
@@ -221,10 +224,6 @@ void MainWindowView::closeEvent(QCloseEvent* event)
             m_onClosed();
         return;
     }
-    // The window's own close button asks as the quit command does, unless the program may end freely.
     event->ignore();
-    if (m_model.services.dialogs.ExitFlag())
-        m_model.platform.EndProgram();
-    else
-        handle([this] { m_model.EXECUTE(QStringLiteral("DIALOG.ABORT();")); });
+    handle([this] { m_model.CloseBox_Click(); });
 }

@@ -1,6 +1,6 @@
 #include "desktop/widgets/GradeBadge.h"
 
-#include "judging/GradeScale.h"
+#include "testrun/GradeScale.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,0 +1,104 @@
+#include "app/frm_AppMain.h"
+
+#include "components/NumberText.h"
+#include "testrun/TestStart.h"
+
+#include <algorithm>
+#include <utility>
+
+// The walk through the pages: the slide from one page to the next, the filling of the new page and the
+// page Next leads to.
+
+namespace {
+
+constexpr int SlideSteps = 40;
+constexpr int SlidePauseMs = 10;
+
+// One step of the slide, at least one pixel, so that the slide always ends.
+int slideStep(double distance)
+{
+    return std::max(1, static_cast<int>(roundHalfEven(distance / SlideSteps)));
+}
+
+} // namespace
+
+void frm_AppMain::slideOut(int page)
+{
+    Frame& frame = Seite[page];
+    const int screenWidth = platform.ScreenWidth();
+    const int step = slideStep(screenWidth - frame.Left);
+    for (int x = frame.Left; x <= screenWidth; x += step) {
+        frame.Left = x;
+        platform.Repaint();
+        tools.clock.Pause(SlidePauseMs);
+        platform.ProcessEvents();
+    }
+    frame.Visible = false;
+}
+
+void frm_AppMain::slideIn(int page)
+{
+    Frame& frame = Seite[page];
+    const int screenWidth = platform.ScreenWidth();
+    frame.Left = screenWidth;
+    frame.Visible = true;
+    PresentPage(page);
+    const int step = slideStep(screenWidth);
+    for (int x = screenWidth; x >= 0; x -= step) {
+        frame.Left = x;
+        platform.Repaint();
+        tools.clock.Pause(SlidePauseMs);
+    }
+    frame.Left = 0;
+}
+
+void frm_AppMain::ShowPage(int page)
+{
+    but_GameCommands[1].Visible = page > 2;
+    m_CurrentPage = page;
+    lab_Correct.Visible = false;
+    for (int i : PageFrames::numbers)
+        if (i != page && Seite[i].Visible)
+            slideOut(i);
+    for (int i : PageFrames::numbers) {
+        if (i == page)
+            slideIn(i);
+        platform.ProcessEvents();
+    }
+    for (const QString& notice : std::exchange(m_SheetNotices, {}))
+        tools.notices.ShowNotice(notice, QString());
+    but_Next.Visible = false;
+    m_OkDelay = 5;
+}
+
+void frm_AppMain::PresentPage(int page)
+{
+    const WalkStep* step = walkStep(page);
+    if (!step)
+        return;
+    if (step->sheet)
+        step->sheet->Present();
+    else
+        Caption = testCaption(services.user.UserName(), state.isExpert());
+}
+
+void frm_AppMain::but_Next_Click()
+{
+    but_Next.Visible = false;
+    but_OK.Visible = false;
+    const WalkStep* step = walkStep(m_CurrentPage);
+    if (!step)
+        return;
+    if (step->sheet)
+        step->sheet->Leave();
+    if (step->next == EndOfWalk) {
+        EXECUTE(QStringLiteral("RESTART"));
+        // The last sheet is judged already: when the pupil stays, Next (not OK) comes back to lead on.
+        if (!CloseRequested)
+            m_NextDelay = 5;
+        return;
+    }
+    ShowPage(step->next);
+    if (step->sheet)
+        m_OkDelay = 5;
+}

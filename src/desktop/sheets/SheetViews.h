@@ -1,0 +1,12 @@
+#pragma once
+
+#include "desktop/view/PageParts.h"
+
+class ElementSheet;
+class PlaceholderSheet;
+class SyllableSheet;
+
+// The view of each task sheet, one source each; sheets/SheetViews.cpp registers them.
+void buildElementSheetView(ElementSheet& sheet, QWidget& frame, PageContext& context);
+void buildSyllableSheetView(SyllableSheet& sheet, QWidget& frame, PageContext& context);
+void buildPlaceholderView(PlaceholderSheet& sheet, QWidget& frame, PageContext& context);

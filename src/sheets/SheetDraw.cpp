@@ -1,0 +1,80 @@
+#include "sheets/SheetDraw.h"
+
+#include "catalogue/CatalogueReader.h"
+#include "sheets/SheetContext.h"
+
+#include <algorithm>
+
+int PickRandomIndex(RandomSource& random, int max, const QList<int>& excluded)
+{
+    QList<int> allowed;
+    for (int candidate = 1; candidate <= max; ++candidate)
+        if (!excluded.contains(candidate))
+            allowed.append(candidate);
+    if (allowed.isEmpty())
+        return 0;
+    return allowed.at(random.uniform(0, static_cast<int>(allowed.size()) - 1));
+}
+
+QList<int> drawDistinct(RandomSource& random, int max, int count)
+{
+    QList<int> drawn;
+    for (int i = 0; i < count; ++i) {
+        const int pick = PickRandomIndex(random, max, drawn);
+        if (pick == 0)
+            break;
+        drawn.append(pick);
+    }
+    return drawn;
+}
+
+namespace {
+
+// What the pupil reads when a section cannot fill its page.
+QString shortSheetMessage(Section section, int available, int needed, bool limited, bool markerMissing)
+{
+    const QString where = limited ? QStringLiteral("vor der Zeile „%1“ ").arg(beginnerEndMarker) : QString();
+    QString supply;
+    if (markerMissing)
+        supply = QStringLiteral("sind keine Aufgaben für Anfänger markiert (die Zeile „%1“ fehlt)")
+                     .arg(beginnerEndMarker);
+    else if (available == 0)
+        supply = QStringLiteral("stehen ") + where + QStringLiteral("keine Aufgaben");
+    else if (available == 1)
+        supply = QStringLiteral("steht ") + where + QStringLiteral("nur eine Aufgabe");
+    else
+        supply = QStringLiteral("stehen %1nur %2 Aufgaben").arg(where).arg(available);
+    return QStringLiteral(
+               "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „%1“ der Aufgabendatei %2, diese Seite "
+               "braucht %3.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid.")
+        .arg(sectionName(section), supply)
+        .arg(needed);
+}
+
+} // namespace
+
+QList<int> drawSheet(SheetContext& context, Section section, int upperBound, const DynValue& easyLimit,
+                     int count, bool appliesBeginnerLimit)
+{
+    const bool limited = appliesBeginnerLimit && !context.state.isExpert();
+    const int max =
+        std::clamp(limited ? static_cast<int>(easyLimit.toInt()) : upperBound, 0, std::max(upperBound, 0));
+    QList<int> records = drawDistinct(context.random, max, count);
+    if (records.size() < count) {
+        context.platform.Diagnose(
+            QStringLiteral("%1: section %2 (%3) has %4 drawable records %5for a sheet of %6")
+                .arg(context.state.g_CatalogFile)
+                .arg(sectionNumber(section))
+                .arg(sectionName(section))
+                .arg(max)
+                .arg(limited ? QStringLiteral("for beginners ") : QString())
+                .arg(count));
+        // An empty section is simply empty, for beginners too.
+        const bool limitMatters = limited && upperBound > 0;
+        context.NoticeOnceShown(
+            shortSheetMessage(section, max, count, limitMatters, limitMatters && easyLimit.isEmpty()));
+        while (records.size() < count)
+            records.append(0);
+    }
+    return records;
+}

@@ -1,0 +1,19 @@
+#include "sheets/SheetScore.h"
+
+#include "sheets/SheetContext.h"
+
+void SheetScore::right(int items)
+{
+    m_right += items;
+    m_context.state.g_TotalRight += items;
+}
+
+void SheetScore::finish(DynValue& categoryAsked, double& categoryRight)
+{
+    m_context.state.g_TotalAsked += m_asked;
+    if (m_asked > 0 && m_right == m_asked)
+        m_context.ShowPraise();
+    categoryRight = m_right;
+    categoryAsked = DynValue::int16(static_cast<std::int16_t>(m_asked));
+    m_context.UpdateGrade();
+}

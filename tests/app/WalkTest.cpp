@@ -1,0 +1,96 @@
+#include "support/WindowFixture.h"
+
+// The walk through the pages, the buttons' cycle and the draws.
+
+TEST_F(WindowTest, NextWalksThePagesInTheirFixedOrder)
+{
+    startTest();
+    QList<int> visited{form.m_CurrentPage};
+    QList<bool> restartShown{form.but_GameCommands[1].Visible};
+    for (int i = 0; i < 9; ++i) {
+        form.but_OK_Click();
+        form.but_Next_Click();
+        visited << form.m_CurrentPage;
+        restartShown << form.but_GameCommands[1].Visible;
+        int shownFrames = 0;
+        for (int page : PageFrames::numbers)
+            shownFrames += form.Seite[page].Visible ? 1 : 0;
+        EXPECT_EQ(shownFrames, 1);
+        EXPECT_EQ(form.Seite[form.m_CurrentPage].Left, 0);
+    }
+    EXPECT_EQ(visited, QList<int>({1, 2, 11, 8, 12, 3, 4, 9, 5, 6}));
+    EXPECT_EQ(restartShown, QList<bool>({false, false, true, true, true, true, true, true, true, true}));
+}
+
+TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
+{
+    startTest();
+    walkTo(6);
+    form.but_OK_Click();
+    for (int tick = 0; tick < 5; ++tick)
+        form.tmr_Delay_Timer();
+    world.yesNoAnswers = {false};
+    form.but_Next_Click();
+    EXPECT_EQ(world.callsStartingWith("Platform.AskYesNo"),
+              QStringList({"Platform.AskYesNo: Neu? | Wirklich einen neuen Test beginnen?"}));
+    EXPECT_FALSE(form.CloseRequested);
+    EXPECT_EQ(form.m_OkDelay, 0);   // the judged sheet is not offered for judging again ...
+    EXPECT_EQ(form.m_NextDelay, 5); // ... Next comes back instead
+    world.yesNoAnswers = {true};
+    form.but_Next_Click();
+    EXPECT_TRUE(form.CloseRequested);
+}
+
+TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
+{
+    load();
+    EXPECT_FALSE(form.but_OK.Visible);
+    for (int tick = 0; tick < 4; ++tick)
+        form.tmr_Delay_Timer();
+    EXPECT_FALSE(form.but_OK.Visible);
+    form.tmr_Delay_Timer();
+    EXPECT_TRUE(form.but_OK.Visible);
+
+    world.userName = QStringLiteral("Mia");
+    form.but_OK_Click();
+    EXPECT_FALSE(form.but_OK.Visible);
+    EXPECT_EQ(form.m_NextDelay, 0); // starting the test judges nothing
+    EXPECT_EQ(form.m_OkDelay, 5);
+
+    for (int tick = 0; tick < 5; ++tick)
+        form.tmr_Delay_Timer();
+    form.but_OK_Click();
+    EXPECT_FALSE(form.but_OK.Visible);
+    EXPECT_FALSE(form.but_Next.Visible);
+    for (int tick = 0; tick < 5; ++tick)
+        form.tmr_Delay_Timer();
+    EXPECT_TRUE(form.but_Next.Visible);
+    EXPECT_FALSE(form.but_OK.Visible);
+    form.tmr_Delay_Timer(); // countdowns at 0 stay there
+    EXPECT_EQ(form.m_OkDelay, 0);
+    EXPECT_EQ(form.m_NextDelay, 0);
+}
+
+TEST_F(WindowTest, SlideMovesOutAndInInFortySteps)
+{
+    world.screenWidth = 800;
+    startTest();
+    world.repaints = 0;
+    world.pauses = 0;
+    form.but_OK_Click();
+    form.but_Next_Click();
+    // 41 positions out (0, 20, … 800) and 41 in (800, 780, … 0), each drawn and followed by 10 ms
+    EXPECT_EQ(world.repaints, 82);
+    EXPECT_EQ(world.pauses, 82);
+}
+
+TEST_F(WindowTest, PraisePanelHidesOnClickAndOnEveryPageSwitch)
+{
+    startTest();
+    form.ShowPraise();
+    form.lab_Correct_Click();
+    EXPECT_FALSE(form.lab_Correct.Visible);
+    form.ShowPraise();
+    form.but_Next_Click();
+    EXPECT_FALSE(form.lab_Correct.Visible);
+}

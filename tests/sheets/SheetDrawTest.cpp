@@ -1,0 +1,106 @@
+#include "sheets/SheetDraw.h"
+#include "support/CatalogueBuilder.h"
+#include "support/WindowFixture.h"
+
+#include <QSet>
+
+// The draws of a sheet: fair, distinct, within the beginner part, and never looping on a short section.
+
+TEST(PickRandomIndexTest, NeverDrawsAnExcludedNumberAndNeverLoops)
+{
+    ProcessRandom random;
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(PickRandomIndex(random, 1, {0, 0, 0, 0, 0, 0}), 1);
+        EXPECT_EQ(PickRandomIndex(random, 3, {1, 2}), 3);
+    }
+    EXPECT_EQ(PickRandomIndex(random, 2, {1, 2}), 0);
+    EXPECT_EQ(PickRandomIndex(random, 0, {}), 0);
+    EXPECT_EQ(drawDistinct(random, 3, 6).size(), 3);
+}
+
+// Every record of a section is equally likely; the first is not favoured.
+TEST(PickRandomIndexTest, IsFairOverTheWholeRange)
+{
+    ProcessRandom random;
+    std::array<int, 5> counts{};
+    constexpr int draws = 50000;
+    for (int i = 0; i < draws; ++i)
+        ++counts.at(static_cast<std::size_t>(PickRandomIndex(random, 5, {}) - 1));
+    for (int count : counts)
+        EXPECT_NEAR(count, draws / 5, draws / 50);
+}
+
+struct LevelCase {
+    const char* name;
+    int expert;
+    int highestRecord;
+};
+
+class DrawRange : public WindowTest, public ::testing::WithParamInterface<LevelCase> {};
+
+TEST_P(DrawRange, BeginnersDrawOnlyBeforeTheMarker)
+{
+    load();
+    form.Expert_Click(GetParam().expert);
+    ProcessRandom fair;
+    AppContext fairContext{state, world.services, world.tools, world, fair};
+    frm_AppMain window(fairContext);
+    int highest = 0;
+    for (int run = 0; run < 200; ++run) {
+        const QList<int> drawn =
+            drawSheet(window, Section::Elements, upperBound(state.g_ElementTasks), state.g_ElementsEasy, 6);
+        EXPECT_EQ(QSet<int>(drawn.begin(), drawn.end()).size(), 6);
+        for (int record : drawn)
+            highest = std::max(highest, record);
+    }
+    EXPECT_EQ(highest, GetParam().highestRecord);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DrawRange,
+                         ::testing::Values(LevelCase{"Beginner", 0, 8}, LevelCase{"Expert", 1, 12}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ShortSectionCase {
+    const char* name;
+    QStringList elements; // the element section's body
+    int difficulty;
+    QString supply; // how the message tells what there is
+    int filledRows; // rows 0.. of the symbol group that get a task
+};
+
+class ShortSection : public WindowTest, public ::testing::WithParamInterface<ShortSectionCase> {};
+
+TEST_P(ShortSection, IsReportedOnceThePageIsShownAndNotLoopedOn)
+{
+    const ShortSectionCase& c = GetParam();
+    writeCatalogue(catalogueFile({{Section::Elements, c.elements}}));
+    world.parameters[QStringLiteral("DIFFICULTY")] = QString::number(c.difficulty);
+    startTest();
+    ASSERT_EQ(world.notices.size(), 1);
+    EXPECT_EQ(world.notices.first(),
+              "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „Elemente“ der Aufgabendatei " + c.supply +
+                  ", diese Seite braucht 6.\n\nBitte sag deiner Lehrerin oder "
+                  "deinem Lehrer Bescheid.");
+    EXPECT_EQ(world.diagnostics.size(), 1);
+    EXPECT_EQ(form.Seite[1].Left, 0); // the notice came after the slide
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(form.elements.EleSym[row].Enabled, row < c.filledRows);
+        EXPECT_EQ(form.elements.AnzS1[row].Caption.isEmpty(), row >= c.filledRows);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShortSection,
+    ::testing::Values(ShortSectionCase{"BeginnerPart",
+                                       {"Eisen", "Fe", "Gold", "Au", "ææ", "Blei", "Pb"},
+                                       0,
+                                       "stehen vor der Zeile „ææ“ nur 2 Aufgaben",
+                                       2},
+                      ShortSectionCase{"OneForExperts", {"Eisen", "Fe"}, 1, "steht nur eine Aufgabe", 1},
+                      ShortSectionCase{"Empty", {}, 1, "stehen keine Aufgaben", 0},
+                      ShortSectionCase{"NoBeginnerMarker",
+                                       {"Eisen", "Fe"},
+                                       0,
+                                       "sind keine Aufgaben für Anfänger markiert (die Zeile „ææ“ fehlt)",
+                                       0}),
+    [](const auto& info) { return std::string(info.param.name); });
