@@ -3,5 +3,6 @@
 # Further arguments go to the program, e.g. ./run.sh /NEW DIFFICULTY=1
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/scripts/setup.sh" "$here/build" -DKOLTEST_BENCHMARKS=OFF
+# Builds just the program, in the same build folder as ./test.sh and without changing its settings.
+"$here/scripts/setup.sh" "$here/build" -- --target koltest
 exec "$here/build/src/koltest" --data-dir "$here/data" "$@"

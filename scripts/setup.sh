@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, if it is missing, and configures and builds
-# the project into the given build folder. Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+# the project into the given build folder.
+# Usage: scripts/setup.sh BUILD_DIR [cmake arguments ...] [-- build arguments ...]
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
@@ -19,5 +20,11 @@ fi
 
 build_dir=$1
 shift
-cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$build_dir" --parallel "$(nproc)"
+configure_args=()
+while (($#)) && [[ $1 != -- ]]; do
+    configure_args+=("$1")
+    shift
+done
+(($#)) && shift # the "--"
+cmake -S "$(dirname "$0")/.." -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${configure_args[@]}"
+cmake --build "$build_dir" --parallel "$(nproc)" "$@"
