@@ -62,8 +62,10 @@ TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
     form.but_OK_Click();
     EXPECT_FALSE(form.but_OK.Visible);
     EXPECT_FALSE(form.but_Next.Visible);
-    for (int tick = 0; tick < 5; ++tick)
+    for (int tick = 0; tick < 4; ++tick)
         form.tmr_Delay_Timer();
+    EXPECT_FALSE(form.but_Next.Visible);
+    form.tmr_Delay_Timer();
     EXPECT_TRUE(form.but_Next.Visible);
     EXPECT_FALSE(form.but_OK.Visible);
     form.tmr_Delay_Timer(); // countdowns at 0 stay there
@@ -71,18 +73,34 @@ TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
     EXPECT_EQ(form.m_NextDelay, 0);
 }
 
-TEST_F(WindowTest, SlideMovesOutAndInInFortySteps)
+struct SlideCase {
+    const char* name;
+    int screenWidth;
+    int steps; // positions drawn per direction
+};
+
+class Slide : public WindowTest, public ::testing::WithParamInterface<SlideCase> {};
+
+// The old page slides out to the right and the new one in from the right, each in forty steps drawn and
+// followed by 10 ms, and the new page ends exactly in place, also where 40 does not divide the width.
+TEST_P(Slide, MovesOutAndInInFortyStepsAndEndsInPlace)
 {
-    world.screenWidth = 800;
+    world.screenWidth = GetParam().screenWidth;
     startTest();
     world.repaints = 0;
     world.pauses = 0;
     form.but_OK_Click();
     form.but_Next_Click();
-    // 41 positions out (0, 20, … 800) and 41 in (800, 780, … 0), each drawn and followed by 10 ms
-    EXPECT_EQ(world.repaints, 82);
-    EXPECT_EQ(world.pauses, 82);
+    EXPECT_EQ(world.repaints, 2 * GetParam().steps);
+    EXPECT_EQ(world.pauses, 2 * GetParam().steps);
+    EXPECT_FALSE(form.Seite[1].Visible);
+    EXPECT_TRUE(form.Seite[2].Visible);
+    EXPECT_EQ(form.Seite[2].Left, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, Slide,
+                         ::testing::Values(SlideCase{"Even", 800, 41}, SlideCase{"Uneven", 1366, 41}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, PraisePanelHidesOnClickAndOnEveryPageSwitch)
 {

@@ -97,6 +97,7 @@ class MainWindowTest : public QObject {
 private slots:
     void pupilTakesTheFirstTwoPages();
     void startPageChoices();
+    void viewCarriesOutFocusAndCloseRequests();
 };
 
 void MainWindowTest::pupilTakesTheFirstTwoPages()
@@ -206,6 +207,30 @@ void MainWindowTest::startPageChoices()
     QCOMPARE(window.services.user.avatarLook(), 1);
     QCOMPARE(window.model.ctl_Avatar2.Refreshes, 1);
     QCOMPARE(window.guard.seen(), QStringList());
+}
+
+void MainWindowTest::viewCarriesOutFocusAndCloseRequests()
+{
+    RunningWindow window;
+    MainWindowView& view = window.view;
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    // Page 1 asks for the focus on its first field once it is filled; the request is carried out once and
+    // cleared, so that a later render leaves the focus where the pupil put it.
+    window.services.user.SetUserName(QStringLiteral("Mia"));
+    view.handle([&window] { window.model.but_OK_Click(); });
+    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("EleSym0")));
+    QCOMPARE(window.model.FocusRequest, nullptr);
+    QWidget* other = window.find(QStringLiteral("Ele1"));
+    other->setFocus();
+    view.handle([] {});
+    QCOMPARE(QApplication::focusWidget(), other);
+
+    bool closed = false;
+    view.setOnClosed([&closed] { closed = true; });
+    view.handle([&window] { window.model.Unload(); });
+    QVERIFY(closed);
+    QVERIFY(!view.isVisible());
 }
 
 int runMainWindowTests(int argc, char* argv[])

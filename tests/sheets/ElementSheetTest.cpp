@@ -1,3 +1,4 @@
+#include "support/CatalogueBuilder.h"
 #include "support/WindowFixture.h"
 
 #include <functional>
@@ -135,3 +136,39 @@ TEST_F(WindowTest, AClickOpensTheTextKeypadWithTheTaskAsPrompt)
     EXPECT_EQ(form.elements.EleSym[1].Text, "Na");
     EXPECT_EQ(form.elements.Ele[2].Text, "Eisen");
 }
+
+struct MissingRowsCase {
+    const char* name;
+    QStringList elements; // the element section's body; beginners draw before "ææ"
+    int asked;
+    QString grade;
+};
+
+class MissingRows : public WindowTest, public ::testing::WithParamInterface<MissingRowsCase> {};
+
+// A row that a too small section could not fill is neither asked, judged, coloured nor counted.
+TEST_P(MissingRows, AreNeitherJudgedNorCounted)
+{
+    const MissingRowsCase& c = GetParam();
+    writeCatalogue(catalogueFile({{Section::Elements, c.elements}}));
+    startTest();
+    form.but_OK_Click();
+    for (int row = 0; row < 3; ++row)
+        for (const TextBox* field : {&form.elements.EleSym[row], &form.elements.Ele[row]})
+            if (!field->Enabled) {
+                EXPECT_EQ(field->BackColor, Colour::Default);
+                EXPECT_EQ(field->Text, "");
+            }
+    EXPECT_EQ(state.g_ElementsAsked.toInt(), c.asked);
+    EXPECT_EQ(state.g_ElementsRight, 0);
+    EXPECT_EQ(state.g_TotalAsked.toInt(), c.asked);
+    EXPECT_EQ(form.ctl_Mark.MarkText, c.grade);
+    EXPECT_FALSE(form.lab_Correct.Visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MissingRows,
+    ::testing::Values(MissingRowsCase{"TwoTasks", {"Eisen", "Fe", "Gold", "Au", "ææ", "Blei", "Pb"}, 2, "6"},
+                      MissingRowsCase{"NoBeginnerPart", {"Eisen", "Fe", "Gold", "Au"}, 0, ""},
+                      MissingRowsCase{"EmptySection", {}, 0, ""}),
+    [](const auto& info) { return std::string(info.param.name); });

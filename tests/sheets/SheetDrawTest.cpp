@@ -86,6 +86,7 @@ TEST_P(ShortSection, IsReportedOnceThePageIsShownAndNotLoopedOn)
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(form.elements.EleSym[row].Enabled, row < c.filledRows);
         EXPECT_EQ(form.elements.AnzS1[row].Caption.isEmpty(), row >= c.filledRows);
+        EXPECT_EQ(form.elements.Ele[row].Enabled, row + 3 < c.filledRows);
     }
 }
 
