@@ -1,20 +1,22 @@
 #pragma once
 
-// The main window's design-time sizes in logical pixels. The logic places the page holder, the status
-// strip's contents and the page frames from these; the desktop layer lays the pages out inside them.
+// The main window's design in logical pixels. The window shows it scaled as a whole: the header strip, the
+// page area and the status strip together make one design of PageWidth x WindowHeight, scaled by one
+// factor so that it fills the window with its aspect kept. Below the design size the strips keep their
+// design height (their buttons stay big enough to click) and only the page area shrinks.
 namespace design {
 
 inline constexpr int HeaderHeight = 56;
 inline constexpr int StatusHeight = 72;
 
-// The page holder: a strip of fixed size, centred between header and status strip. Header, holder and
-// status strip together fit the inner height of a maximised window on a 1366 x 768 screen with a taskbar
-// and a title bar (about 698 pixels).
-inline constexpr int HolderWidth = 1040;
-inline constexpr int HolderHeight = 566;
-// The bottom frame of the holder with the grade badge and the expert statistics.
+// The page area: the task pages and, at their bottom, the frame with the grade badge and the expert
+// statistics.
+inline constexpr int PageWidth = 1040;
+inline constexpr int PageAreaHeight = 566;
 inline constexpr int MarkTop = 478;
 inline constexpr int MarkHeight = 88;
+
+inline constexpr int WindowHeight = HeaderHeight + PageAreaHeight + StatusHeight;
 
 inline constexpr int OkButtonWidth = 160;
 inline constexpr int ToolButtonWidth = 210;

@@ -7,7 +7,8 @@
 #include <utility>
 
 // The walk through the pages: the slide from one page to the next, the filling of the new page and the
-// page Next leads to.
+// page Next leads to. A page slides from its place out across the window's right edge, and the next one
+// in from there, so that no moment shows an empty page area.
 
 namespace {
 
@@ -25,13 +26,15 @@ int slideStep(double distance)
 void frm_AppMain::slideOut(int page)
 {
     Frame& frame = Seite[page];
-    const int screenWidth = platform.ScreenWidth();
-    const int step = slideStep(screenWidth - frame.Left);
-    for (int x = frame.Left; x <= screenWidth; x += step) {
-        frame.Left = x;
+    const int step = slideStep(m_SlideDistance - frame.Left);
+    // The last step lands exactly on the distance, so the page has left the window when it is hidden.
+    for (int x = frame.Left;; x += step) {
+        frame.Left = std::min(x, m_SlideDistance);
         platform.Repaint();
         tools.clock.Pause(SlidePauseMs);
         platform.ProcessEvents();
+        if (frame.Left >= m_SlideDistance)
+            break;
     }
     frame.Visible = false;
 }
@@ -39,12 +42,11 @@ void frm_AppMain::slideOut(int page)
 void frm_AppMain::slideIn(int page)
 {
     Frame& frame = Seite[page];
-    const int screenWidth = platform.ScreenWidth();
-    frame.Left = screenWidth;
+    frame.Left = m_SlideDistance;
     frame.Visible = true;
     PresentPage(page);
-    const int step = slideStep(screenWidth);
-    for (int x = screenWidth; x >= 0; x -= step) {
+    const int step = slideStep(m_SlideDistance);
+    for (int x = m_SlideDistance; x >= 0; x -= step) {
         frame.Left = x;
         platform.Repaint();
         tools.clock.Pause(SlidePauseMs);

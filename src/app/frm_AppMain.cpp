@@ -39,26 +39,17 @@ frm_AppMain::frm_AppMain(AppContext context)
     bar_Header.Caption = QStringLiteral("QV Labor <b>Kolbrix Test</b>");
     bar_Header.Height = design::HeaderHeight;
     bar_Status.Height = design::StatusHeight;
-    bar_Holder.Width = design::HolderWidth;
-    bar_Holder.Height = design::HolderHeight;
     bar_Mark.Top = design::MarkTop;
     bar_Mark.Height = design::MarkHeight;
 
-    for (Button* button : {&but_OK, &but_Next}) {
-        button->Width = design::OkButtonWidth;
-        button->Height = design::ButtonHeight;
+    for (Button* button : {&but_OK, &but_Next})
         button->Visible = false;
-    }
     but_OK.Caption = QStringLiteral("&OK");
     but_Next.Caption = QStringLiteral("&Weiter");
     but_GameTools[0].Caption = QStringLiteral("&Periodensystem");
     but_GameTools[0].Tag = QStringLiteral("PERIODICTABLE");
     but_GameTools[1].Caption = QStringLiteral("&Taschenrechner");
     but_GameTools[1].Tag = QStringLiteral("CALC");
-    for (Button& button : but_GameTools) {
-        button.Width = design::ToolButtonWidth;
-        button.Height = design::ButtonHeight;
-    }
     but_GameCommands[0].Caption = QStringLiteral("&Beenden");
     but_GameCommands[0].Tag = QStringLiteral("QUIT");
     but_GameCommands[1].Caption = QStringLiteral("&Neustart!");
@@ -82,10 +73,10 @@ void frm_AppMain::Form_Load()
         Frame& frame = Seite[page];
         frame.Left = 0;
         frame.Top = 5;
-        frame.Width = bar_Holder.Width;
+        frame.Width = design::PageWidth;
         frame.Height = bar_Mark.Top - 10;
     }
-    bar_Mark.Width = bar_Holder.Width;
+    bar_Mark.Width = design::PageWidth;
 
     const QString commandLine = services.root.CommandLine();
     if (platform.AnotherInstanceRunning() && !commandLine.contains(QLatin1String("/NEW"))) {

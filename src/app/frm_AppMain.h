@@ -72,6 +72,14 @@ public:
     // The window's inner size, written by the desktop layer before Form_Resize.
     int ScaleWidth = 0;
     int ScaleHeight = 0;
+    // What Form_Resize makes of it. The page frames Seite and bar_Mark are placed in design pixels: a page
+    // at rest stands at m_PageLeft in the holder, and every design pixel is m_PageScale window pixels. The
+    // strips and their buttons are scaled by m_StripScale. A page slides m_SlideDistance design pixels to
+    // leave the window at its right edge.
+    double m_PageScale = 1;
+    double m_StripScale = 1;
+    int m_PageLeft = 0;
+    int m_SlideDistance = 0;
     Rgb BackColor;
     Gradient Background;
 

@@ -22,8 +22,6 @@ public:
     virtual bool AnotherInstanceRunning() = 0;
 
     virtual QDate Today() const = 0;
-    // The width of the screen in logical pixels.
-    virtual int ScreenWidth() const = 0;
 
     // Draws the windows as their models stand now, and lets pending window events run.
     virtual void Repaint() = 0;

@@ -6,7 +6,6 @@
 #include "desktop/services/MessageBoxes.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,12 +39,6 @@ void DesktopPlatform::SetBusyPointer(bool busy)
 bool DesktopPlatform::AnotherInstanceRunning()
 {
     return m_lock.anotherInstanceRunning();
-}
-
-int DesktopPlatform::ScreenWidth() const
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().width() : 0;
 }
 
 void DesktopPlatform::Repaint()

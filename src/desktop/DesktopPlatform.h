@@ -27,7 +27,6 @@ public:
     void SetBusyPointer(bool busy) override;
     bool AnotherInstanceRunning() override;
     QDate Today() const override { return QDate::currentDate(); }
-    int ScreenWidth() const override;
     void Repaint() override;
     void ProcessEvents() override;
     [[noreturn]] void EndProgram() override;

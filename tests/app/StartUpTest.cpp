@@ -98,7 +98,7 @@ TEST_F(WindowTest, LoadTalksToTheServicesInOrder)
     EXPECT_EQ(handshake, QStringList({"Windows.RegisterWindow: Kolbrix Test", "Sound.AttachMelody: 4",
                                       "Host.Begin: 1", "Host.Ready", "Host.Parameter: DIFFICULTY"}));
     EXPECT_FALSE(form.Streberstufe.Visible);
-    EXPECT_EQ(form.Seite[1].Width, form.bar_Holder.Width);
+    EXPECT_EQ(form.Seite[1].Width, form.bar_Mark.Width);
     EXPECT_EQ(form.Seite[1].Height, form.bar_Mark.Top - 10);
 }
 
@@ -132,30 +132,70 @@ TEST_F(WindowTest, EveryLoadReadsTheCatalogueAgain)
     EXPECT_EQ(upperBound(state.g_ElementTasks), 1);
 }
 
-TEST_F(WindowTest, ResizeCentresTheHolderAndRightAlignsTheButtons)
-{
-    form.bar_Status.Height = 400;
-    form.but_GameTools[0].Height = 300;
-    form.ScaleWidth = 2000;
-    form.ScaleHeight = 1200;
-    form.Form_Resize();
-    const int margin = 50;
-    EXPECT_EQ(form.but_OK.Left, 2000 - form.but_OK.Width - margin);
-    EXPECT_EQ(form.but_OK.Top, margin);
-    EXPECT_EQ(form.but_Next.Left, form.but_OK.Left);
-    EXPECT_EQ(form.but_GameTools[1].Left, form.but_OK.Left - 3 * margin - form.but_GameTools[1].Width);
-    EXPECT_EQ(form.but_GameTools[0].Left, form.but_GameTools[1].Left - margin - form.but_GameTools[0].Width);
-    EXPECT_EQ(form.bar_Holder.Left, (2000 - form.bar_Holder.Width) / 2);
-    EXPECT_EQ(form.bar_Holder.Top,
-              form.bar_Header.Height + (1200 - form.bar_Header.Height - 400 - form.bar_Holder.Height) / 2);
-    // the holder shows the part of the window's gradient that lies behind it
-    EXPECT_EQ(form.bar_Holder.Background.top, -form.bar_Holder.Top);
-    EXPECT_EQ(form.bar_Holder.Background.from, form.Background.from);
-    EXPECT_EQ(form.Background.height, 1200);
+struct WindowSizeCase {
+    const char* name;
+    int width;
+    int height;
+};
 
-    form.ScaleWidth = 600; // narrower than the holder: nothing is clamped
+class WindowSize : public WindowTest, public ::testing::WithParamInterface<WindowSizeCase> {};
+
+bool inside(const Geometry& inner, int left, int top, int width, int height)
+{
+    return inner.Left >= left && inner.Top >= top && inner.Left + inner.Width <= left + width &&
+           inner.Top + inner.Height <= top + height;
+}
+
+// On every screen from a netbook to a 4K whiteboard the page area lies whole between the header and the
+// status strip, centred, as large as it fits; the buttons lie in the status strip, side by side.
+TEST_P(WindowSize, ThePageAreaAndTheButtonsFitTheWindow)
+{
+    const WindowSizeCase& c = GetParam();
+    load();
+    form.ScaleWidth = c.width;
+    form.ScaleHeight = c.height;
     form.Form_Resize();
-    EXPECT_LT(form.bar_Holder.Left, 0);
+
+    const double scale = form.m_PageScale;
+    const Geometry page{form.m_PageLeft, form.bar_Holder.Top, static_cast<int>(1040 * scale),
+                        static_cast<int>(566 * scale)};
+    EXPECT_TRUE(inside(page, 0, form.bar_Header.Height, c.width,
+                       c.height - form.bar_Header.Height - form.bar_Status.Height));
+    // One side of the page area touches the free space: it is as large as it fits.
+    const int freeHeight = c.height - form.bar_Header.Height - form.bar_Status.Height;
+    EXPECT_TRUE(page.Width >= c.width - 2 || page.Height >= freeHeight - 2)
+        << page.Width << "x" << page.Height;
+    EXPECT_NEAR(page.Left, c.width - page.Left - page.Width, 1);
+
+    const Button* buttons[] = {&form.but_GameTools[0], &form.but_GameTools[1], &form.but_OK};
+    for (const Button* button : buttons)
+        EXPECT_TRUE(inside(*button, 0, 0, c.width, form.bar_Status.Height));
+    EXPECT_LT(form.but_GameTools[0].Left + form.but_GameTools[0].Width, form.but_GameTools[1].Left);
+    EXPECT_LT(form.but_GameTools[1].Left + form.but_GameTools[1].Width, form.but_OK.Left);
+    EXPECT_EQ(form.but_Next.Left, form.but_OK.Left);
+    // The holder shows the part of the window's gradient that lies behind it.
+    EXPECT_EQ(form.bar_Holder.Background.top, -form.bar_Holder.Top);
+    EXPECT_EQ(form.Background.height, c.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WindowSize,
+                         ::testing::Values(WindowSizeCase{"Netbook", 1024, 570},
+                                           WindowSizeCase{"Projector", 1024, 738},
+                                           WindowSizeCase{"Laptop", 1366, 698},
+                                           WindowSizeCase{"Whiteboard", 3840, 2100}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, TextGrowsWithTheScreen)
+{
+    form.ScaleWidth = 1366;
+    form.ScaleHeight = 698;
+    form.Form_Resize();
+    const double laptop = form.m_PageScale;
+    form.ScaleWidth = 3840;
+    form.ScaleHeight = 2100;
+    form.Form_Resize();
+    EXPECT_GT(form.m_PageScale, 2.5 * laptop);
+    EXPECT_GT(form.m_StripScale, 2.5);
 }
 
 namespace {

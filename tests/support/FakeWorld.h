@@ -47,7 +47,6 @@ public:
     QList<bool> yesNoAnswers; // answers of the yes/no boxes, in order; no when used up
     bool anotherInstance = false;
     QDate today = QDate(2017, 7, 14);
-    int screenWidth = 800;
     double clockValue = 1000.4;
     QString timeText = QStringLiteral("09:15:00");
     QString praise = QStringLiteral("Super!");
@@ -154,7 +153,6 @@ public:
     void SetBusyPointer(bool busy) override { log(QStringLiteral("Platform.SetBusyPointer: %1").arg(busy)); }
     bool AnotherInstanceRunning() override { return anotherInstance; }
     QDate Today() const override { return today; }
-    int ScreenWidth() const override { return screenWidth; }
     void Repaint() override { ++repaints; }
     void ProcessEvents() override {}
     void EndProgram() override

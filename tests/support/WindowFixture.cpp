@@ -8,6 +8,14 @@ WindowTest::WindowTest() : context{state, world.services, world.tools, world, ra
 {
     state.g_CatalogFile = m_dir.filePath(QStringLiteral("koltest.dat"));
     ResetTestRun(state);
+    resize(1366, 698);
+}
+
+void WindowTest::resize(int width, int height)
+{
+    form.ScaleWidth = width;
+    form.ScaleHeight = height;
+    form.Form_Resize();
 }
 
 void WindowTest::writeCatalogue(const QByteArray& bytes)

@@ -13,6 +13,8 @@ class WindowTest : public ::testing::Test {
 protected:
     WindowTest();
 
+    // Lays the window out for an inner size (the fixture starts with a maximised window on 1366 x 768).
+    void resize(int width, int height);
     // Writes the catalogue file the window will load.
     void writeCatalogue(const QByteArray& bytes);
     // Runs the window's load handler on the small catalogue unless another was written.

@@ -18,5 +18,14 @@ QString DesktopClock::TimeText()
 
 void DesktopClock::Pause(int milliseconds)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    const auto pause = std::chrono::milliseconds(milliseconds);
+    // A pause that follows the previous one within a few beats belongs to the same animation.
+    const bool onBeat = now - m_lastPauseEnd < 5 * pause;
+    const auto until = onBeat ? m_lastPauseEnd + pause : now + pause;
+    if (until > now)
+        std::this_thread::sleep_until(until);
+    // A step that took longer than the beat is not caught up by skipping later pauses.
+    m_lastPauseEnd = std::max(until, now);
 }

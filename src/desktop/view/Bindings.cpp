@@ -30,11 +30,15 @@ void setAccessibleNameOf(QWidget& widget, const QString& name)
         widget.setAccessibleName(name);
 }
 
-void setGeometryOf(QWidget& widget, const Geometry& model)
+void setGeometryOf(QWidget& widget, const QRect& place)
 {
-    const QRect place(model.Left, model.Top, model.Width, model.Height);
     if (widget.geometry() != place)
         widget.setGeometry(place);
+}
+
+QRect rectOf(const Geometry& model)
+{
+    return {model.Left, model.Top, model.Width, model.Height};
 }
 
 // Gives the palette role the colour, unless it has it already. Default brings back the colour the widget
@@ -87,17 +91,17 @@ void Bindings::panel(PanelLabel& widget, const Panel& model)
     });
 }
 
-void Bindings::frame(QWidget& widget, const Frame& model)
+void Bindings::frame(QWidget& widget, const Frame& model, Placement place)
 {
-    renderer([&widget, &model] {
-        setGeometryOf(widget, model);
+    renderer([&widget, &model, place] {
+        setGeometryOf(widget, place ? place(model) : rectOf(model));
         setShown(widget, model.Visible);
     });
 }
 
 void Bindings::geometry(QWidget& widget, const Geometry& model)
 {
-    renderer([&widget, &model] { setGeometryOf(widget, model); });
+    renderer([&widget, &model] { setGeometryOf(widget, rectOf(model)); });
 }
 
 void Bindings::button(QAbstractButton& widget, const Button& model, Handler click)

@@ -11,6 +11,7 @@ class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QRect;
 class QWidget;
 
 // Ties widgets to the control models they show. Each binding adds a renderer that sets the widget from its
@@ -22,6 +23,8 @@ public:
     using Handler = std::function<void()>;
     using KeyPress = std::function<void(int keyAscii)>;
     using Dispatch = std::function<void(const Handler&)>;
+    // Where a model's place lies in its parent widget.
+    using Placement = std::function<QRect(const Geometry&)>;
 
     explicit Bindings(Dispatch dispatch) : m_dispatch(std::move(dispatch)) {}
 
@@ -30,8 +33,8 @@ public:
 
     void label(QLabel& widget, const Label& model);
     void panel(PanelLabel& widget, const Panel& model);
-    // Place and visibility.
-    void frame(QWidget& widget, const Frame& model);
+    // Place and visibility; the model's place is taken as it is, or mapped by place.
+    void frame(QWidget& widget, const Frame& model, Placement place = {});
     void geometry(QWidget& widget, const Geometry& model);
     // Caption and visibility; a click runs the handler.
     void button(QAbstractButton& widget, const Button& model, Handler click);

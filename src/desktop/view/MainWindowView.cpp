@@ -6,6 +6,7 @@
 #include "desktop/view/Bindings.h"
 #include "desktop/view/Look.h"
 #include "desktop/view/PageViews.h"
+#include "desktop/view/WidgetScaling.h"
 #include "desktop/widgets/AvatarFigure.h"
 #include "desktop/widgets/Frames.h"
 #include "desktop/widgets/HeaderBar.h"
@@ -18,12 +19,14 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 constexpr int DelayTimerMs = 100;
 
-// The praise floats over the middle of the page.
-constexpr QRect PraisePlace((design::HolderWidth - 560) / 2, 150, 560, 170);
+// The praise floats over the middle of the page, in design pixels.
+constexpr Geometry PraisePlace{(design::PageWidth - 560) / 2, 150, 560, 170};
 
 QPushButton& makeButton(QWidget& parent, const QString& objectName)
 {
@@ -39,12 +42,10 @@ MainWindowView::MainWindowView(frm_AppMain& model, const DesktopUser& user)
       m_bindings(std::make_unique<Bindings>([this](const Bindings::Handler& handler) { handle(handler); }))
 {
     setObjectName(QStringLiteral("frm_AppMain"));
-    // Built in the natural Tab order: the page's fields, then OK/Next and the tools. The holder is raised
-    // above the strips so that a window lower than the design cuts nothing of the page.
-    QWidget& holder = buildHolder(user);
+    // Built in the natural Tab order: the page's fields, then OK/Next and the tools.
+    buildHolder(user);
     buildStatus(user);
     buildHeader();
-    holder.raise();
     m_bindings->renderer([this] { renderWindow(); });
 
     auto* timer = new QTimer(this);
@@ -75,9 +76,10 @@ void MainWindowView::buildHeader()
     }
 }
 
-QWidget& MainWindowView::buildHolder(const DesktopUser& user)
+void MainWindowView::buildHolder(const DesktopUser& user)
 {
     auto* holder = new GradientFrame(this);
+    m_holder = holder;
     holder->setObjectName(QStringLiteral("bar_Holder"));
     m_bindings->geometry(*holder, m_model.bar_Holder);
     m_bindings->renderer([this, holder] { holder->setGradient(m_model.bar_Holder.Background); });
@@ -86,7 +88,8 @@ QWidget& MainWindowView::buildHolder(const DesktopUser& user)
     for (const WalkStep& step : m_model.m_Walk) {
         auto* frame = new CardFrame(holder);
         frame->setObjectName(QStringLiteral("Seite%1").arg(step.page));
-        m_bindings->frame(*frame, m_model.Seite[step.page]);
+        m_bindings->frame(*frame, m_model.Seite[step.page],
+                          [this](const Geometry& place) { return onPage(place); });
         if (step.sheet)
             buildSheetView(*step.sheet, *frame, context);
         else
@@ -95,12 +98,11 @@ QWidget& MainWindowView::buildHolder(const DesktopUser& user)
 
     auto* mark = new QWidget(holder);
     mark->setObjectName(QStringLiteral("bar_Mark"));
-    m_bindings->frame(*mark, m_model.bar_Mark);
+    m_bindings->frame(*mark, m_model.bar_Mark, [this](const Geometry& place) { return onPage(place); });
     buildMarkBar(*mark, context);
 
     auto* praise = new PanelLabel(holder);
     praise->setObjectName(QStringLiteral("lab_Correct"));
-    praise->setGeometry(PraisePlace);
     praise->setAlignment(Qt::AlignCenter);
     praise->setFont(look::sized(praise->font(), 30, true));
     praise->setCursor(Qt::PointingHandCursor);
@@ -108,8 +110,20 @@ QWidget& MainWindowView::buildHolder(const DesktopUser& user)
         QStringLiteral("QLabel { background: #FFF6D5; color: #1B6E2A; border: 5px solid #F5A623;"
                        " border-radius: 28px; padding: 12px; }"));
     m_bindings->panel(*praise, m_model.lab_Correct);
+    m_bindings->renderer([this, praise] {
+        const QRect place = onPage(PraisePlace);
+        if (praise->geometry() != place)
+            praise->setGeometry(place);
+    });
     onPress(*praise, [this] { handle([this] { m_model.lab_Correct_Click(); }); });
-    return *holder;
+}
+
+QRect MainWindowView::onPage(const Geometry& place) const
+{
+    const double scale = m_model.m_PageScale;
+    const auto scaled = [scale](int length) { return static_cast<int>(std::lround(length * scale)); };
+    return {m_model.m_PageLeft + scaled(place.Left), scaled(place.Top), scaled(place.Width),
+            scaled(place.Height)};
 }
 
 void MainWindowView::buildStatus(const DesktopUser& user)
@@ -151,6 +165,9 @@ void MainWindowView::buildStatus(const DesktopUser& user)
 
 void MainWindowView::renderWindow()
 {
+    scaleWidgetTree(*m_holder, m_model.m_PageScale);
+    scaleWidgetTree(*m_header, m_model.m_StripScale);
+    scaleWidgetTree(*m_status, m_model.m_StripScale);
     const QRect header(0, 0, width(), m_model.bar_Header.Height);
     if (m_header->geometry() != header)
         m_header->setGeometry(header);
@@ -187,7 +204,7 @@ void MainWindowView::render()
 void MainWindowView::renderNow()
 {
     render();
-    repaint();
+    m_holder->repaint(); // the slide moves the pages, which stand in the holder
 }
 
 void MainWindowView::handle(const std::function<void()>& handler)

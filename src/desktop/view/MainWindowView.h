@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/Colours.h"
+#include "components/Controls.h"
 #include "desktop/DesktopPlatform.h"
 
 #include <QWidget>
@@ -23,7 +24,8 @@ public:
     void handle(const std::function<void()>& handler);
     // Sets every widget from its model and moves the focus where the model asked for it.
     void render();
-    // Renders and paints at once, without waiting for the event loop (the page slide calls it per step).
+    // Renders and paints the page holder at once, without waiting for the event loop (the page slide calls
+    // it per step).
     void renderNow() override;
     // Called when the window has closed at the model's request.
     void setOnClosed(std::function<void()> onClosed) { m_onClosed = std::move(onClosed); }
@@ -35,7 +37,9 @@ protected:
 
 private:
     void buildHeader();
-    QWidget& buildHolder(const DesktopUser& user);
+    void buildHolder(const DesktopUser& user);
+    // Where a place given in the page design's pixels lies in the page holder.
+    QRect onPage(const Geometry& place) const;
     void buildStatus(const DesktopUser& user);
     void renderWindow();
 
@@ -43,6 +47,7 @@ private:
     std::unique_ptr<Bindings> m_bindings;
     std::function<void()> m_onClosed;
     QWidget* m_header = nullptr;
+    QWidget* m_holder = nullptr;
     QWidget* m_status = nullptr;
     Gradient m_background;
 };

@@ -62,7 +62,7 @@ void buildMarkBar(QWidget& frame, PageContext& context)
 
     auto* badge = new GradeBadge(&frame);
     badge->setObjectName(QStringLiteral("ctl_Mark"));
-    badge->setFixedSize(design::MarkHeight, design::MarkHeight);
+    badge->setFixedSize(design::MarkHeight, design::MarkHeight); // scaled with the page
     const GradeMark& mark = context.model.ctl_Mark;
     context.bind.renderer([badge, &mark] { badge->setMarkText(mark.MarkText); });
     row->addWidget(badge, 0, Qt::AlignRight);
