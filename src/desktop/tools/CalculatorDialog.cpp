@@ -130,6 +130,9 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, const QString& prompt) : QDi
     m_display->setFont(look::sized(font(), 26, true));
     m_display->setTextFormat(Qt::PlainText);
     m_display->setAccessibleName(QStringLiteral("Anzeige"));
+    // A long expression does not widen the dialog: the display shows its end, where the pupil types.
+    for (QLabel* line : {m_history, m_display})
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     displayLayout->addWidget(m_history);
     displayLayout->addWidget(m_display);
     layout->addWidget(display);
@@ -143,7 +146,7 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, const QString& prompt) : QDi
     auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
     auto* take = new QPushButton(QStringLiteral("Übernehmen"), this);
     for (QPushButton* button : {cancel, take}) {
-        button->setMinimumSize(140, padKeySize);
+        button->setMinimumSize(170, padKeySize);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
     }

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -112,6 +113,13 @@ FormulaEditorDialog::FormulaEditorDialog(QWidget* parent, const QString& prompt,
     connect(m_edit, &QLineEdit::textChanged, this, &FormulaEditorDialog::showPreview);
     showPreview();
     m_edit->setFocus();
+}
+
+void FormulaEditorDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The pad writes at the cursor: it stands at the end, and nothing is selected that a key would replace.
+    QTimer::singleShot(0, m_edit, [edit = m_edit] { edit->end(false); });
 }
 
 QString FormulaEditorDialog::formula() const

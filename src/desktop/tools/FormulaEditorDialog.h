@@ -16,6 +16,9 @@ public:
     FormulaEditorDialog(QWidget* parent, const QString& prompt, const QString& formula);
     QString formula() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void addLetterKeys(QGridLayout& grid);
     void addSignKeys(QGridLayout& grid);

@@ -202,7 +202,8 @@ void PeriodicTableGrid::paintSeriesMarkers(QPainter& painter, const Geometry& g)
 void PeriodicTableGrid::paintCell(QPainter& painter, const Geometry& g, const PeriodicCell& cell) const
 {
     const ChemicalElement& element = *cell.element;
-    const bool faded = m_searching && !m_found.contains(&element);
+    const bool selected = &cell == m_selected;
+    const bool faded = m_searching && !selected && !m_found.contains(&element);
     const QRectF rect = g.cell(cell.row, cell.column).adjusted(1.5, 1.5, -1.5, -1.5);
     QColor fill = blockColour(cell.block);
     QColor ink = look::Ink;
@@ -211,7 +212,6 @@ void PeriodicTableGrid::paintCell(QPainter& painter, const Geometry& g, const Pe
         fill.setAlpha(110);
         ink.setAlpha(90);
     }
-    const bool selected = &cell == m_selected;
     painter.setPen(selected ? QPen(look::TitleFrom, 3.5) : QPen(fill.darker(140), 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(rect, 4, 4);

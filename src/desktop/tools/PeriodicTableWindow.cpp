@@ -14,7 +14,10 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-PeriodicTableWindow::PeriodicTableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+// A dialog-type window without modality: window managers keep it above the test's window, so a click into
+// the test does not bury it, and the test stays usable beside it.
+PeriodicTableWindow::PeriodicTableWindow(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Periodensystem der Elemente"));
     auto* layout = new QVBoxLayout(this);
@@ -27,11 +30,11 @@ PeriodicTableWindow::PeriodicTableWindow(QWidget* parent) : QWidget(parent, Qt::
     m_search->setPlaceholderText(QStringLiteral("Name oder Symbol"));
     m_search->setClearButtonEnabled(true);
     m_search->setAccessibleName(QStringLiteral("Element suchen"));
-    m_search->setMaximumWidth(260);
+    m_search->setMinimumWidth(220);
     searchLabel->setBuddy(m_search);
     top->addWidget(searchLabel);
-    top->addWidget(m_search, 1);
-    top->addSpacing(16);
+    top->addWidget(m_search);
+    top->addStretch();
     top->addWidget(makeLegend());
     layout->addLayout(top);
 
