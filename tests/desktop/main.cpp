@@ -21,6 +21,8 @@ constexpr TestClass testClasses[] = {
     {"InstanceLockTest", runInstanceLockTests},
     {"WidgetsTest", runWidgetsTests},
     {"MainWindowTest", runMainWindowTests},
+    {"CalculatorTest", runCalculatorTests},
+    {"ToolsTest", runToolsTests},
 };
 
 } // namespace
