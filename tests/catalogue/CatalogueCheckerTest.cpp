@@ -1,4 +1,6 @@
 #include "catalogue/CatalogueChecker.h"
+#include "catalogue/EquationNotation.h"
+#include "catalogue/LoadCatalogue.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -215,4 +217,23 @@ TEST(ShippedCatalogue, PassesTheCheck)
     QTextStream out(&text);
     EXPECT_EQ(runCatalogueCheck(path, out), 0);
     EXPECT_TRUE(text.endsWith(": 0 Fehler, 0 Warnungen\n")) << text.toStdString();
+}
+
+// An empty coefficient field counts as 1, so a beginner solves an equation whose coefficients are all 1 by
+// leaving every field empty: the beginner part holds few of them.
+TEST(ShippedCatalogue, BeginnerEquationsMostlyNeedACoefficientAboveOne)
+{
+    CatalogueArrays arrays;
+    LoadCatalogue(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat"), arrays);
+    const int beginnerEquations = static_cast<int>(arrays.g_EquationsEasy.toInt());
+    ASSERT_GE(beginnerEquations, 15);
+    QStringList solvedByLeavingEmpty;
+    for (int i = 1; i <= beginnerEquations; ++i) {
+        const ParsedEquation equation = parseEquation(arrays.g_EquationTasks[i]);
+        const QList<EquationSubstance> substances = equation.left + equation.right;
+        if (std::all_of(substances.begin(), substances.end(),
+                        [](const EquationSubstance& substance) { return substance.count == 1; }))
+            solvedByLeavingEmpty << arrays.g_EquationTasks[i];
+    }
+    EXPECT_LE(solvedByLeavingEmpty.size(), 2) << solvedByLeavingEmpty.join(QLatin1Char(' ')).toStdString();
 }
