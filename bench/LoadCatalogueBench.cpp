@@ -50,8 +50,8 @@ void loadRepeatedly(benchmark::State& state, const QString& path)
     for (auto _ : state) {
         const CatalogueLoad load = LoadCatalogue(path, arrays);
         benchmark::DoNotOptimize(load);
-        if (!load.problems.isEmpty())
-            state.SkipWithError("the catalogue has problems");
+        if (load.extent != CatalogueExtent::Whole)
+            state.SkipWithError("the catalogue could not be read to its end");
     }
 }
 

@@ -26,6 +26,21 @@ CatalogueProblem error(int line, const QString& message)
     return {CatalogueProblem::Severity::Error, line, message};
 }
 
+// " Damit fehlen auch Abschnitt 8 („Substanznamen“) und Abschnitt 9 („Stoffmengen“)." for the sections
+// that follow the given one; empty after the last.
+QString sectionsMissingAfter(Section section)
+{
+    QStringList labels;
+    for (int number = sectionNumber(section) + 1; number <= sectionNumber(allSections.back()); ++number)
+        labels.append(sectionLabel(static_cast<Section>(number)));
+    if (labels.isEmpty())
+        return {};
+    const QString last = labels.takeLast();
+    const QString named =
+        labels.isEmpty() ? last : labels.join(QStringLiteral(", ")) + QStringLiteral(" und ") + last;
+    return QStringLiteral(" Damit fehlen auch %1.").arg(named);
+}
+
 // Walks the lines of the file as the loader reads them: free lines up to "#", then records up to "@".
 class StructureReader {
 public:
@@ -51,9 +66,9 @@ private:
             ++m_pos;
         if (atEnd()) {
             result.problems.append(
-                error(lastLineNumber(), QStringLiteral("%1 fehlt: Die Datei endet, bevor eine "
-                                                       "Zeile „#“ ihn beginnt.")
-                                            .arg(sectionLabel(section))));
+                error(lastLineNumber(), QStringLiteral("%1 fehlt: Die Datei endet, bevor eine Zeile „#“ "
+                                                       "ihn beginnt.%2")
+                                            .arg(sectionLabel(section), sectionsMissingAfter(section))));
             return false;
         }
         RawSection raw;
@@ -63,11 +78,23 @@ private:
         for (;;) {
             if (atEnd()) {
                 result.problems.append(
-                    error(lastLineNumber(), QStringLiteral("%1 ist nicht abgeschlossen: Die "
-                                                           "Datei endet vor der Zeile „@“.")
-                                                .arg(sectionLabel(section))));
+                    error(lastLineNumber(), QStringLiteral("%1 ist nicht abgeschlossen: Die Datei endet vor "
+                                                           "der Zeile „@“.%2")
+                                                .arg(sectionLabel(section), sectionsMissingAfter(section))));
                 result.sections.append(raw);
                 return false;
+            }
+            if (m_lines.at(m_pos).text == sectionStartMarker) {
+                // "#" is never data: the next section begins here, so this one lacks its "@".
+                raw.nextSectionLine = m_lines.at(m_pos).number;
+                result.problems.append(error(
+                    raw.nextSectionLine,
+                    QStringLiteral("Vor dieser Zeile „#“ fehlt die Zeile „@“, die %1 abschließt. "
+                                   "Die Einträge direkt davor, die nicht als Aufgaben taugen, gelten als "
+                                   "Kommentar vor dem nächsten Abschnitt.")
+                        .arg(sectionLabel(section))));
+                result.sections.append(raw);
+                return true;
             }
             const SourceLine& first = take();
             if (first.text == sectionEndMarker) {
@@ -81,20 +108,22 @@ private:
                 continue;
             }
             RawRecord record{first};
-            while (record.size() < recordLines && !atEnd())
+            while (record.size() < recordLines && !atEnd() && m_lines.at(m_pos).text != sectionStartMarker)
                 record.append(take());
-            if (record.size() < recordLines) {
-                result.problems.append(error(
-                    first.number, QStringLiteral("Der Eintrag ab Zeile %1 in %2 ist unvollständig: Die Datei "
-                                                 "endet nach %3 von %4 Zeilen.")
-                                      .arg(first.number)
-                                      .arg(sectionLabel(section))
-                                      .arg(record.size())
-                                      .arg(recordLines)));
+            if (record.size() < recordLines && atEnd()) {
+                result.problems.append(
+                    error(first.number, QStringLiteral("Der Eintrag ab Zeile %1 in %2 ist unvollständig: Die "
+                                                       "Datei endet nach %3 von %4 Zeilen.%5")
+                                            .arg(first.number)
+                                            .arg(sectionLabel(section))
+                                            .arg(record.size())
+                                            .arg(recordLines)
+                                            .arg(sectionsMissingAfter(section))));
                 result.sections.append(raw);
                 return false;
             }
-            raw.records.append(record);
+            if (record.size() == recordLines) // one that a "#" cut short is dropped; the next round ends here
+                raw.records.append(record);
         }
     }
 
@@ -121,10 +150,12 @@ std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueP
     if (bytes.startsWith(utf8ByteOrderMark))
         return QString::fromUtf8(bytes.mid(utf8ByteOrderMark.size()));
     if (isUtf8WithoutMark(bytes)) {
-        problems.append(
-            error(0, QStringLiteral("Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert und wird "
-                                    "deshalb mit falschen Umlauten gelesen. Bitte als „Windows-1252“ "
-                                    "(ANSI) oder als „UTF-8 mit BOM“ speichern.")));
+        // Windows-1252 text with non-ASCII characters is practically never valid UTF-8, so the guess is safe.
+        problems.append({CatalogueProblem::Severity::Warning, 0,
+                         QStringLiteral("Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert; das "
+                                        "Programm liest sie als UTF-8. Sicherer ist es, sie als „UTF-8 mit "
+                                        "BOM“ oder als „Windows-1252“ (ANSI) zu speichern.")});
+        return QString::fromUtf8(bytes);
     }
     QStringDecoder windows1252("windows-1252");
     return windows1252(bytes);

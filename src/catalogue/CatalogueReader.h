@@ -30,8 +30,9 @@ struct CatalogueProblem {
 
 struct RawSection {
     Section section = Section::Elements;
-    int hashLine = 0; // the "#" line that opens the body
-    int endLine = 0;  // the "@" line that closes it; 0 when the file ended before it
+    int hashLine = 0;        // the "#" line that opens the body
+    int endLine = 0;         // the "@" line that closes it; 0 when it has none
+    int nextSectionLine = 0; // the "#" line that began the next section where this one lacks its "@"
     QList<RawRecord> records;
     QList<int> easyMarkerLines;   // every "ææ" line of the body
     std::optional<int> easyLimit; // the record count at the last "ææ" line
@@ -56,14 +57,12 @@ inline bool isMarkerLine(const QString& text)
 // A file that starts with these bytes is read as UTF-8.
 inline const QByteArray utf8ByteOrderMark("\xEF\xBB\xBF");
 
-// True for a file that is valid UTF-8 with non-ASCII characters but has no byte-order mark: it is read as
-// Windows-1252, so its umlauts come out wrong.
+// True for a file that is valid UTF-8 with non-ASCII characters but has no byte-order mark.
 bool isUtf8WithoutMark(const QByteArray& bytes);
 
 // Decodes the file: Windows-1252, or UTF-8 when it starts with the UTF-8 byte-order mark. A file that is
-// valid UTF-8 with non-ASCII characters but no mark is still read as Windows-1252 (so its umlauts come
-// out wrong), and a problem says how to save it. A UTF-16 file is not read at all (nothing is returned),
-// and a problem says so.
+// valid UTF-8 with non-ASCII characters but has no mark is read as UTF-8 too, with a warning that says how
+// to save it. A UTF-16 file is not read at all (nothing is returned), and a problem says so.
 std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems);
 
 // The lines of a text; a line ends at a carriage return, a carriage return followed by a line feed, or
@@ -71,7 +70,9 @@ std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueP
 QList<SourceLine> splitLines(const QString& text);
 
 // Reads the structure of the whole file. Stops at the first place where the file ends before its ninth
-// "@" and notes the problem; everything read before it stays.
+// "@" and notes the problem, naming every section that is missing; everything read before it stays. A
+// line "#" where a section's records are read begins the next section: the section before it lacks its
+// "@", which is noted once, and reading goes on with the next section.
 RawCatalogue parseCatalogue(const QByteArray& bytes);
 
 // The file's bytes, or a German reason why it cannot be read.

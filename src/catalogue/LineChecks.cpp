@@ -6,6 +6,9 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 // The field at the start of a sentence: "die Definition" becomes "Die Definition".
@@ -56,21 +59,54 @@ std::optional<double> checkNumber(const SourceLine& line, const QString& field, 
     static const QRegularExpression plainNumber(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
     const QString text = line.text.trimmed();
     const double value = readLeadingNumber(line.text);
-    if (plainNumber.match(text).hasMatch())
-        return value;
-    if (text.isEmpty())
+    if (plainNumber.match(text).hasMatch()) {
+        if (std::isfinite(text.toDouble()))
+            return value;
+        findings.error(line.number, QStringLiteral("%1 „%2“ ist zu groß für eine Zahl; das Programm liest "
+                                                   "daraus %3.")
+                                        .arg(capitalised(field), text, numberText(value)));
+    } else if (text.isEmpty()) {
         findings.error(
             line.number,
             QStringLiteral("%1 fehlt: Die Zeile ist leer, das Programm liest 0.").arg(capitalised(field)));
-    else if (text.contains(QLatin1Char(',')))
+    } else if (text.contains(QLatin1Char(','))) {
         findings.error(line.number, QStringLiteral("%1 „%2“ enthält ein Komma; das Programm liest daraus %3. "
                                                    "Dezimalstellen bitte mit Punkt schreiben.")
                                         .arg(capitalised(field), text, numberText(value)));
-    else
+    } else {
         findings.error(line.number,
                        QStringLiteral("%1 „%2“ ist keine reine Zahl; das Programm liest daraus %3.")
                            .arg(capitalised(field), text, numberText(value)));
+    }
     return std::nullopt;
+}
+
+std::optional<double> checkSingleNumber(const SourceLine& line, const QString& field, CheckFindings& findings)
+{
+    const std::optional<double> value = checkNumber(line, field, findings);
+    if (!value || std::fabs(*value) <= std::numeric_limits<float>::max())
+        return value;
+    findings.error(line.number, QStringLiteral("%1 %2 ist zu groß; das Programm speichert 0.")
+                                    .arg(capitalised(field), numberText(*value)));
+    return std::nullopt;
+}
+
+void checkAmountAnswer(const SourceLine& line, CheckFindings& findings)
+{
+    static const QRegularExpression plainNumber(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?$"));
+    if (!checkNotEmpty(line, QStringLiteral("die Antwort"), findings))
+        return;
+    const QString text = line.text.trimmed();
+    // The page reads the expected answer as it reads a typed one: a decimal comma counts as a point, and the
+    // value is held in single precision.
+    const QString normalised = QString(text).replace(QLatin1Char(','), QLatin1Char('.'));
+    if (!plainNumber.match(text).hasMatch())
+        findings.error(line.number, QStringLiteral("Die Antwort „%1“ ist keine reine Zahl; das Programm "
+                                                   "erwartet daraus %2.")
+                                        .arg(text, numberText(readLeadingNumber(normalised))));
+    else if (!(std::fabs(normalised.toDouble()) <= std::numeric_limits<float>::max()))
+        findings.error(line.number,
+                       QStringLiteral("Die Antwort „%1“ ist zu groß für eine Zahl des Programms.").arg(text));
 }
 
 std::optional<int> checkWholeNumber(const SourceLine& line, const QString& field, CheckFindings& findings)

@@ -20,8 +20,16 @@ void checkForbidden(const SourceLine& line, QChar character, const QString& fiel
                     CheckFindings& findings);
 
 // A number line must hold a plain decimal number and nothing else (a comma ends the number for the
-// program). The value, read as the program reads it; nothing when the line is not clean.
+// program), and one that is finite. The value, read as the program reads it; nothing when the line is not
+// clean.
 std::optional<double> checkNumber(const SourceLine& line, const QString& field, CheckFindings& findings);
+
+// A number line stored as a single-precision number: clean, and not too large for it.
+std::optional<double> checkSingleNumber(const SourceLine& line, const QString& field,
+                                        CheckFindings& findings);
+
+// The answer line of an amount task: a plain number (with decimal point or comma) that the page can read.
+void checkAmountAnswer(const SourceLine& line, CheckFindings& findings);
 
 // A number line stored as a 16-bit whole number: clean, whole and within -32768..32767.
 std::optional<int> checkWholeNumber(const SourceLine& line, const QString& field, CheckFindings& findings);

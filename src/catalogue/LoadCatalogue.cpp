@@ -1,6 +1,10 @@
 #include "catalogue/LoadCatalogue.h"
 
+#include "catalogue/CheckedCatalogue.h"
 #include "catalogue/RecordReading.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -53,22 +57,59 @@ void clearCatalogue(CatalogueArrays& into)
     into.g_AmountTasks = {AmountRecord{}};
 }
 
+// True when every section ended with its "@" or at the "#" of the next one, so that nothing of the
+// file is missing.
+bool readToTheEnd(const RawCatalogue& raw)
+{
+    return raw.sections.size() == static_cast<qsizetype>(allSections.size()) &&
+           (raw.sections.constLast().endLine > 0 || raw.sections.constLast().nextSectionLine > 0);
+}
+
+QString whatTheTestUses(const CatalogueLoad& load)
+{
+    switch (load.extent) {
+    case CatalogueExtent::Nothing:
+        return QStringLiteral("Es konnten keine Aufgaben gelesen werden; die Seiten des Tests bleiben leer.");
+    case CatalogueExtent::Part:
+        return QStringLiteral("Die Aufgaben, die gelesen werden konnten, werden verwendet; die Abschnitte "
+                              "danach bleiben leer.");
+    case CatalogueExtent::Whole:
+        break;
+    }
+    if (std::any_of(load.problems.begin(), load.problems.end(), isError))
+        return QStringLiteral("Die Aufgaben werden verwendet, aber manche Seiten können falsche oder zu "
+                              "wenige Aufgaben zeigen.");
+    return QStringLiteral("Alle Aufgaben wurden gelesen und werden verwendet.");
+}
+
 } // namespace
+
+CatalogueLoad loadCatalogueBytes(const QByteArray& bytes, CatalogueArrays& into)
+{
+    clearCatalogue(into);
+    const CheckedCatalogue checked = checkedCatalogue(bytes);
+    for (const RawSection& section : checked.raw.sections)
+        fillSection(into, section);
+    CatalogueLoad load;
+    load.problems = checked.raw.problems;
+    std::copy_if(checked.contentFindings.begin(), checked.contentFindings.end(),
+                 std::back_inserter(load.problems), isError);
+    sortByLine(load.problems);
+    if (checked.raw.sections.isEmpty() && std::any_of(load.problems.begin(), load.problems.end(), isError))
+        load.extent = CatalogueExtent::Nothing; // not even the first section's "#" was found, or not decoded
+    else
+        load.extent = readToTheEnd(checked.raw) ? CatalogueExtent::Whole : CatalogueExtent::Part;
+    return load;
+}
 
 CatalogueLoad LoadCatalogue(const QString& path, CatalogueArrays& into)
 {
-    clearCatalogue(into);
-    CatalogueLoad load;
     const CatalogueBytes file = readCatalogueBytes(path);
     if (!file.bytes) {
-        load.problems.append({CatalogueProblem::Severity::Error, 0, file.error});
-        return load;
+        clearCatalogue(into);
+        return {{{CatalogueProblem::Severity::Error, 0, file.error}}, CatalogueExtent::Nothing};
     }
-    const RawCatalogue raw = parseCatalogue(*file.bytes);
-    for (const RawSection& section : raw.sections)
-        fillSection(into, section);
-    load.problems = raw.problems;
-    return load;
+    return loadCatalogueBytes(*file.bytes, into);
 }
 
 QString describeLoadProblems(const QString& path, const CatalogueLoad& load)
@@ -80,8 +121,8 @@ QString describeLoadProblems(const QString& path, const CatalogueLoad& load)
             text += QStringLiteral("Zeile %1: ").arg(problem.line);
         text += problem.message;
     }
-    text += QStringLiteral("\n\nDie Aufgaben, die gelesen werden konnten, werden verwendet. "
-                           "Bitte sag deiner Lehrerin oder deinem Lehrer Bescheid.");
+    text += QStringLiteral("\n\n") + whatTheTestUses(load) +
+            QStringLiteral(" Bitte sag deiner Lehrerin oder deinem Lehrer Bescheid.");
     return text;
 }
 

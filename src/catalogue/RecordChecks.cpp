@@ -20,10 +20,6 @@ constexpr int questionWidth = decltype(YesNoRecord::Question)::width;
 
 constexpr int highestCharge = 3; // the charge page offers -3 .. +3
 
-const QString wheelSeparatorReason =
-    QStringLiteral("Die Auswahllisten von Seite 3 und 4 trennen ihre Einträge mit "
-                   "„,“, so zerfällt der Text dort in Stücke.");
-
 std::optional<ParsedFormula> checkFormula(const SourceLine& line, CheckFindings& findings)
 {
     ParsedFormula formula = parseFormula(line.text);
@@ -51,7 +47,8 @@ void checkMolarMass(const RawRecord& record, CheckFindings& findings)
     const SourceLine& massLine = record.at(1);
     if (checkNotEmpty(shown, QStringLiteral("der angezeigte Text"), findings))
         checkWidth(shown, shownFormulaWidth, QStringLiteral("der angezeigte Text"), findings);
-    const std::optional<double> written = checkNumber(massLine, QStringLiteral("die molare Masse"), findings);
+    const std::optional<double> written =
+        checkSingleNumber(massLine, QStringLiteral("die molare Masse"), findings);
     const std::optional<ParsedFormula> formula = checkFormula(record.at(2), findings);
     if (!written || !formula)
         return;
@@ -71,18 +68,14 @@ void checkDefinition(const RawRecord& record, CheckFindings& findings)
     const SourceLine& definition = record.at(1);
     if (checkNotEmpty(term, QStringLiteral("der Begriff"), findings)) {
         checkWidth(term, termWidth, QStringLiteral("der Begriff"), findings);
-        checkForbidden(term, QLatin1Char(','), QStringLiteral("der Begriff"), wheelSeparatorReason, findings);
         checkForbidden(
             term, QLatin1Char('|'), QStringLiteral("der Begriff"),
             QStringLiteral("Seite 4 sortiert die Begriffe mit „|“ als Trennzeichen und zeigt nur, was "
                            "nach dem letzten steht."),
             findings);
     }
-    if (checkNotEmpty(definition, QStringLiteral("die Definition"), findings)) {
+    if (checkNotEmpty(definition, QStringLiteral("die Definition"), findings))
         checkWidth(definition, definitionWidth, QStringLiteral("die Definition"), findings);
-        checkForbidden(definition, QLatin1Char(','), QStringLiteral("die Definition"), wheelSeparatorReason,
-                       findings);
-    }
 }
 
 void checkCharge(const RawRecord& record, CheckFindings& findings)
@@ -153,26 +146,10 @@ void checkSubstance(const RawRecord& record, CheckFindings& findings)
     checkFormula(record.at(2), findings);
 }
 
-// The page reads the expected amount like a typed answer: a decimal comma is fine, and the number ends at
-// the first character that cannot continue it.
-bool startsWithNumber(const QString& text)
-{
-    const QString rest = text.trimmed();
-    qsizetype i = rest.startsWith(QLatin1Char('+')) || rest.startsWith(QLatin1Char('-')) ? 1 : 0;
-    if (i < rest.size() && (rest.at(i) == QLatin1Char('.') || rest.at(i) == QLatin1Char(',')))
-        ++i;
-    return i < rest.size() && rest.at(i).isDigit();
-}
-
 void checkAmount(const RawRecord& record, CheckFindings& findings)
 {
     checkNotEmpty(record.at(0), QStringLiteral("die Frage"), findings);
-    const SourceLine& answer = record.at(1);
-    if (checkNotEmpty(answer, QStringLiteral("die Antwort"), findings) && !startsWithNumber(answer.text))
-        findings.error(answer.number,
-                       QStringLiteral("Die Antwort „%1“ beginnt nicht mit einer Zahl; das Programm "
-                                      "erwartet dann 0.")
-                           .arg(answer.text));
+    checkAmountAnswer(record.at(1), findings);
 }
 
 } // namespace

@@ -27,11 +27,9 @@ void reportSwallowedMarker(Section section, const RawRecord& record, const Sourc
             .arg(record.first().number);
     if (marker.text != sectionEndMarker)
         return findings.error(marker.number, where);
-    findings.error(marker.number,
-                   QStringLiteral("%1 So endet %2 hier nicht; was folgt, liest das Programm als "
-                                  "weitere Einträge, und alle folgenden Abschnitte verrutschen. Sie "
-                                  "werden deshalb erst nach der Korrektur geprüft.")
-                       .arg(where, sectionLabel(section)));
+    findings.error(marker.number, QStringLiteral("%1 So endet %2 hier nicht, sondern erst vor der nächsten "
+                                                 "Zeile „#“.")
+                                      .arg(where, sectionLabel(section)));
 }
 
 } // namespace
@@ -57,12 +55,7 @@ JudgedRecords checkRecords(const RawSection& section, CheckFindings& findings)
         }
         if (swallowing == records.end())
             break;
-        const SourceLine& marker = *swallowedMarker(*swallowing);
-        reportSwallowedMarker(section.section, *swallowing, marker, findings);
-        if (marker.text == sectionEndMarker) {
-            judged.endRead = false;
-            break;
-        }
+        reportSwallowedMarker(section.section, *swallowing, *swallowedMarker(*swallowing), findings);
         next = swallowing + 1; // the marker taken as data brings a lost line's shift back in step
     }
     return judged;

@@ -8,8 +8,6 @@
 
 struct JudgedRecords {
     QList<RawRecord> records; // those judged one by one
-    bool endRead = true;      // false when the section's "@" was read as data: the section runs on into the
-                              // next one, and every later section is shifted too
 };
 
 JudgedRecords checkRecords(const RawSection& section, CheckFindings& findings);

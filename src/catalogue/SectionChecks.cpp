@@ -162,16 +162,13 @@ void checkRepeatedDefinitions(const QList<RawRecord>& records, CheckFindings& fi
 
 } // namespace
 
-bool checkSection(const RawSection& section, CheckFindings& findings)
+void checkSection(const RawSection& section, CheckFindings& findings)
 {
     const JudgedRecords judged = checkRecords(section, findings);
-    if (!judged.endRead)
-        return false; // its records and markers run on into the next section, so counting them tells nothing
     checkRepeatedTasks(section.section, judged.records, findings);
     checkSupply(section, findings);
     if (section.section == Section::Definitions) {
         checkRepeatedDefinitions(judged.records, findings);
         checkOtherDefinitions(section, findings);
     }
-    return true;
 }

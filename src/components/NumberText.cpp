@@ -59,9 +59,8 @@ double readRadixWhole(Cursor& c, int radix)
     return value;
 }
 
-} // namespace
-
-double readLeadingNumber(QStringView text)
+// The number at the start of the text, possibly infinite.
+double readNumber(QStringView text)
 {
     Cursor c(text);
     if (c.peek() == QLatin1Char('&')) {
@@ -113,13 +112,29 @@ double readLeadingNumber(QStringView text)
         if (exponentDigits)
             number += exponent;
     }
-    const double value = number.toDouble();
+    return number.toDouble();
+}
+
+} // namespace
+
+double readLeadingNumber(QStringView text)
+{
+    // A number too large for a double (a long &H number as well as 1E999) reads as 0, never as infinity.
+    const double value = readNumber(text);
     return std::isfinite(value) ? value : 0;
 }
 
 long long roundHalfEven(double value)
 {
-    return static_cast<long long>(std::nearbyint(value)); // the default rounding mode rounds halves to even
+    if (std::isnan(value))
+        return 0;
+    const double rounded = std::nearbyint(value); // the default rounding mode rounds halves to even
+    // Beyond the range of long long the nearer end stands in; converting such a value would be undefined.
+    if (rounded < static_cast<double>(std::numeric_limits<long long>::min()))
+        return std::numeric_limits<long long>::min();
+    if (rounded >= 0x1p63)
+        return std::numeric_limits<long long>::max();
+    return static_cast<long long>(rounded);
 }
 
 std::optional<std::int16_t> toInt16(double value)

@@ -14,7 +14,8 @@
 // the typed answers and the expected answers all go through this one function.
 double readLeadingNumber(QStringView text);
 
-// Rounds to the nearest whole number, halves to the even neighbour (2.5 gives 2, 3.5 gives 4).
+// Rounds to the nearest whole number, halves to the even neighbour (2.5 gives 2, 3.5 gives 4). A value
+// beyond the range of long long gives its nearer end, NaN gives 0.
 long long roundHalfEven(double value);
 
 // A number as a 16-bit whole number, rounded halves to even; nothing when it lies outside -32768..32767.

@@ -67,7 +67,15 @@ INSTANTIATE_TEST_SUITE_P(
         EquationCase{"TextBeforeFirstMark", "2H2 + @1O2 = @2H2O", "„2H2+“ vor dem ersten „@“"},
         EquationCase{"NoEqualsSign", "@2H2 + @1O2", "Es fehlt „=“"},
         EquationCase{"TwoEqualsSigns", "@1O2 = @1O2 = @1O2", "2-mal „=“"},
+        // The page has four slots per row, two per side: a line outside the notation would write past them
+        // or into the wrong slot.
         EquationCase{"ThreeOnOneSide", "@1H2 + @1Cl2 + @1O2 = @2HCl", "3 Stoffe"},
+        EquationCase{"ThreeOnTheRight", "@2KClO3 = @2KCl + @1O2 + @2O2", "rechten Seite stehen 3 Stoffe"},
+        EquationCase{"FourOnTheRight", "@1C=@1C+@1C+@1C+@1C", "rechten Seite stehen 4 Stoffe"},
+        EquationCase{"TextAfterEquals", "@1H2 + @1Cl2 = x@2HCl",
+                     "rechten Seite steht „x“ vor dem ersten „@“"},
+        EquationCase{"NoMarkOnTheRight", "@2H2 + @1O2 = H2O", "rechten Seite steht „H2O“"},
+        EquationCase{"NothingOnTheRight", "@2H2 + @1O2 =", "Auf der rechten Seite steht nichts"},
         EquationCase{"PlusAtTheEnd", "@2H2 + @1O2 = @2H2O +", "am Ende „+“"},
         EquationCase{"ChargeInFormula", "@1Na++@1Cl=@1NaCl", "In der Formel „Na+“ steht „+“"},
         EquationCase{"MarkWithoutSubstance", "@2H2 + @@1O2 = @2H2O", "„@“ ohne Stoff"},

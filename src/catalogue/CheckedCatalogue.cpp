@@ -1,0 +1,72 @@
+#include "catalogue/CheckedCatalogue.h"
+
+#include "catalogue/CheckFindings.h"
+#include "catalogue/RecordChecks.h"
+#include "catalogue/SectionChecks.h"
+
+#include <algorithm>
+
+namespace {
+
+bool hasFindings(Section section, const RawRecord& record)
+{
+    CheckFindings findings;
+    checkRecord(section, record, findings);
+    return !findings.problems().isEmpty();
+}
+
+// A section without its "@" ran on into the free lines before the next section's "#". Those lines were
+// read as records; they are the records at its end that do not pass the check, and the program does not
+// use them. The reader has already reported the missing "@" at that "#".
+void dropFreeLinesReadAsRecords(RawSection& section)
+{
+    if (section.nextSectionLine == 0)
+        return;
+    while (!section.records.isEmpty() && hasFindings(section.section, section.records.constLast()))
+        section.records.removeLast();
+    if (section.easyLimit)
+        section.easyLimit = std::min(*section.easyLimit, static_cast<int>(section.records.size()));
+}
+
+// Free text after the ninth "@" is a fine place for a closing note; a marker line there means that someone
+// wrote tasks where nothing reads them.
+void checkLinesAfterEnd(const RawCatalogue& raw, CheckFindings& findings)
+{
+    for (const SourceLine& line : raw.linesAfterEnd) {
+        if (!isMarkerLine(line.text))
+            continue;
+        findings.warning(line.number,
+                         QStringLiteral("Die Zeile „%1“ steht nach dem neunten „@“; dort liest das "
+                                        "Programm nichts mehr.")
+                             .arg(line.text));
+        return;
+    }
+}
+
+} // namespace
+
+void sortByLine(QList<CatalogueProblem>& problems)
+{
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const CatalogueProblem& a, const CatalogueProblem& b) { return a.line < b.line; });
+}
+
+QList<CatalogueProblem> CheckedCatalogue::allFindings() const
+{
+    QList<CatalogueProblem> all = raw.problems + contentFindings;
+    sortByLine(all);
+    return all;
+}
+
+CheckedCatalogue checkedCatalogue(const QByteArray& bytes)
+{
+    CheckedCatalogue result{parseCatalogue(bytes), {}};
+    for (RawSection& section : result.raw.sections)
+        dropFreeLinesReadAsRecords(section);
+    CheckFindings findings;
+    for (const RawSection& section : result.raw.sections)
+        checkSection(section, findings);
+    checkLinesAfterEnd(result.raw, findings);
+    result.contentFindings = findings.problems();
+    return result;
+}
