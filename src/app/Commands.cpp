@@ -61,8 +61,10 @@ void frm_AppMain::tmr_Delay_Timer()
 {
     if (m_OkDelay > 0 && --m_OkDelay == 0)
         but_OK.Visible = true;
-    if (m_NextDelay > 0 && --m_NextDelay == 0)
+    if (m_NextDelay > 0 && --m_NextDelay == 0) {
         but_Next.Visible = true;
+        SetFocus(&but_Next); // the pupil's next step after a judged sheet
+    }
 }
 
 void frm_AppMain::ctl_Avatar1_Click()

@@ -65,8 +65,10 @@ TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
     for (int tick = 0; tick < 4; ++tick)
         form.tmr_Delay_Timer();
     EXPECT_FALSE(form.but_Next.Visible);
+    form.FocusRequest = nullptr;
     form.tmr_Delay_Timer();
     EXPECT_TRUE(form.but_Next.Visible);
+    EXPECT_EQ(form.FocusRequest, &form.but_Next); // the pupil's next step
     EXPECT_FALSE(form.but_OK.Visible);
     form.tmr_Delay_Timer(); // countdowns at 0 stay there
     EXPECT_EQ(form.m_OkDelay, 0);

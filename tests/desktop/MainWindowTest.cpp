@@ -47,6 +47,7 @@ public:
         m_timer.start(50);
     }
     const QStringList& seen() const { return m_seen; }
+    void stop() { m_timer.stop(); }
 
 private:
     QTimer m_timer;
@@ -98,6 +99,8 @@ private slots:
     void pupilTakesTheFirstTwoPages();
     void startPageChoices();
     void viewCarriesOutFocusAndCloseRequests();
+    void tabFollowsTheVisualOrder();
+    void questionsDefaultToNein();
 };
 
 void MainWindowTest::pupilTakesTheFirstTwoPages()
@@ -161,10 +164,13 @@ void MainWindowTest::pupilTakesTheFirstTwoPages()
     }
     QCOMPARE(view.findChild<GradeBadge*>(QStringLiteral("ctl_Mark"))->markText(), QStringLiteral("3+"));
     QVERIFY(!view.findChild<QWidget*>(QStringLiteral("lab_Correct"))->isVisible());
+    // The hidden OK does not hand the focus to a tool button, where Space would open it.
+    QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
 
-    // Next brings page 2 with its four rows.
+    // Next brings page 2 with its four rows; it has the focus as soon as it shows.
     auto* next = view.findChild<QPushButton*>(QStringLiteral("but_Next"));
     QTRY_VERIFY(next->isVisible());
+    QCOMPARE(QApplication::focusWidget(), next);
     QTest::mouseClick(next, Qt::LeftButton);
     QTRY_VERIFY(view.findChild<QWidget*>(QStringLiteral("Seite2"))->isVisible());
     QVERIFY(!view.findChild<QWidget*>(QStringLiteral("Seite1"))->isVisible());
@@ -231,6 +237,29 @@ void MainWindowTest::viewCarriesOutFocusAndCloseRequests()
     view.handle([&window] { window.model.Unload(); });
     QVERIFY(closed);
     QVERIFY(!view.isVisible());
+}
+
+void MainWindowTest::tabFollowsTheVisualOrder()
+{
+    RunningWindow window;
+    QStringList order;
+    QWidget* widget = window.find(QStringLiteral("but_GameCommands0"));
+    while (widget && order.size() < 7) {
+        if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus))
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    }
+    QCOMPARE(order, QStringList({"but_GameCommands0", "HelpButton", "UserName", "Expert0", "Expert1", "HYMNE",
+                                 "but_GameTools0"}));
+}
+
+void MainWindowTest::questionsDefaultToNein()
+{
+    RunningWindow window;
+    window.guard.stop();
+    QTimer::singleShot(100, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    QVERIFY(!window.platform.AskYesNo(QStringLiteral("Wirklich einen neuen Test beginnen?"),
+                                      QStringLiteral("Neu?")));
 }
 
 int runMainWindowTests(int argc, char* argv[])

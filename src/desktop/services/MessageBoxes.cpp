@@ -41,7 +41,8 @@ bool askYesNo(QWidget* parent, const QString& text, const QString& title)
     prepare(box, text, title);
     QPushButton* yes = addButton(box, QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* no = addButton(box, QStringLiteral("Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    // Every question of the program ends or restarts a test on "Ja": a stray Enter must not do that.
+    box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;

@@ -66,8 +66,13 @@ void setRoleColour(QWidget& widget, QPalette::ColorRole role, Colour colour)
 
 void setShown(QWidget& widget, bool shown)
 {
-    if (widget.isHidden() == shown)
-        widget.setVisible(shown);
+    if (widget.isHidden() != shown)
+        return;
+    // A hidden widget would hand the focus on to the next one in the Tab order (OK to a tool button, where
+    // a stray Space would open it): the window keeps it instead until the logic says where it goes.
+    if (!shown && widget.hasFocus())
+        widget.window()->setFocus(Qt::OtherFocusReason);
+    widget.setVisible(shown);
 }
 
 void Bindings::label(QLabel& widget, const Label& model)
@@ -106,6 +111,7 @@ void Bindings::geometry(QWidget& widget, const Geometry& model)
 
 void Bindings::button(QAbstractButton& widget, const Button& model, Handler click)
 {
+    focusable(&model, widget);
     QObject::connect(&widget, &QAbstractButton::clicked, &widget, [this, click] { dispatch(click); });
     renderer([&widget, &model] {
         setTextOf(widget, model.Caption);

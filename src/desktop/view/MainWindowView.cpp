@@ -42,10 +42,11 @@ MainWindowView::MainWindowView(frm_AppMain& model, const DesktopUser& user)
       m_bindings(std::make_unique<Bindings>([this](const Bindings::Handler& handler) { handle(handler); }))
 {
     setObjectName(QStringLiteral("frm_AppMain"));
-    // Built in the natural Tab order: the page's fields, then OK/Next and the tools.
+    // Built in the visual order, which is the Tab order: the header's buttons, the page's fields, the tools
+    // and OK/Next.
+    buildHeader();
     buildHolder(user);
     buildStatus(user);
-    buildHeader();
     m_bindings->renderer([this] { renderWindow(); });
 
     auto* timer = new QTimer(this);
@@ -67,13 +68,11 @@ void MainWindowView::buildHeader()
     for (int i = 0; i < static_cast<int>(m_model.but_GameCommands.size()); ++i) {
         QPushButton& button = makeButton(*header, QStringLiteral("but_GameCommands%1").arg(i));
         button.setMinimumHeight(40);
-        // Reached with Alt and the underlined letter; kept out of the Tab ring, so that the focus never
-        // lands on "Beenden" when OK disappears after a click.
-        button.setFocusPolicy(Qt::NoFocus);
         m_bindings->button(button, m_model.but_GameCommands[static_cast<std::size_t>(i)],
                            [this, i] { m_model.but_GameCommands_Click(i); });
         header->addButton(button);
     }
+    header->addHelpButton();
 }
 
 void MainWindowView::buildHolder(const DesktopUser& user)
@@ -146,19 +145,18 @@ void MainWindowView::buildStatus(const DesktopUser& user)
         avatar->setRefreshes(m_model.ctl_Avatar2.Refreshes);
     });
 
-    // OK and Next come first in the Tab ring after the page's fields.
-    QPushButton& ok = makeButton(*m_status, QStringLiteral("but_OK"));
-    m_bindings->geometry(ok, m_model.but_OK);
-    m_bindings->button(ok, m_model.but_OK, [this] { m_model.but_OK_Click(); });
-    QPushButton& next = makeButton(*m_status, QStringLiteral("but_Next"));
-    m_bindings->geometry(next, m_model.but_Next);
-    m_bindings->button(next, m_model.but_Next, [this] { m_model.but_Next_Click(); });
     for (int i = 0; i < static_cast<int>(m_model.but_GameTools.size()); ++i) {
         Button& model = m_model.but_GameTools[static_cast<std::size_t>(i)];
         QPushButton& button = makeButton(*m_status, QStringLiteral("but_GameTools%1").arg(i));
         m_bindings->geometry(button, model);
         m_bindings->button(button, model, [this, i] { m_model.but_GameTools_Click(i); });
     }
+    QPushButton& ok = makeButton(*m_status, QStringLiteral("but_OK"));
+    m_bindings->geometry(ok, m_model.but_OK);
+    m_bindings->button(ok, m_model.but_OK, [this] { m_model.but_OK_Click(); });
+    QPushButton& next = makeButton(*m_status, QStringLiteral("but_Next"));
+    m_bindings->geometry(next, m_model.but_Next);
+    m_bindings->button(next, m_model.but_Next, [this] { m_model.but_Next_Click(); });
     for (QPushButton* button : {&ok, &next})
         button->setFont(look::sized(button->font(), look::TaskPointSize, true));
 }

@@ -11,7 +11,8 @@
 const QString HeaderBar::HelpCommand = QStringLiteral("DIALOG.HELP();");
 
 HeaderBar::HeaderBar(QWidget* parent, RaiseCommand raiseCommand)
-    : QWidget(parent), m_title(new QLabel(this)), m_layout(new QHBoxLayout(this))
+    : QWidget(parent), m_title(new QLabel(this)), m_layout(new QHBoxLayout(this)),
+      m_raiseCommand(raiseCommand)
 {
     m_title->setTextFormat(Qt::RichText);
     QFont titleFont = font();
@@ -21,21 +22,24 @@ HeaderBar::HeaderBar(QWidget* parent, RaiseCommand raiseCommand)
     palette.setColor(QPalette::WindowText, Qt::white);
     m_title->setPalette(palette);
 
-    auto* help = new QPushButton(QStringLiteral("?"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    help->setAccessibleName(QStringLiteral("Hilfe"));
-    help->setToolTip(QStringLiteral("Hilfe (F1)"));
-    help->setFixedSize(40, 40);
-    help->setFocusPolicy(Qt::NoFocus);
-    connect(help, &QPushButton::clicked, this, [raiseCommand] { raiseCommand(HelpCommand); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, [raiseCommand] { raiseCommand(HelpCommand); });
+    connect(f1, &QShortcut::activated, this, [this] { m_raiseCommand(HelpCommand); });
 
     m_layout->setContentsMargins(16, 0, 12, 0);
     m_layout->setSpacing(10);
     m_layout->addWidget(m_title);
     m_layout->addStretch();
+}
+
+void HeaderBar::addHelpButton()
+{
+    auto* help = new QPushButton(QStringLiteral("?"), this);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    help->setAccessibleName(QStringLiteral("Hilfe"));
+    help->setToolTip(QStringLiteral("Hilfe (F1)"));
+    help->setFixedSize(40, 40);
+    connect(help, &QPushButton::clicked, this, [this] { m_raiseCommand(HelpCommand); });
     m_layout->addWidget(help);
 }
 
@@ -49,7 +53,7 @@ void HeaderBar::setCaption(const QString& markup)
 
 void HeaderBar::addButton(QPushButton& button)
 {
-    m_layout->insertWidget(m_layout->count() - 1, &button);
+    m_layout->addWidget(&button);
 }
 
 void HeaderBar::paintEvent(QPaintEvent*)

@@ -16,8 +16,10 @@ public:
     HeaderBar(QWidget* parent, RaiseCommand raiseCommand);
 
     void setCaption(const QString& markup);
-    // Puts a button at the right, left of the "?" button.
+    // Puts a button at the right, after those added before. Buttons are added in their Tab order, the "?"
+    // button last.
     void addButton(QPushButton& button);
+    void addHelpButton();
 
     // The command text of the help.
     static const QString HelpCommand;
@@ -28,5 +30,6 @@ protected:
 private:
     QLabel* m_title;
     QHBoxLayout* m_layout;
+    RaiseCommand m_raiseCommand;
     QString m_caption;
 };
