@@ -13,9 +13,11 @@ namespace {
 
 constexpr int FieldWidth = 56;
 constexpr int FieldHeight = 40;
-constexpr int CorrectionWidth = 30;
-// Each slot takes four grid columns: its field, its correction, its formula and the sign after it.
-constexpr int ColumnsPerSlot = 4;
+constexpr int SignWidth = 30;
+// Each slot takes three grid columns: its field, its formula and the sign after it. Each equation takes two
+// grid rows: the fields with their formulas, and under every field the right coefficient when it is wrong.
+constexpr int ColumnsPerSlot = 3;
+constexpr int LinesPerRow = 2;
 
 const QColor CorrectionInk(0x1B, 0x5E, 0x20); // dark green: the right coefficient
 
@@ -40,6 +42,7 @@ void setInk(QWidget& widget, const QColor& ink)
 QWidget& addFormula(PageContext& page, QWidget& frame, const Label& model)
 {
     auto* formula = new FormulaLabel(&frame);
+    formula->setContentsMargins(6, 6, 6, 0); // lowered a little: the subscripts hang below the line
     formula->setFont(taskFont(*formula, true));
     setInk(*formula, look::Ink);
     page.bind.renderer([formula, &model] {
@@ -56,6 +59,7 @@ QWidget& addSign(PageContext& page, QWidget& frame, const Label& model)
     auto* sign = new QLabel(&frame);
     sign->setFont(taskFont(*sign, true));
     sign->setAlignment(Qt::AlignCenter);
+    sign->setMinimumWidth(SignWidth);
     setInk(*sign, look::Ink);
     page.bind.label(*sign, model);
     return *sign;
@@ -64,8 +68,8 @@ QWidget& addSign(PageContext& page, QWidget& frame, const Label& model)
 void addSlot(EquationSheet& sheet, PageContext& page, QGridLayout& grid, int slot)
 {
     QWidget& frame = *grid.parentWidget();
-    const int line = slot / 4;
-    const int column = (slot % 4) * ColumnsPerSlot;
+    const int line = slot / 4 * LinesPerRow;
+    const int column = slot % 4 * ColumnsPerSlot;
 
     auto* field = new QLineEdit(&frame);
     field->setObjectName(QStringLiteral("Einsetz%1").arg(slot));
@@ -83,7 +87,7 @@ void addSlot(EquationSheet& sheet, PageContext& page, QGridLayout& grid, int slo
     auto* correction = new QLabel(&frame);
     correction->setObjectName(QStringLiteral("Einsetz2_%1").arg(slot));
     correction->setFont(taskFont(*correction, true));
-    correction->setMinimumWidth(CorrectionWidth);
+    correction->setAlignment(Qt::AlignCenter);
     setInk(*correction, CorrectionInk);
     QSizePolicy keepPlace = correction->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true); // a correction appearing moves nothing
@@ -94,8 +98,8 @@ void addSlot(EquationSheet& sheet, PageContext& page, QGridLayout& grid, int slo
     formula.setObjectName(QStringLiteral("EText%1").arg(slot));
 
     grid.addWidget(field, line, column);
-    grid.addWidget(correction, line, column + 1);
-    grid.addWidget(&formula, line, column + 2);
+    grid.addWidget(&formula, line, column + 1);
+    grid.addWidget(correction, line + 1, column);
 }
 
 } // namespace
@@ -109,15 +113,16 @@ void buildEquationSheetView(EquationSheet& sheet, QWidget& frame, PageContext& c
     auto* grid = new QGridLayout;
     grid->setContentsMargins(10, 10, 0, 0);
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(18);
+    grid->setVerticalSpacing(4);
     column.addLayout(grid);
     for (int slot = 0; slot < EquationSheet::Slots; ++slot)
         addSlot(sheet, context, *grid, slot);
     for (int row = 0; row < EquationSheet::Rows; ++row) {
         const auto r = at(row);
-        grid->addWidget(&addSign(context, frame, sheet.PlusL[r]), row, 0 * ColumnsPerSlot + 3);
-        grid->addWidget(&addSign(context, frame, sheet.Arrow[r]), row, 1 * ColumnsPerSlot + 3);
-        grid->addWidget(&addSign(context, frame, sheet.PlusR[r]), row, 2 * ColumnsPerSlot + 3);
+        const int line = row * LinesPerRow;
+        grid->addWidget(&addSign(context, frame, sheet.PlusL[r]), line, 0 * ColumnsPerSlot + 2);
+        grid->addWidget(&addSign(context, frame, sheet.Arrow[r]), line, 1 * ColumnsPerSlot + 2);
+        grid->addWidget(&addSign(context, frame, sheet.PlusR[r]), line, 2 * ColumnsPerSlot + 2);
     }
     grid->setColumnStretch(4 * ColumnsPerSlot, 1); // the rows keep to the left
     column.addStretch();
