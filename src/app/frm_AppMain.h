@@ -5,6 +5,7 @@
 #include "components/Controls.h"
 #include "sheets/SheetContext.h"
 #include "sheets/elements/ElementSheet.h"
+#include "sheets/equations/EquationSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
@@ -60,7 +61,7 @@ public:
     PlaceholderSheet amounts{12};
     PlaceholderSheet definitions{3};
     PlaceholderSheet terms{4};
-    PlaceholderSheet equations{9};
+    EquationSheet equations{*this};
     PlaceholderSheet charges{5};
     PlaceholderSheet yesNo{6};
 

@@ -38,9 +38,6 @@ const std::map<int, std::vector<Heading>>& headings()
          {{QStringLiteral("Molare Massen in g"),
            QStringLiteral("Molare Massen (in Gramm) auf eine Nachkommastelle runden!   (evtl. Periodensystem "
                           "aufrufen)")}}},
-        {9,
-         {{QStringLiteral(" Gleichungen einrichten"),
-           QStringLiteral("Möglichst kleine ganzzahlige Koeffizienten einsetzen!")}}},
         {11,
          {{QStringLiteral(" Formeln von Substanzen"),
            QStringLiteral("(mit Ziffern - werden automatisch tiefgestellt; wenn möglich: Metall oder "

@@ -2,6 +2,7 @@
 
 #include "desktop/view/PageViews.h"
 #include "sheets/elements/ElementSheet.h"
+#include "sheets/equations/EquationSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
@@ -29,6 +30,7 @@ const std::vector<SheetView>& sheetViews()
     static const std::vector<SheetView> views = {
         viewOf(buildElementSheetView),
         viewOf(buildSyllableSheetView),
+        viewOf(buildEquationSheetView),
         viewOf(buildPlaceholderView),
     };
     return views;

@@ -3,10 +3,12 @@
 #include "desktop/view/PageParts.h"
 
 class ElementSheet;
+class EquationSheet;
 class PlaceholderSheet;
 class SyllableSheet;
 
 // The view of each task sheet, one source each; sheets/SheetViews.cpp registers them.
 void buildElementSheetView(ElementSheet& sheet, QWidget& frame, PageContext& context);
+void buildEquationSheetView(EquationSheet& sheet, QWidget& frame, PageContext& context);
 void buildSyllableSheetView(SyllableSheet& sheet, QWidget& frame, PageContext& context);
 void buildPlaceholderView(PlaceholderSheet& sheet, QWidget& frame, PageContext& context);
