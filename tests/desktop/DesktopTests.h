@@ -4,4 +4,5 @@
 int runHostTests(int argc, char* argv[]);
 int runInstanceLockTests(int argc, char* argv[]);
 int runWidgetsTests(int argc, char* argv[]);
+int runChoiceWheelTests(int argc, char* argv[]);
 int runMainWindowTests(int argc, char* argv[]);

@@ -1,6 +1,8 @@
 #include "desktop/sheets/SheetViews.h"
 
 #include "desktop/view/PageViews.h"
+#include "sheets/definitions/DefinitionSheet.h"
+#include "sheets/definitions/TermSheet.h"
 #include "sheets/elements/ElementSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
@@ -29,6 +31,8 @@ const std::vector<SheetView>& sheetViews()
     static const std::vector<SheetView> views = {
         viewOf(buildElementSheetView),
         viewOf(buildSyllableSheetView),
+        viewOf(buildDefinitionSheetView),
+        viewOf(buildTermSheetView),
         viewOf(buildPlaceholderView),
     };
     return views;
