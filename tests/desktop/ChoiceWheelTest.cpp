@@ -191,6 +191,9 @@ void ChoiceWheelTest::listPicksAnItem()
 
     QTest::mouseClick(bound.text(), Qt::LeftButton); // a tap on the text opens the list too
     QVERIFY(bound.wheel->openList());
+    QTest::keyClick(bound.wheel->openList(), Qt::Key_Escape); // Escape closes it and changes nothing
+    QVERIFY(!bound.wheel->openList());
+    QCOMPARE(bound.turns, QStringList{"4:Brom"});
 }
 
 void ChoiceWheelTest::longItemWrapsInFull()

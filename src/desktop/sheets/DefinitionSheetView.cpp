@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int TermWidth = 190;
+constexpr int TermWidth = 240; // a term of 20 letters in one line
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "desktop/widgets/ChoiceWheel.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +22,8 @@ constexpr int TapSlopPixels = 8;    // a press that moves less is a tap
 constexpr int WheelNotch = 120;     // one notch of a mouse wheel
 constexpr int ListMaxHeight = 360;
 constexpr int ListMinWidth = 240;
+constexpr int ListItemPadding = 4; // as the list's style sheet says
+constexpr int ListTextMargin = 8;  // what the style adds beside an item's text
 
 QToolButton* arrowButton(QWidget* parent, const QString& arrow, const QString& name)
 {
@@ -43,11 +46,10 @@ ChoiceWheel::ChoiceWheel(QWidget* parent)
       m_next(arrowButton(this, QStringLiteral("▼"), QStringLiteral("Nächster Eintrag")))
 {
     setFocusPolicy(Qt::StrongFocus);
-    setObjectName(QStringLiteral("ChoiceWheel"));
     setStyleSheet(QStringLiteral(
-        "QFrame#ChoiceWheel { background: white; border: 1px solid #7A9CC6; border-radius: 8px; }"
-        "QFrame#ChoiceWheel:focus { border: 2px solid #F5A623; }"
-        "QFrame#ChoiceWheel:disabled { background: #ECEFF1; }"
+        "ChoiceWheel { background: white; border: 1px solid #7A9CC6; border-radius: 8px; }"
+        "ChoiceWheel:focus { border: 2px solid #F5A623; }"
+        "ChoiceWheel:disabled { background: #ECEFF1; }"
         "QToolButton { border: none; border-radius: 4px; color: #1F4E8C; background: #E1EAF6; }"
         "QToolButton:pressed { background: #C9DAF0; }"
         "QToolButton:disabled { color: #B0BEC5; background: transparent; }"));
@@ -94,7 +96,7 @@ int ChoiceWheel::currentIndex() const
 
 QListWidget* ChoiceWheel::openList() const
 {
-    return m_list && m_list->isVisible() ? m_list : nullptr;
+    return m_popup && m_popup->isVisible() ? m_list : nullptr;
 }
 
 void ChoiceWheel::turnBy(int steps)
@@ -142,8 +144,12 @@ void ChoiceWheel::showList()
     if (m_items.isEmpty())
         return;
     if (!m_list) {
-        m_list = new QListWidget(this);
-        m_list->setWindowFlags(Qt::Popup);
+        // A plain popup frame around the list closes on a click outside and on Escape, as popups do.
+        m_popup = new QFrame(this, Qt::Popup);
+        auto* holder = new QVBoxLayout(m_popup);
+        holder->setContentsMargins(0, 0, 0, 0);
+        m_list = new QListWidget(m_popup);
+        holder->addWidget(m_list);
         m_list->setObjectName(QStringLiteral("ChoiceWheelList"));
         m_list->setWordWrap(true);
         m_list->setTextElideMode(Qt::ElideNone);
@@ -152,7 +158,7 @@ void ChoiceWheel::showList()
             QStringLiteral("QListWidget::item { padding: 4px; border-bottom: 1px solid #E1EAF6; }"
                            "QListWidget::item:selected { background: #C9DAF0; color: #17375E; }"));
         const auto pick = [this](QListWidgetItem* item) {
-            m_list->hide();
+            m_popup->hide();
             choose(m_list->row(item));
         };
         connect(m_list, &QListWidget::itemClicked, this, pick);
@@ -162,23 +168,26 @@ void ChoiceWheel::showList()
     m_list->clear();
     m_list->addItems(m_items);
     m_list->setAccessibleName(accessibleName());
-    m_list->setFixedWidth(std::max(width(), ListMinWidth));
-    m_list->doItemsLayout();
+    m_popup->setFixedWidth(std::max(width(), ListMinWidth));
+    // Each item wraps at the list's width; the list shows all of them up to a height, then it scrolls.
+    const QFontMetrics metrics(m_list->font());
+    const int textWidth = m_popup->width() - 2 * m_list->frameWidth() - 2 * ListItemPadding - ListTextMargin;
     int height = 2 * m_list->frameWidth();
-    for (int row = 0; row < m_list->count(); ++row)
-        height += m_list->sizeHintForRow(row);
-    m_list->setFixedHeight(std::min(height, ListMaxHeight));
+    for (const QString& item : m_items)
+        height += metrics.boundingRect(QRect(0, 0, textWidth, ListMaxHeight), Qt::TextWordWrap, item).height() +
+                  2 * ListItemPadding + 1;
+    m_popup->setFixedHeight(std::min(height, ListMaxHeight));
 
     QPoint place = mapToGlobal(QPoint(0, this->height()));
     if (const QScreen* shown = screen()) {
         const QRect area = shown->availableGeometry();
-        if (place.y() + m_list->height() > area.bottom())
-            place.setY(std::max(area.top(), mapToGlobal(QPoint(0, 0)).y() - m_list->height()));
-        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - m_list->width())));
+        if (place.y() + m_popup->height() > area.bottom())
+            place.setY(std::max(area.top(), mapToGlobal(QPoint(0, 0)).y() - m_popup->height()));
+        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - m_popup->width())));
     }
-    m_list->move(place);
+    m_popup->move(place);
     m_list->setCurrentRow(std::max(currentIndex(), 0));
-    m_list->show();
+    m_popup->show();
     m_list->scrollToItem(m_list->currentItem());
     m_list->setFocus(Qt::PopupFocusReason);
 }
@@ -275,5 +284,7 @@ void ChoiceWheel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange)
         showCurrent();
+    if (event->type() == QEvent::FontChange)
+        m_text->setFont(font()); // the style sheet keeps the label from inheriting it
     QFrame::changeEvent(event);
 }
