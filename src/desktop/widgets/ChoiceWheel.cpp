@@ -174,8 +174,9 @@ void ChoiceWheel::showList()
     const int textWidth = m_popup->width() - 2 * m_list->frameWidth() - 2 * ListItemPadding - ListTextMargin;
     int height = 2 * m_list->frameWidth();
     for (const QString& item : m_items)
-        height += metrics.boundingRect(QRect(0, 0, textWidth, ListMaxHeight), Qt::TextWordWrap, item).height() +
-                  2 * ListItemPadding + 1;
+        height +=
+            metrics.boundingRect(QRect(0, 0, textWidth, ListMaxHeight), Qt::TextWordWrap, item).height() +
+            2 * ListItemPadding + 1;
     m_popup->setFixedHeight(std::min(height, ListMaxHeight));
 
     QPoint place = mapToGlobal(QPoint(0, this->height()));
@@ -183,7 +184,8 @@ void ChoiceWheel::showList()
         const QRect area = shown->availableGeometry();
         if (place.y() + m_popup->height() > area.bottom())
             place.setY(std::max(area.top(), mapToGlobal(QPoint(0, 0)).y() - m_popup->height()));
-        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - m_popup->width())));
+        place.setX(
+            std::clamp(place.x(), area.left(), std::max(area.left(), area.right() - m_popup->width())));
     }
     m_popup->move(place);
     m_list->setCurrentRow(std::max(currentIndex(), 0));

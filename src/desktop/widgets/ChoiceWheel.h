@@ -52,11 +52,11 @@ private:
     QLabel* m_text;
     QToolButton* m_previous;
     QToolButton* m_next;
-    QFrame* m_popup = nullptr;     // holds the list; created when first opened
+    QFrame* m_popup = nullptr; // holds the list; created when first opened
     QListWidget* m_list = nullptr;
-    int m_wheelDelta = 0;          // mouse-wheel turn not yet a whole step
-    int m_pressY = 0;              // where a press on the text began
-    int m_swipeSteps = 0;          // steps the current swipe has turned
+    int m_wheelDelta = 0; // mouse-wheel turn not yet a whole step
+    int m_pressY = 0;     // where a press on the text began
+    int m_swipeSteps = 0; // steps the current swipe has turned
     bool m_swiped = false;
     QString m_typed; // the letters typed in quick succession
     QElapsedTimer m_lastTyped;
