@@ -4,6 +4,8 @@
 #include "app/StartPage.h"
 #include "components/Controls.h"
 #include "sheets/SheetContext.h"
+#include "sheets/definitions/DefinitionSheet.h"
+#include "sheets/definitions/TermSheet.h"
 #include "sheets/elements/ElementSheet.h"
 #include "sheets/equations/EquationSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
@@ -59,8 +61,8 @@ public:
     PlaceholderSheet substanceNames{11};
     PlaceholderSheet molarMasses{8};
     PlaceholderSheet amounts{12};
-    PlaceholderSheet definitions{3};
-    PlaceholderSheet terms{4};
+    DefinitionSheet definitions{*this};
+    TermSheet terms{*this};
     EquationSheet equations{*this};
     PlaceholderSheet charges{5};
     PlaceholderSheet yesNo{6};

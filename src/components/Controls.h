@@ -82,6 +82,14 @@ template <typename Group> void chooseOption(Group& group, std::size_t index)
         group[i].Value = i == index;
 }
 
+// ctl_Wheel: a choice wheel. Items are whole texts (a comma is ordinary text); Value is the item shown, the
+// empty text while the wheel offers nothing. A disabled wheel has no task.
+struct Wheel {
+    QStringList Items;
+    QString Value;
+    bool Enabled = true;
+};
+
 // ctl_Mark: the grade badge.
 struct GradeMark {
     QString MarkText;

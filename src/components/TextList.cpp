@@ -64,12 +64,15 @@ QString TextList::Join(const QString& prefix, const QString& separator, const QS
 
 void TextList::Sort(bool byText)
 {
-    if (byText)
-        std::sort(m_items.begin(), m_items.end());
+    if (!byText)
+        return;
+    unlink();
+    std::sort(m_items.begin(), m_items.end());
 }
 
 void TextList::Reorder(RandomSource& random)
 {
+    unlink();
     for (qsizetype i = m_items.size() - 1; i > 0; --i)
         m_items.swapItemsAt(i, random.uniform(0, static_cast<int>(i)));
 }
@@ -78,6 +81,15 @@ QString TextList::Pick(RandomSource& random) const
 {
     const QStringList all = items();
     return all.isEmpty() ? QString() : all.at(random.uniform(0, static_cast<int>(all.size()) - 1));
+}
+
+void TextList::unlink()
+{
+    if (!isLinked())
+        return;
+    m_items = items();
+    m_first.reset();
+    m_second.reset();
 }
 
 void TextList::SetFirst(std::shared_ptr<const TextList> first)

@@ -32,9 +32,10 @@ public:
     // prefix + the items joined by separator + suffix.
     QString Join(const QString& prefix, const QString& separator, const QString& suffix) const;
 
-    // Orders the items by their text (code-point order) when byText is true.
+    // Orders the items by their text (code-point order, so case matters) when byText is true. A linked list
+    // becomes a plain list of its items first.
     void Sort(bool byText);
-    // Puts the items in a new random order.
+    // Puts the items in a new random order, every order equally likely; a linked list becomes plain first.
     void Reorder(RandomSource& random);
     // One of the items, chosen at random; "" for an empty list.
     QString Pick(RandomSource& random) const;
@@ -44,6 +45,9 @@ public:
     bool isLinked() const { return m_first || m_second; }
 
 private:
+    // Turns a linked list into a plain list of the items it holds now.
+    void unlink();
+
     QStringList m_items;
     std::shared_ptr<const TextList> m_first;
     std::shared_ptr<const TextList> m_second;

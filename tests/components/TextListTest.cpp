@@ -1,7 +1,10 @@
 #include "components/TextList.h"
+#include "components/RandomSource.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,6 +57,76 @@ TEST(TextListTest, LinkedListFollowsItsParts)
     EXPECT_EQ(combined.items(), QStringList({"Kalium"})); // a missing second part counts as one empty part
     part1->Add(QStringLiteral("Natrium"));
     EXPECT_EQ(combined.Join("", "|", ""), "Kalium|Natrium");
+}
+
+// Draws from a fixed list of numbers, each clamped into the asked range.
+class ListedRandom : public RandomSource {
+public:
+    explicit ListedRandom(QList<int> draws) : m_draws(std::move(draws)) {}
+    int uniform(int lo, int hi) override
+    {
+        return std::clamp(m_draws.isEmpty() ? lo : m_draws.takeFirst(), lo, hi);
+    }
+
+private:
+    QList<int> m_draws;
+};
+
+struct OrderCase {
+    const char* name;
+    QStringList items;
+    QList<int> draws;
+    QStringList sorted;
+    QStringList reordered;
+    QString picked;
+};
+
+class Ordering : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(Ordering, SortReorderAndPick)
+{
+    const OrderCase& c = GetParam();
+    TextList sorted;
+    TextList reordered;
+    for (const QString& item : c.items) {
+        sorted.Add(item);
+        reordered.Add(item);
+    }
+    sorted.Sort(false);
+    EXPECT_EQ(sorted.items(), c.items);
+    sorted.Sort(true);
+    EXPECT_EQ(sorted.items(), c.sorted);
+    ListedRandom random(c.draws);
+    reordered.Reorder(random);
+    EXPECT_EQ(reordered.items(), c.reordered);
+    EXPECT_EQ(reordered.Pick(random), c.picked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Ordering,
+    ::testing::Values(
+        OrderCase{"CodePointOrderCaseMatters",
+                  {"b", "C", "a", "Ä"},
+                  {3, 2, 1, 2},
+                  {"C", "a", "b", "Ä"},
+                  {"b", "C", "a", "Ä"},
+                  "a"},
+        OrderCase{
+            "ReorderSwapsFromTheEnd", {"1", "2", "3"}, {0, 0, 0}, {"1", "2", "3"}, {"2", "3", "1"}, "2"},
+        OrderCase{"CommaIsText", {"x, y", "x"}, {0, 1}, {"x", "x, y"}, {"x", "x, y"}, "x, y"},
+        OrderCase{"EmptyList", {}, {}, {}, {}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextListTest, ALinkedListSortsAndReordersItsCombinedItems)
+{
+    TextList combined;
+    combined.SetFirst(std::make_shared<TextList>(TextList::fromText(QStringLiteral("Natrium*Kalium"), "*")));
+    combined.SetSecond(std::make_shared<TextList>(TextList::fromText(QStringLiteral("chlorid"), "*")));
+    combined.Sort(true);
+    EXPECT_EQ(combined.items(), QStringList({"Kaliumchlorid", "Natriumchlorid"}));
+    ListedRandom random({0});
+    combined.Reorder(random);
+    EXPECT_EQ(combined.items(), QStringList({"Natriumchlorid", "Kaliumchlorid"}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 int runHostTests(int argc, char* argv[]);
 int runInstanceLockTests(int argc, char* argv[]);
 int runWidgetsTests(int argc, char* argv[]);
+int runChoiceWheelTests(int argc, char* argv[]);
 int runMainWindowTests(int argc, char* argv[]);
 int runCalculatorTests(int argc, char* argv[]);
 int runToolsTests(int argc, char* argv[]);

@@ -23,6 +23,7 @@ constexpr TestClass testClasses[] = {
     {"MainWindowTest", runMainWindowTests},
     {"CalculatorTest", runCalculatorTests},
     {"ToolsTest", runToolsTests},
+    {"ChoiceWheelTest", runChoiceWheelTests},
 };
 
 } // namespace

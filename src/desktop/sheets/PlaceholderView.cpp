@@ -1,6 +1,5 @@
 #include "desktop/sheets/SheetViews.h"
 
-#include "desktop/view/PageViews.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
 
 #include <QVBoxLayout>
@@ -14,22 +13,10 @@ struct Heading {
     QString hint;
 };
 
-// The rows of a definition page are marked with img_Correct(first .. first + count - 1).
-struct Markers {
-    int first;
-    int count;
-};
-
 // The fixed title bars and hints of the pages whose rows follow below them, top to bottom.
 const std::map<int, std::vector<Heading>>& headings()
 {
     static const std::map<int, std::vector<Heading>> table = {
-        {3,
-         {{QStringLiteral("Definitionen (Was ist ein ...?)"),
-           QStringLiteral("Definitionen zu den vorgegeben Begriffen anklicken!")}}},
-        {4,
-         {{QStringLiteral("Chemische Begriffe suchen"),
-           QStringLiteral("Begriffe  zu den gegebenen Definitionen auswählen!")}}},
         {5,
          {{QStringLiteral(" Bevorzugte Ladungszahl der Ionen"),
            QStringLiteral("Evtl. Periodensystem aufrufen!")}}},
@@ -49,15 +36,9 @@ const std::map<int, std::vector<Heading>>& headings()
     return table;
 }
 
-const std::map<int, Markers>& markers()
-{
-    static const std::map<int, Markers> table = {{3, {4, 3}}, {4, {0, 4}}};
-    return table;
-}
-
 } // namespace
 
-void buildPlaceholderView(PlaceholderSheet& sheet, QWidget& frame, PageContext& context)
+void buildPlaceholderView(PlaceholderSheet& sheet, QWidget& frame, PageContext& /*context*/)
 {
     QVBoxLayout& column = pageColumn(frame);
     const auto found = headings().find(sheet.page());
@@ -71,7 +52,4 @@ void buildPlaceholderView(PlaceholderSheet& sheet, QWidget& frame, PageContext& 
         }
     }
     column.addStretch();
-    const auto marked = markers().find(sheet.page());
-    if (marked != markers().end())
-        addDefinitionMarkers(column, context, marked->second.first, marked->second.count);
 }

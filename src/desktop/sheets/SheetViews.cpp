@@ -1,6 +1,8 @@
 #include "desktop/sheets/SheetViews.h"
 
 #include "desktop/view/PageViews.h"
+#include "sheets/definitions/DefinitionSheet.h"
+#include "sheets/definitions/TermSheet.h"
 #include "sheets/elements/ElementSheet.h"
 #include "sheets/equations/EquationSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
@@ -31,6 +33,8 @@ const std::vector<SheetView>& sheetViews()
         viewOf(buildElementSheetView),
         viewOf(buildSyllableSheetView),
         viewOf(buildEquationSheetView),
+        viewOf(buildDefinitionSheetView),
+        viewOf(buildTermSheetView),
         viewOf(buildPlaceholderView),
     };
     return views;

@@ -2,12 +2,16 @@
 
 #include "desktop/view/PageParts.h"
 
+class DefinitionSheet;
 class ElementSheet;
 class EquationSheet;
 class PlaceholderSheet;
 class SyllableSheet;
+class TermSheet;
 
 // The view of each task sheet, one source each; sheets/SheetViews.cpp registers them.
+void buildDefinitionSheetView(DefinitionSheet& sheet, QWidget& frame, PageContext& context);
+void buildTermSheetView(TermSheet& sheet, QWidget& frame, PageContext& context);
 void buildElementSheetView(ElementSheet& sheet, QWidget& frame, PageContext& context);
 void buildEquationSheetView(EquationSheet& sheet, QWidget& frame, PageContext& context);
 void buildSyllableSheetView(SyllableSheet& sheet, QWidget& frame, PageContext& context);

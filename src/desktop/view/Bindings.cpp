@@ -1,5 +1,6 @@
 #include "desktop/view/Bindings.h"
 
+#include "desktop/widgets/ChoiceWheel.h"
 #include "desktop/widgets/PanelLabel.h"
 #include "desktop/widgets/PressFilter.h"
 
@@ -155,6 +156,28 @@ void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handle
             widget.setChecked(model.Value);
         }
         setEnabledOf(widget, model.Enabled);
+    });
+}
+
+void Bindings::wheel(ChoiceWheel& widget, Wheel& model, const Label& task, Select select,
+                     const QString& namePrefix)
+{
+    QObject::connect(&widget, &ChoiceWheel::activated, &widget,
+                     [this, &model, select](int index, const QString& text) {
+                         model.Value = text;
+                         dispatch([select, index, text] {
+                             if (select)
+                                 select(index + 1, text);
+                         });
+                     });
+    focusable(&model, widget);
+    renderer([&widget, &model, &task, namePrefix] {
+        if (widget.items() != model.Items)
+            widget.setItems(model.Items);
+        if (widget.currentText() != model.Value)
+            widget.setCurrentText(model.Value);
+        setEnabledOf(widget, model.Enabled);
+        setAccessibleNameOf(widget, namePrefix + task.Caption);
     });
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+class ChoiceWheel;
 class PanelLabel;
 class QAbstractButton;
 class QComboBox;
@@ -25,6 +26,7 @@ public:
     using Dispatch = std::function<void(const Handler&)>;
     // Where a model's place lies in its parent widget.
     using Placement = std::function<QRect(const Geometry&)>;
+    using Select = std::function<void(int position, const QString& text)>;
 
     explicit Bindings(Dispatch dispatch) : m_dispatch(std::move(dispatch)) {}
 
@@ -43,6 +45,11 @@ public:
     void textField(QLineEdit& widget, TextBox& model, const Label& task, Handler click, KeyPress keyPress);
     // Caption, chosen and enabled state; a click runs the handler, which keeps its group to one choice.
     void option(QAbstractButton& widget, const OptionButton& model, Handler click);
+    // Items, shown item and enabled state; the accessible name is namePrefix + the task's caption. Turning
+    // the wheel writes the shown item into the model and runs select (if any) with its position from 1 and
+    // text.
+    void wheel(ChoiceWheel& widget, Wheel& model, const Label& task, Select select,
+               const QString& namePrefix = QString());
     // The melodies on offer and the chosen one; choosing writes the model.
     void melody(QComboBox& widget, MelodyChoice& model);
     // Any other rendering.

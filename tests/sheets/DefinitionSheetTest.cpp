@@ -1,0 +1,197 @@
+#include "sheets/DefinitionCatalogue.h"
+#include "sheets/definitions/TermWheels.h"
+#include "support/WindowFixture.h"
+
+#include <QSet>
+
+#include <random>
+
+// Page 3, the first definition sheet: what its wheels offer, how it copes with a small section, and its
+// judging.
+
+namespace {
+
+class DefinitionPage : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        writeCatalogue(definitionCatalogue());
+        startTest();
+        walkTo(3);
+    }
+    // The definitions of the section, as the judging compares them, whose term is term.
+    QSet<QString> definitionsOf(const QString& term) const
+    {
+        QSet<QString> found;
+        for (const DefinitionRecord& record : state.g_DefinitionTasks)
+            if (judgedText(record.Term.text()) == judgedText(term))
+                found.insert(judgedText(record.Definition.text()));
+        return found;
+    }
+};
+
+} // namespace
+
+TEST_F(DefinitionPage, EveryWheelOffersTheRightDefinitionAndSixOthersThatCannotBeConfused)
+{
+    std::mt19937 chance(7);
+    for (int draw = 0; draw < 300; ++draw) {
+        random.script.clear();
+        for (int i = 0; i < 40; ++i)
+            random.script.append(static_cast<int>(chance() % 16));
+        form.definitions.Present();
+
+        QSet<QString> sheetDefinitions; // of the three terms shown
+        for (const Label& term : form.definitions.AnzS3)
+            sheetDefinitions += definitionsOf(term.Caption);
+        for (int row = 0; row < 3; ++row) {
+            const Wheel& wheel = form.definitions.lst_Definition[static_cast<std::size_t>(row)];
+            const QString right = judgedText(state.g_Solutions[static_cast<std::size_t>(row)]);
+            QSet<QString> offered;
+            for (const QString& item : wheel.Items) {
+                offered.insert(judgedText(item));
+                if (judgedText(item) != right) {
+                    EXPECT_FALSE(sheetDefinitions.contains(judgedText(item))) << item.toStdString();
+                }
+            }
+            ASSERT_EQ(wheel.Items.size(), 7);
+            EXPECT_EQ(offered.size(), 7) << "no definition twice";
+            EXPECT_TRUE(offered.contains(right));
+            EXPECT_TRUE(wheel.Items.contains(wheel.Value));
+            EXPECT_TRUE(wheel.Enabled);
+            EXPECT_EQ(state.g_Solutions[static_cast<std::size_t>(row)].size(), 120);
+        }
+        ASSERT_TRUE(form.m_SheetNotices.isEmpty());
+    }
+}
+
+TEST_F(DefinitionPage, BeginnersAreAskedOnlyTheFirstTerms)
+{
+    const QStringList beginnerTerms = {"Atom", "Element", "oxidation", "Base", "Äther"};
+    for (int first = 0; first < 5; ++first) {
+        random.script = {first};
+        form.definitions.Present();
+        for (const Label& term : form.definitions.AnzS3)
+            EXPECT_TRUE(beginnerTerms.contains(term.Caption)) << term.Caption.toStdString();
+    }
+    EXPECT_EQ(form.FocusRequest, &form.definitions.lst_Definition[0]);
+}
+
+namespace {
+
+struct ShortWheelCase {
+    const char* name;
+    QStringList lines;
+    int posedRows;
+    int offered;    // items on a posed wheel
+    QString notice; // a part of the notice, "" for none
+};
+
+class ShortDefinitionSection : public WindowTest, public ::testing::WithParamInterface<ShortWheelCase> {};
+
+} // namespace
+
+TEST_P(ShortDefinitionSection, OffersWhatThereIsAndTellsThePupil)
+{
+    const ShortWheelCase& c = GetParam();
+    writeCatalogue(definitionSection(c.lines));
+    startTest();
+    walkTo(3);
+
+    for (int row = 0; row < 3; ++row) {
+        const Wheel& wheel = form.definitions.lst_Definition[static_cast<std::size_t>(row)];
+        EXPECT_EQ(wheel.Enabled, row < c.posedRows);
+        EXPECT_EQ(wheel.Items.size(), row < c.posedRows ? c.offered : 0);
+    }
+    const QString notices = world.notices.filter(QStringLiteral("„Definitionen“")).join("\n");
+    if (c.notice.isEmpty())
+        EXPECT_TRUE(notices.isEmpty()) << notices.toStdString();
+    else
+        EXPECT_TRUE(notices.contains(c.notice)) << notices.toStdString();
+
+    form.but_OK_Click();
+    EXPECT_EQ(state.g_DefinitionsAsked.toInt(), c.posedRows);
+    EXPECT_EQ(form.Aufgabenanz.Caption, QStringLiteral(" %1").arg(c.posedRows));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Page3, ShortDefinitionSection,
+    ::testing::Values(ShortWheelCase{"TenDistinctDefinitionsAreEnough",
+                                     {"A", "a", "B", "b", "C", "c", "D", "d", "E", "e",
+                                      "F", "f", "G", "g", "H", "h", "I", "i", "J", "j"},
+                                     3,
+                                     7,
+                                     ""},
+                      ShortWheelCase{
+                          "RepeatedDefinitionsLeaveFewerOthers",
+                          {"A", "a", "B", "b", "C", "c", "D", "d", "E", "e", "F", "E ", "G", "e", "H", "h"},
+                          3,
+                          3,
+                          "nur 3 statt 7 Definitionen"},
+                      ShortWheelCase{"FourRecordsLeaveOnlyTheRightOne",
+                                     {"A", "a", "B", "b", "C", "c", "D", "d"},
+                                     3,
+                                     1,
+                                     "nur 1 statt 7 Definitionen"},
+                      ShortWheelCase{"TwoRecordsPoseTwoRows", {"A", "a", "B", "b"}, 2, 1, "nur 2 Aufgaben"},
+                      ShortWheelCase{"EmptySectionPosesNothing", {}, 0, 0, "keine Aufgaben"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+struct Page3RowCase {
+    const char* name;
+    QString expected; // the record's 120 characters
+    QString chosen;   // the wheel's value
+    bool right;
+};
+
+class Page3Rows : public DefinitionPage, public ::testing::WithParamInterface<Page3RowCase> {};
+
+} // namespace
+
+TEST_P(Page3Rows, JudgesRowZeroWithMarkerFour)
+{
+    const Page3RowCase& c = GetParam();
+    state.g_Solutions[0] = c.expected.leftJustified(120);
+    form.definitions.lst_Definition[0].Value = c.chosen;
+    form.definitions.lst_Definition[1].Value.clear();
+    form.definitions.lst_Definition[2].Value.clear();
+
+    form.but_OK_Click();
+
+    EXPECT_EQ(form.img_Correct[4].Visible, c.right);
+    EXPECT_EQ(form.lab_Wrong[4].Visible, !c.right);
+    EXPECT_FALSE(form.img_Correct[0].Visible || form.lab_Wrong[0].Visible);
+    if (!c.right) {
+        EXPECT_EQ(form.lab_Wrong[4].Text, "Leider falsch! Richtig wäre gewesen:<br><b>" +
+                                              upperEachChar(c.expected.trimmed()) + "</b>");
+    }
+    EXPECT_EQ(state.g_DefinitionsRightFirst.toInt(), c.right ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Page3, Page3Rows,
+    ::testing::Values(Page3RowCase{"Exact", "Geladenes Teilchen.", "Geladenes Teilchen.", true},
+                      Page3RowCase{"OtherCaseAndBlanks", "Geladenes Teilchen.", "  GELADENES teilchen. ",
+                                   true},
+                      Page3RowCase{"Other", "Geladenes Teilchen.", "Masse durch Volumen.", false},
+                      Page3RowCase{"CommaInside", "Stoff, der eine Reaktion beschleunigt.",
+                                   "Stoff, der eine Reaktion beschleunigt.", true},
+                      Page3RowCase{"SharpSStaysInTheCorrection", "Größe der Teilchen.", "Masse.", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DefinitionPage, ThreeRightRowsArePraisedAndKeptForTheSecondSheet)
+{
+    for (int row = 0; row < 3; ++row)
+        form.definitions.lst_Definition[static_cast<std::size_t>(row)].Value =
+            state.g_Solutions[static_cast<std::size_t>(row)].trimmed();
+    form.but_OK_Click();
+
+    EXPECT_TRUE(form.lab_Correct.Visible);
+    EXPECT_EQ(state.g_DefinitionsRightFirst.toInt(), 3);
+    EXPECT_EQ(form.RichtigAnz.Caption, " 3");
+    EXPECT_EQ(form.ctl_Mark.MarkText, "1+");
+    for (int marker = 4; marker < 7; ++marker)
+        EXPECT_TRUE(form.img_Correct[static_cast<std::size_t>(marker)].Visible);
+}
