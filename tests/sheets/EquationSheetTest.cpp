@@ -235,7 +235,7 @@ TEST_F(EquationPage, TooFewReadableLinesShowWhatThereIsAndTellThePupil)
         EXPECT_FALSE(field(slot).Visible) << slot;
     EXPECT_FALSE(page().Arrow[2].Visible);
     EXPECT_EQ(
-        world.notices.filter(QStringLiteral("Auf dieser Seite fehlen Aufgaben")),
+        world.notices.filter(QStringLiteral("Im Abschnitt „Gleichungen“")),
         QStringList{"Auf dieser Seite fehlen Aufgaben: Im Abschnitt „Gleichungen“ der Aufgabendatei sind nur "
                     "2 Gleichungen richtig geschrieben (3 Zeilen weichen von der Schreibweise ab), diese "
                     "Seite braucht 5.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid."});
