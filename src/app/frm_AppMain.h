@@ -4,8 +4,11 @@
 #include "app/StartPage.h"
 #include "components/Controls.h"
 #include "sheets/SheetContext.h"
+#include "sheets/amounts/AmountSheet.h"
 #include "sheets/elements/ElementSheet.h"
+#include "sheets/molarmasses/MolarMassSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
+#include "sheets/substances/SubstanceSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
 #include <QStringList>
@@ -55,9 +58,9 @@ public:
     StartPage page0;
     ElementSheet elements{*this};
     SyllableSheet syllables{*this};
-    PlaceholderSheet substanceNames{11};
-    PlaceholderSheet molarMasses{8};
-    PlaceholderSheet amounts{12};
+    SubstanceSheet substanceNames{*this};
+    MolarMassSheet molarMasses{*this};
+    AmountSheet amounts{*this};
     PlaceholderSheet definitions{3};
     PlaceholderSheet terms{4};
     PlaceholderSheet equations{9};
