@@ -1,8 +1,11 @@
 #include "desktop/sheets/SheetViews.h"
 
 #include "desktop/view/PageViews.h"
+#include "sheets/amounts/AmountSheet.h"
 #include "sheets/elements/ElementSheet.h"
+#include "sheets/molarmasses/MolarMassSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
+#include "sheets/substances/SubstanceSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
 #include <functional>
@@ -27,9 +30,8 @@ template <typename SheetType> SheetView viewOf(void (*build)(SheetType&, QWidget
 const std::vector<SheetView>& sheetViews()
 {
     static const std::vector<SheetView> views = {
-        viewOf(buildElementSheetView),
-        viewOf(buildSyllableSheetView),
-        viewOf(buildPlaceholderView),
+        viewOf(buildElementSheetView),   viewOf(buildSyllableSheetView), viewOf(buildSubstanceSheetView),
+        viewOf(buildMolarMassSheetView), viewOf(buildAmountSheetView),   viewOf(buildPlaceholderView),
     };
     return views;
 }

@@ -2,11 +2,17 @@
 
 #include "desktop/view/PageParts.h"
 
+class AmountSheet;
 class ElementSheet;
+class MolarMassSheet;
 class PlaceholderSheet;
+class SubstanceSheet;
 class SyllableSheet;
 
 // The view of each task sheet, one source each; sheets/SheetViews.cpp registers them.
 void buildElementSheetView(ElementSheet& sheet, QWidget& frame, PageContext& context);
 void buildSyllableSheetView(SyllableSheet& sheet, QWidget& frame, PageContext& context);
+void buildSubstanceSheetView(SubstanceSheet& sheet, QWidget& frame, PageContext& context);
+void buildMolarMassSheetView(MolarMassSheet& sheet, QWidget& frame, PageContext& context);
+void buildAmountSheetView(AmountSheet& sheet, QWidget& frame, PageContext& context);
 void buildPlaceholderView(PlaceholderSheet& sheet, QWidget& frame, PageContext& context);

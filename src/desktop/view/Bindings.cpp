@@ -133,6 +133,35 @@ void Bindings::textField(QLineEdit& widget, TextBox& model, const Label& task, H
     });
 }
 
+void Bindings::termLabel(QLabel& widget, const TermLabel& model)
+{
+    widget.setTextFormat(Qt::PlainText); // catalogue texts are never markup
+    renderer([&widget, &model] {
+        setTextOf(widget, model.Term);
+        setAccessibleNameOf(widget, model.Term);
+        setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::termInput(QLineEdit& widget, TermInput& model, const QString& task, Handler click)
+{
+    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
+                     [&model](const QString& text) { model.Term = text; });
+    onPress(widget, [this, &widget, click] {
+        if (!widget.isEnabled())
+            return; // a row without a task takes no answer
+        widget.setFocus(Qt::MouseFocusReason);
+        dispatch(click);
+    });
+    focusable(&model, widget);
+    renderer([&widget, &model, &task] {
+        setTextOf(widget, model.Term);
+        setRoleColour(widget, QPalette::Base, model.BackColor);
+        setEnabledOf(widget, model.Enabled);
+        setAccessibleNameOf(widget, task);
+    });
+}
+
 void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handler click)
 {
     widget.setCheckable(true);
