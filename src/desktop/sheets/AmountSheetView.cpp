@@ -14,7 +14,8 @@ void buildAmountSheetView(AmountSheet& page, QWidget& frame, PageContext& contex
     addHint(column, QStringLiteral("(Bei Gasen: 25°C, 1013 hPa)"));
     column.addSpacing(8);
     QGridLayout& rows = addRowGrid(column);
-    rows.setColumnStretch(0, 3); // the questions are long: they get most of the width and wrap when needed
+    rows.setColumnStretch(0, 2); // the questions are long: they get most of the width and wrap when needed
+    rows.setVerticalSpacing(14);
     for (int i = 0; i < 5; ++i) {
         const auto row = static_cast<std::size_t>(i);
         addAnswerRow(context, rows,
@@ -25,7 +26,7 @@ void buildAmountSheetView(AmountSheet& page, QWidget& frame, PageContext& contex
     for (int i = 0; i < 5; ++i) {
         const auto row = static_cast<std::size_t>(i);
         qobject_cast<QLabel*>(rows.itemAtPosition(i, 0)->widget())->setWordWrap(true);
-        addCalculatorButton(context, rows, i, i + 4, page.Stoffm[row], page.AnzS12[row],
+        addCalculatorButton(context, rows, i, 2, i + 4, page.Stoffm[row], page.AnzS12[row],
                             [&page, i] { page.but_Calc_Click(i + 4); });
     }
     column.addStretch();

@@ -5,8 +5,8 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-void addCalculatorButton(PageContext& page, QGridLayout& grid, int line, int index, const TextBox& field,
-                         const Label& task, Bindings::Handler click)
+void addCalculatorButton(PageContext& page, QGridLayout& grid, int line, int column, int index,
+                         const TextBox& field, const Label& task, Bindings::Handler click)
 {
     auto* button = new QPushButton(QStringLiteral("Rechner"), grid.parentWidget());
     button->setObjectName(QStringLiteral("but_Calc%1").arg(index));
@@ -22,5 +22,5 @@ void addCalculatorButton(PageContext& page, QGridLayout& grid, int line, int ind
         if (button->accessibleName() != name)
             button->setAccessibleName(name);
     });
-    grid.addWidget(button, line, 2);
+    grid.addWidget(button, line, column);
 }

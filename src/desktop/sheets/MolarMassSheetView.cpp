@@ -5,25 +5,20 @@
 #include "sheets/molarmasses/MolarMassSheet.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
 
-// Puts the formula drawing right beside the task text in the task's cell of the grid.
-void addFormulaBesideTask(PageContext& context, QGridLayout& rows, int line, const TermLabel& term)
+// The formula drawing gets a column of its own between the task text and the answer field.
+void addFormulaColumn(PageContext& context, QGridLayout& rows, int line, const TermLabel& term)
 {
-    QWidget* task = rows.itemAtPosition(line, 0)->widget();
-    rows.removeWidget(task);
+    QWidget* field = rows.itemAtPosition(line, 1)->widget();
+    rows.removeWidget(field);
+    rows.addWidget(field, line, 2);
     QLabel& formula = newFormulaLabel(*rows.parentWidget(), look::TaskPointSize);
     formula.setObjectName(QStringLiteral("lab_MolTerm%1").arg(line));
-    auto* cell = new QHBoxLayout;
-    cell->setSpacing(24);
-    cell->addWidget(task);
-    cell->addWidget(&formula);
-    cell->addStretch();
-    rows.addLayout(cell, line, 0);
+    rows.addWidget(&formula, line, 1);
     context.bind.termLabel(formula, term);
 }
 
@@ -39,6 +34,10 @@ void buildMolarMassSheetView(MolarMassSheet& page, QWidget& frame, PageContext& 
     column.addSpacing(12);
     QGridLayout& rows = addRowGrid(column);
     rows.setVerticalSpacing(18);
+    rows.setColumnMinimumWidth(0, 0); // the task texts are 40 characters wide already
+    rows.setColumnStretch(1, 0);
+    rows.setColumnMinimumWidth(1, 110);
+    rows.setColumnStretch(2, 1);
     for (int i = 0; i < 4; ++i) {
         const auto row = static_cast<std::size_t>(i);
         addAnswerRow(context, rows,
@@ -47,8 +46,8 @@ void buildMolarMassSheetView(MolarMassSheet& page, QWidget& frame, PageContext& 
     }
     for (int i = 0; i < 4; ++i) {
         const auto row = static_cast<std::size_t>(i);
-        addFormulaBesideTask(context, rows, i, page.lab_MolTerm[row]);
-        addCalculatorButton(context, rows, i, i, page.Mol[row], page.AnzS7[row],
+        addFormulaColumn(context, rows, i, page.lab_MolTerm[row]);
+        addCalculatorButton(context, rows, i, 3, i, page.Mol[row], page.AnzS7[row],
                             [&page, i] { page.but_Calc_Click(i); });
     }
     column.addStretch();

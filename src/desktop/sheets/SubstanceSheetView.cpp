@@ -63,6 +63,11 @@ void addRow(PageContext& context, SubstanceSheet& page, QGridLayout& rows, int i
     correction.setObjectName(QStringLiteral("lab_SubCorrect%1").arg(i));
     context.bind.termLabel(correction, page.lab_SubCorrect[row]);
     rows.addWidget(&correction, line, 3);
+    for (QWidget* shownWhenWrong : {static_cast<QWidget*>(&title), static_cast<QWidget*>(&correction)}) {
+        QSizePolicy keepPlace = shownWhenWrong->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true); // the input keeps its width when the right answer shows
+        shownWhenWrong->setSizePolicy(keepPlace);
+    }
 }
 
 QGridLayout& addRows(QVBoxLayout& column)
