@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-          libgtest-dev libbenchmark-dev)
+          libgtest-dev libbenchmark-dev libmuparser-dev pkgconf)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

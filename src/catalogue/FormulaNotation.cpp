@@ -208,6 +208,21 @@ long long massUnits(const AtomCounts& atoms)
     return sum;
 }
 
+// Whether the text is a formula that is still being typed: with one more element symbol and its open brackets
+// closed it reads. Any formula stays one when a symbol is added to its last part, so a finished formula
+// passes too.
+bool beginsFormula(QStringView text)
+{
+    qsizetype open = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('('))
+            ++open;
+        else if (c == QLatin1Char(')') && --open < 0)
+            return false;
+    }
+    return parseFormula(text.toString() + QLatin1Char('H') + QString(open, QLatin1Char(')'))).ok();
+}
+
 } // namespace
 
 ParsedFormula parseFormula(QStringView formula)
@@ -223,4 +238,25 @@ double molarMass(const AtomCounts& atoms)
 double roundedMolarMass(const AtomCounts& atoms)
 {
     return static_cast<double>((massUnits(atoms) + 500) / 1000) / 10;
+}
+
+QList<FormulaRun> formulaRuns(QStringView text, FormulaLayout layout)
+{
+    if (text.isEmpty())
+        return {};
+    const bool reads = layout == FormulaLayout::Typing ? beginsFormula(text) : parseFormula(text).ok();
+    if (!reads)
+        return {{text.toString(), false}};
+    // The text reads, so a digit is a count exactly when the digits before it follow a symbol or ")".
+    QList<FormulaRun> runs;
+    bool countFollows = false;
+    for (const QChar c : text) {
+        const bool subscript = isDigit(c) && countFollows;
+        if (!isDigit(c))
+            countFollows = isCapital(c) || isSmall(c) || c == QLatin1Char(')');
+        if (runs.isEmpty() || runs.last().subscript != subscript)
+            runs.append({QString(), subscript});
+        runs.last().text += c;
+    }
+    return runs;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <QList>
+
 #include <map>
 
 // The formula notation of the program: plain text as the catalogue stores it and the formula labels show
@@ -35,3 +37,20 @@ double molarMass(const AtomCounts& atoms);
 // The molar mass rounded to one decimal, as the molar-mass page asks for it. The table's masses have at
 // most four decimals, so the sum is exact and a half (35.45 for Cl) rounds up, as taught in school.
 double roundedMolarMass(const AtomCounts& atoms);
+
+// A piece of a formula as the formula labels draw it: normal text or digits lowered as a subscript.
+struct FormulaRun {
+    QString text;
+    bool subscript = false;
+    bool operator==(const FormulaRun&) const = default;
+};
+
+enum class FormulaLayout {
+    Finished, // the text must be a well-formed formula
+    Typing,   // the text may also be the beginning of one, as while a pupil types it (Ca(OH, CuSO4·5)
+};
+
+// The runs of a formula text: digits after an element symbol or after ")" are subscripts; a leading factor
+// and the factor after "·" stay in line. A text that does not read as a formula (or, while typing, as the
+// beginning of one) is one normal run as it stands, so no digit is lowered by a guess. Empty text: no run.
+QList<FormulaRun> formulaRuns(QStringView text, FormulaLayout layout = FormulaLayout::Finished);

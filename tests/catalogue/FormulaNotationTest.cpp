@@ -83,3 +83,50 @@ TEST(FormulaNotation, SurvivesDeepBracketsWithoutRecursion)
         multiplied = QLatin1Char('(') + multiplied + QStringLiteral(")9");
     EXPECT_TRUE(parseFormula(multiplied).error.contains("zu groß"));
 }
+
+namespace {
+
+// Runs written as one text, subscripts in "_{…}", so that a table row reads like the formula it shows.
+QString written(const QList<FormulaRun>& runs)
+{
+    QString text;
+    for (const FormulaRun& run : runs)
+        text += run.subscript ? QStringLiteral("_{%1}").arg(run.text) : QStringLiteral("[%1]").arg(run.text);
+    return text;
+}
+
+struct RunCase {
+    const char* name;
+    QString text;
+    FormulaLayout layout;
+    QString runs;
+};
+
+class Runs : public ::testing::TestWithParam<RunCase> {};
+
+} // namespace
+
+TEST_P(Runs, LowerExactlyTheCounts)
+{
+    EXPECT_EQ(written(formulaRuns(GetParam().text, GetParam().layout)), GetParam().runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, Runs,
+    ::testing::Values(
+        RunCase{"Counts", "H2SO4", FormulaLayout::Finished, "[H]_{2}[SO]_{4}"},
+        RunCase{"CountOfBracket", "Al2(SO4)3", FormulaLayout::Finished, "[Al]_{2}[(SO]_{4}[)]_{3}"},
+        RunCase{"FactorsStayInLine", "2H2O", FormulaLayout::Finished, "[2H]_{2}[O]"},
+        RunCase{"HydrateFactorInLine", "CuSO4·5H2O", FormulaLayout::Finished, "[CuSO]_{4}[·5H]_{2}[O]"},
+        RunCase{"ManyDigits", "C12H22O11", FormulaLayout::Finished, "[C]_{12}[H]_{22}[O]_{11}"},
+        RunCase{"NoCount", "NaCl", FormulaLayout::Finished, "[NaCl]"},
+        RunCase{"Empty", "", FormulaLayout::Finished, ""},
+        RunCase{"NotAFormulaAsItStands", "H2O + CO2", FormulaLayout::Finished, "[H2O + CO2]"},
+        RunCase{"UnknownSymbolAsItStands", "Xy2", FormulaLayout::Finished, "[Xy2]"},
+        RunCase{"UnfinishedWhenFinishedAsked", "Al2(SO4", FormulaLayout::Finished, "[Al2(SO4]"},
+        RunCase{"UnfinishedBracketWhileTyping", "Al2(SO4", FormulaLayout::Typing, "[Al]_{2}[(SO]_{4}"},
+        RunCase{"FactorAfterDotWhileTyping", "CuSO4·5", FormulaLayout::Typing, "[CuSO]_{4}[·5]"},
+        RunCase{"OpenBracketWhileTyping", "Mg3(", FormulaLayout::Typing, "[Mg]_{3}[(]"},
+        RunCase{"WrongWhileTyping", "H2)O2", FormulaLayout::Typing, "[H2)O2]"},
+        RunCase{"SmallFirstWhileTyping", "h2o", FormulaLayout::Typing, "[h2o]"}),
+    [](const auto& info) { return std::string(info.param.name); });

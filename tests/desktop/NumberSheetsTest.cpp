@@ -5,10 +5,10 @@
 #include "desktop/InstanceLock.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
+#include "desktop/widgets/FormulaLabel.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -157,7 +157,7 @@ void NumberSheetsTest::pupilFillsSubstancesMolarMassesAndAmounts()
         QCOMPARE(window.background(substein(row)), green);
     QCOMPARE(window.background(substein(5)), red);
     QVERIFY(window.find(QStringLiteral("lab_SubsTermTitle5"))->isVisible());
-    QCOMPARE(window.find<QLabel>(QStringLiteral("lab_SubCorrect5"))->text(), state.g_Solutions[5]);
+    QCOMPARE(window.find<FormulaLabel>(QStringLiteral("lab_SubCorrect5"))->formula(), state.g_Solutions[5]);
     QVERIFY(!window.find(QStringLiteral("lab_SubCorrect4"))->isVisible());
     QCOMPARE(state.g_SubstancesRight, 5);
     window.clickThenWaitFor(QStringLiteral("but_Next"), 8);

@@ -10,8 +10,8 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     look::applyApplicationLook(application);
     int failures = 0;
-    for (auto run :
-         {runHostTests, runInstanceLockTests, runWidgetsTests, runMainWindowTests, runNumberSheetsTests})
+    for (auto run : {runHostTests, runInstanceLockTests, runWidgetsTests, runMainWindowTests,
+                     runNumberSheetsTests, runCalculatorTests, runToolsTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "desktop/services/DesktopWindows.h"
 #include "desktop/services/KeypadDialog.h"
 #include "desktop/services/MessageBoxes.h"
+#include "desktop/tools/FormulaEditorDialog.h"
 
 namespace {
 
@@ -25,10 +26,9 @@ void DesktopDialogs::ShowTextPad(TextBox& field, const QString& prompt)
     runKeypad(m_windows.dialogParent(), KeypadKind::Text, field, prompt);
 }
 
-QString DesktopDialogs::EditTerm(const QString& term, const QString&)
+QString DesktopDialogs::EditTerm(const QString& term, const QString& prompt)
 {
-    noticeUnavailable(m_notices);
-    return term;
+    return editFormula(m_windows.dialogParent(), term, prompt);
 }
 
 void DesktopDialogs::ShowHelp()

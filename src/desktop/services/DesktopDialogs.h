@@ -4,7 +4,7 @@
 
 class DesktopWindows;
 
-// The keypads are real on-screen keypads; the formula editor and the help are not built yet and say so.
+// The keypads and the formula editor are real on-screen pads; the help is not built yet and says so.
 class DesktopDialogs final : public DialogService {
 public:
     DesktopDialogs(const DesktopWindows& windows, NoticeService& notices)

@@ -6,6 +6,7 @@
 #include "desktop/services/DesktopFolders.h"
 #include "desktop/services/DesktopHost.h"
 #include "desktop/services/DesktopSound.h"
+#include "desktop/services/DesktopTools.h"
 #include "desktop/services/DesktopUser.h"
 #include "desktop/services/DesktopWindows.h"
 #include "desktop/services/MessageBoxes.h"
@@ -29,7 +30,7 @@ public:
     DesktopUser user;
     DesktopNotices notices;
     DesktopDialogs dialogs;
-    PendingTools tools;
+    DesktopTools tools;
     PendingPrint print;
     DesktopSound sound;
     DesktopClock clock;

@@ -2,18 +2,7 @@
 
 #include "components/Services.h"
 
-// The periodic table, the calculator and printing are not built yet. Each says so in a notice rather
-// than doing nothing; the calculator then gives no result.
-class PendingTools final : public ToolsService {
-public:
-    explicit PendingTools(NoticeService& notices) : m_notices(notices) {}
-    void ShowPeriodicTable() override;
-    double ShowCalculator(const QString& prompt) override;
-
-private:
-    NoticeService& m_notices;
-};
-
+// Printing is not built yet. It says so in a notice rather than doing nothing.
 class PendingPrint final : public PrintService {
 public:
     explicit PendingPrint(NoticeService& notices) : m_notices(notices) {}

@@ -1,7 +1,8 @@
 #include "desktop/sheets/CalculatorButtons.h"
-#include "desktop/sheets/FormulaStandIns.h"
+#include "desktop/sheets/SheetFormulas.h"
 #include "desktop/sheets/SheetViews.h"
 #include "desktop/view/Look.h"
+#include "desktop/widgets/FormulaLabel.h"
 #include "sheets/molarmasses/MolarMassSheet.h"
 
 #include <QGridLayout>
@@ -16,7 +17,7 @@ void addFormulaColumn(PageContext& context, QGridLayout& rows, int line, const T
     QWidget* field = rows.itemAtPosition(line, 1)->widget();
     rows.removeWidget(field);
     rows.addWidget(field, line, 2);
-    QLabel& formula = newFormulaLabel(*rows.parentWidget(), look::TaskPointSize);
+    FormulaLabel& formula = newFormulaLabel(*rows.parentWidget(), look::TaskPointSize);
     formula.setObjectName(QStringLiteral("lab_MolTerm%1").arg(line));
     rows.addWidget(&formula, line, 1);
     context.bind.termLabel(formula, term);

@@ -1,18 +1,19 @@
-#include "desktop/sheets/FormulaStandIns.h"
+#include "desktop/sheets/SheetFormulas.h"
 #include "desktop/sheets/SheetViews.h"
 #include "desktop/view/Look.h"
+#include "desktop/widgets/FormulaField.h"
+#include "desktop/widgets/FormulaLabel.h"
 #include "sheets/substances/SubstanceSheet.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int FieldHeight = 36;
 
-void inkTask(QLabel& task)
+void inkTask(QWidget& task)
 {
     QPalette ink = task.palette();
     ink.setColor(QPalette::WindowText, look::Ink);
@@ -23,14 +24,16 @@ void inkTask(QLabel& task)
 QWidget& addTask(PageContext& context, SubstanceSheet& page, QWidget& frame, int i)
 {
     const auto row = static_cast<std::size_t>(i);
-    QLabel* task = nullptr;
+    QWidget* task = nullptr;
     if (i < 3) {
-        task = &newFormulaLabel(frame, look::TaskPointSize);
-        context.bind.termLabel(*task, page.lab_SubsTerm[row]);
+        FormulaLabel& formula = newFormulaLabel(frame, look::TaskPointSize);
+        context.bind.termLabel(formula, page.lab_SubsTerm[row]);
+        task = &formula;
     } else {
-        task = new QLabel(&frame);
-        task->setFont(look::sized(task->font(), look::TaskPointSize, true));
-        context.bind.label(*task, page.Substanz[row]);
+        auto* name = new QLabel(&frame);
+        name->setFont(look::sized(name->font(), look::TaskPointSize, true));
+        context.bind.label(*name, page.Substanz[row]);
+        task = name;
     }
     task->setObjectName(QStringLiteral("Substein%1_Aufgabe").arg(i));
     inkTask(*task);
@@ -45,7 +48,7 @@ void addRow(PageContext& context, SubstanceSheet& page, QGridLayout& rows, int i
     const int line = i % 3;
     rows.addWidget(&addTask(context, page, frame, i), line, 0);
 
-    QLineEdit& input = newFormulaField(frame);
+    FormulaField& input = newFormulaField(frame);
     input.setObjectName(QStringLiteral("Substein%1").arg(i));
     input.setMinimumHeight(FieldHeight);
     input.setCursor(Qt::PointingHandCursor);
@@ -59,7 +62,7 @@ void addRow(PageContext& context, SubstanceSheet& page, QGridLayout& rows, int i
     context.bind.label(title, page.lab_SubsTermTitle[row]);
     rows.addWidget(&title, line, 2);
 
-    QLabel& correction = newFormulaLabel(frame, look::TaskPointSize);
+    FormulaLabel& correction = newFormulaLabel(frame, look::TaskPointSize);
     correction.setObjectName(QStringLiteral("lab_SubCorrect%1").arg(i));
     context.bind.termLabel(correction, page.lab_SubCorrect[row]);
     rows.addWidget(&correction, line, 3);

@@ -1,5 +1,7 @@
 #include "desktop/view/Bindings.h"
 
+#include "desktop/widgets/FormulaField.h"
+#include "desktop/widgets/FormulaLabel.h"
 #include "desktop/widgets/PanelLabel.h"
 #include "desktop/widgets/PressFilter.h"
 
@@ -133,25 +135,22 @@ void Bindings::textField(QLineEdit& widget, TextBox& model, const Label& task, H
     });
 }
 
-void Bindings::termLabel(QLabel& widget, const TermLabel& model)
+void Bindings::termLabel(FormulaLabel& widget, const TermLabel& model)
 {
-    widget.setTextFormat(Qt::PlainText); // catalogue texts are never markup
     renderer([&widget, &model] {
-        setTextOf(widget, model.Term);
-        setAccessibleNameOf(widget, model.Term);
+        if (widget.formula() != model.Term)
+            widget.setFormula(model.Term);
         setShown(widget, model.Visible);
     });
 }
 
-void Bindings::termInput(QLineEdit& widget, TermInput& model, const QString& task, Handler click)
+void Bindings::termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click)
 {
     QObject::connect(&widget, &QLineEdit::textEdited, &widget,
                      [&model](const QString& text) { model.Term = text; });
-    onPress(widget, [this, &widget, click] {
-        if (!widget.isEnabled())
-            return; // a row without a task takes no answer
-        widget.setFocus(Qt::MouseFocusReason);
-        dispatch(click);
+    QObject::connect(&widget, &FormulaField::clicked, &widget, [this, &widget, click] {
+        if (widget.isEnabled()) // a row without a task takes no answer
+            dispatch(click);
     });
     focusable(&model, widget);
     renderer([&widget, &model, &task] {

@@ -6,6 +6,8 @@
 #include <map>
 #include <vector>
 
+class FormulaField;
+class FormulaLabel;
 class PanelLabel;
 class QAbstractButton;
 class QComboBox;
@@ -39,10 +41,10 @@ public:
     // the text into the model; a mouse press runs click (the keypad), Enter runs keyPress with 13.
     void textField(QLineEdit& widget, TextBox& model, const Label& task, Handler click, KeyPress keyPress);
     // A formula label: its formula and visibility.
-    void termLabel(QLabel& widget, const TermLabel& model);
+    void termLabel(FormulaLabel& widget, const TermLabel& model);
     // A formula input: formula, colour and enabled state; the accessible name is the row's task text.
-    // Typing writes the formula into the model; a mouse press runs click (the formula editor).
-    void termInput(QLineEdit& widget, TermInput& model, const QString& task, Handler click);
+    // Typing writes the formula into the model; a click runs click (the formula editor).
+    void termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click);
     // Caption, chosen and enabled state; a click runs the handler, which keeps its group to one choice.
     void option(QAbstractButton& widget, const OptionButton& model, Handler click);
     // The melodies on offer and the chosen one; choosing writes the model.

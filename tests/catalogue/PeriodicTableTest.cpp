@@ -1,0 +1,110 @@
+#include "catalogue/ElementSearch.h"
+#include "catalogue/PeriodicTableCells.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+namespace {
+
+const PeriodicCell& cellOf(const char* symbol)
+{
+    return periodicCells().at(elementBySymbol(QString::fromLatin1(symbol))->number - 1);
+}
+
+struct PlaceCase {
+    const char* symbol;
+    int row;
+    int column;
+    ElementBlock block;
+};
+
+class Places : public ::testing::TestWithParam<PlaceCase> {};
+
+} // namespace
+
+TEST(PeriodicTable, Gives118CellsInsideTheTableNoTwoInOnePlace)
+{
+    ASSERT_EQ(periodicCells().size(), 118);
+    QSet<int> taken;
+    for (const PeriodicCell& cell : periodicCells()) {
+        EXPECT_GE(cell.row, 1);
+        EXPECT_LE(cell.row, periodicRows);
+        EXPECT_NE(cell.row, 8) << "the free row between the main body and the f-rows";
+        EXPECT_GE(cell.column, 1);
+        EXPECT_LE(cell.column, periodicColumns);
+        EXPECT_FALSE(taken.contains(cell.row * 100 + cell.column)) << cell.element->symbol.toStdString();
+        taken.insert(cell.row * 100 + cell.column);
+    }
+    // group 3 of periods 6 and 7 stands for the f-rows and stays free
+    EXPECT_FALSE(taken.contains(6 * 100 + seriesColumn));
+    EXPECT_FALSE(taken.contains(7 * 100 + seriesColumn));
+}
+
+TEST_P(Places, StandWhereSchoolTablesShowThem)
+{
+    const PlaceCase& c = GetParam();
+    const PeriodicCell& cell = cellOf(c.symbol);
+    EXPECT_EQ(cell.row, c.row);
+    EXPECT_EQ(cell.column, c.column);
+    EXPECT_EQ(cell.block, c.block);
+}
+
+INSTANTIATE_TEST_SUITE_P(Elements, Places,
+                         ::testing::Values(PlaceCase{"H", 1, 1, ElementBlock::S},
+                                           PlaceCase{"He", 1, 18, ElementBlock::S},
+                                           PlaceCase{"B", 2, 13, ElementBlock::P},
+                                           PlaceCase{"Fe", 4, 8, ElementBlock::D},
+                                           PlaceCase{"Ba", 6, 2, ElementBlock::S},
+                                           PlaceCase{"La", lanthanoidRow, 3, ElementBlock::F},
+                                           PlaceCase{"Lu", lanthanoidRow, 17, ElementBlock::F},
+                                           PlaceCase{"Hf", 6, 4, ElementBlock::D},
+                                           PlaceCase{"Ac", actinoidRow, 3, ElementBlock::F},
+                                           PlaceCase{"Lr", actinoidRow, 17, ElementBlock::F},
+                                           PlaceCase{"Og", 7, 18, ElementBlock::P}),
+                         [](const auto& info) { return std::string(info.param.symbol); });
+
+TEST(PeriodicTable, ArrowsPassOverEmptyPlacesAndStopAtTheEdge)
+{
+    struct Step {
+        const char* from;
+        int rowStep;
+        int columnStep;
+        const char* to; // nullptr: stays
+    };
+    for (const Step& step : {Step{"H", 0, 1, "He"}, Step{"Ba", 0, 1, "Hf"}, Step{"Y", 1, 0, "La"},
+                             Step{"La", -1, 0, "Y"}, Step{"Fe", 1, 0, "Ru"}, Step{"He", -1, 0, nullptr},
+                             Step{"Lr", 1, 0, nullptr}, Step{"H", 0, -1, nullptr}}) {
+        const PeriodicCell* reached = neighbourCell(cellOf(step.from), step.rowStep, step.columnStep);
+        if (step.to)
+            EXPECT_EQ(reached, &cellOf(step.to)) << step.from;
+        else
+            EXPECT_EQ(reached, nullptr) << step.from;
+    }
+}
+
+TEST(PeriodicTable, ShowsMassesWithTwoDecimalsOrTheMassNumberInBrackets)
+{
+    EXPECT_EQ(atomicMassText(*elementBySymbol(u"Fe")), "55,85");
+    EXPECT_EQ(atomicMassText(*elementBySymbol(u"H")), "1,01");
+    EXPECT_EQ(atomicMassText(*elementBySymbol(u"Cl")), "35,45");
+    EXPECT_EQ(atomicMassText(*elementBySymbol(u"Tc")), "[98]");
+}
+
+TEST(ElementSearch, FindsBySymbolOrGermanNameMostLikelyFirst)
+{
+    struct SearchCase {
+        QString text;
+        QString first; // symbol of the first element found; empty when nothing is found
+    };
+    for (const SearchCase& c :
+         {SearchCase{"fe", "Fe"}, SearchCase{"EISEN", "Fe"}, SearchCase{"c", "C"}, SearchCase{"Natr", "Na"},
+          SearchCase{"jod", "I"}, SearchCase{"  na ", "Na"}, SearchCase{"stoff", "H"},
+          SearchCase{"molybdän", "Mo"}, SearchCase{"", ""}, SearchCase{"xyz", ""}}) {
+        const QList<const ChemicalElement*> found = searchElements(c.text);
+        EXPECT_EQ(found.isEmpty() ? QString() : found.first()->symbol, c.first) << c.text.toStdString();
+    }
+    // "C" is carbon first; the names that begin with C come next, chlorine the first of them
+    EXPECT_EQ(searchElements(u"C").at(1)->symbol, "Cl");
+}

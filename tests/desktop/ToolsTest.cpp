@@ -1,0 +1,217 @@
+#include "catalogue/ElementTable.h"
+#include "desktop/DesktopTests.h"
+#include "desktop/services/DesktopTools.h"
+#include "desktop/services/DesktopWindows.h"
+#include "desktop/tools/FormulaEditorDialog.h"
+#include "desktop/tools/PeriodicTableGrid.h"
+#include "desktop/tools/PeriodicTableWindow.h"
+#include "desktop/widgets/FormulaField.h"
+#include "desktop/widgets/FormulaLabel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+void press(QDialog& dialog, const QString& key)
+{
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == key || button->accessibleName() == key) {
+            button->click();
+            return;
+        }
+    QFAIL(qPrintable(QStringLiteral("no key %1").arg(key)));
+}
+
+QString hintOf(const FormulaEditorDialog& editor)
+{
+    for (const QLabel* label : editor.findChildren<QLabel*>())
+        if (label->text().contains(QStringLiteral("Stelle")))
+            return label->text();
+    return {};
+}
+
+} // namespace
+
+class ToolsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formulaEditorPad_data();
+    void formulaEditorPad();
+    void formulaEditorKeyboard();
+    void formulaEditorCancelKeepsTheFormula();
+    void formulaFieldKeepsThePlainNotation();
+    void formulaLabelShowsSubscriptsNarrower();
+    void periodicTableSearch_data();
+    void periodicTableSearch();
+    void periodicTableArrowsAndEscape();
+    void periodicTableOpensOnce();
+};
+
+void ToolsTest::formulaEditorPad_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("hydrate with the dot key")
+        << "" << QStringList{"C", "u", "S", "O", "4", "Malpunkt", "5", "H", "2", "O"} << "CuSO4·5H2O"
+        << "";
+    QTest::newRow("brackets") << "Ca" << QStringList{"Klammer auf", "O", "H", "Klammer zu", "2"} << "Ca(OH)2"
+                              << "";
+    QTest::newRow("backspace") << "NaCL" << QStringList{"Löschen", "l"} << "NaCl"
+                               << "";
+    QTest::newRow("unclosed bracket gets a hint")
+        << "" << QStringList{"C", "a", "Klammer auf", "O", "H"} << "Ca(OH"
+        << "Die Klammer „(“ an Stelle 3 wird nicht geschlossen.";
+}
+
+void ToolsTest::formulaEditorPad()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, formula);
+    QFETCH(QString, hint);
+    FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"), start);
+    editor.findChild<QLineEdit*>()->end(false);
+    for (const QString& key : keys)
+        press(editor, key);
+    QCOMPARE(editor.formula(), formula);
+    QCOMPARE(hintOf(editor), hint);
+    QCOMPARE(editor.findChild<FormulaLabel*>()->formula(), formula);
+    for (QPushButton* key : editor.findChildren<QPushButton*>())
+        QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+}
+
+void ToolsTest::formulaEditorKeyboard()
+{
+    FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"), QString());
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QTest::keyClicks(editor.findChild<QLineEdit*>(), QStringLiteral("CuSO4*5H2O"));
+    QTest::keyClick(editor.findChild<QLineEdit*>(), Qt::Key_Return);
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+    QCOMPARE(editor.formula(), QStringLiteral("CuSO4·5H2O"));
+}
+
+void ToolsTest::formulaEditorCancelKeepsTheFormula()
+{
+    for (const bool byEscape : {false, true}) {
+        QTimer::singleShot(0, [byEscape] {
+            auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            press(*editor, QStringLiteral("Löschen"));
+            press(*editor, QStringLiteral("K"));
+            if (byEscape)
+                QTest::keyClick(editor, Qt::Key_Escape);
+            else
+                press(*editor, QStringLiteral("Abbrechen"));
+        });
+        QCOMPARE(editFormula(nullptr, QStringLiteral("H2SO4"), QStringLiteral("Schwefelsäure")),
+                 QStringLiteral("H2SO4"));
+    }
+}
+
+void ToolsTest::formulaFieldKeepsThePlainNotation()
+{
+    FormulaField field;
+    QSignalSpy edited(&field, &QLineEdit::textEdited);
+    QSignalSpy clicked(&field, &FormulaField::clicked);
+    QSignalSpy entered(&field, &QLineEdit::returnPressed);
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    QTest::keyClicks(&field, QStringLiteral("MgSO4*7H2O"));
+    QCOMPARE(field.text(), QStringLiteral("MgSO4·7H2O"));
+    QCOMPARE(edited.count(), 10);
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(entered.count(), 1);
+    QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(3, field.height() / 2));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(field.cursorPosition(), 0); // the click left of the first letter puts the cursor before it
+    // Room for the lowered digits: taller than a plain line edit in the same font.
+    QLineEdit plain;
+    QVERIFY(field.sizeHint().height() > plain.sizeHint().height());
+}
+
+void ToolsTest::formulaLabelShowsSubscriptsNarrower()
+{
+    FormulaLabel label;
+    label.setFormula(QStringLiteral("H2SO4"));
+    QCOMPARE(label.accessibleName(), QStringLiteral("H2SO4"));
+    const int withSubscripts = label.sizeHint().width();
+    label.setFormula(QStringLiteral("H2SO4 ")); // no formula: shown as it stands
+    QVERIFY(label.sizeHint().width() > withSubscripts);
+}
+
+void ToolsTest::periodicTableSearch_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("details"); // the first line of the details after Enter
+    QTest::newRow("name, any case") << "eisen"
+                                    << "Eisen (Fe)";
+    QTest::newRow("symbol") << "NA"
+                            << "Natrium (Na)";
+    QTest::newRow("other spelling") << "Jod"
+                                    << "Iod (I)";
+    QTest::newRow("nothing found keeps the selection") << "Xylophon"
+                                                       << "Klicke auf ein Element";
+}
+
+void ToolsTest::periodicTableSearch()
+{
+    QFETCH(QString, search);
+    QFETCH(QString, details);
+    PeriodicTableWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClicks(&window.searchField(), search);
+    QTest::keyClick(&window.searchField(), Qt::Key_Return);
+    QVERIFY2(window.grid().detailsText().startsWith(details), qPrintable(window.grid().detailsText()));
+}
+
+void ToolsTest::periodicTableArrowsAndEscape()
+{
+    PeriodicTableWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.grid().select(elementBySymbol(u"Tc"));
+    QVERIFY(window.grid().detailsText().contains(QStringLiteral("Atommasse [98] u")));
+    QVERIFY(window.grid().detailsText().contains(QStringLiteral("Periode 5 · Gruppe 7")));
+    window.grid().setFocus();
+    QTest::keyClick(&window.grid(), Qt::Key_Right);
+    QCOMPARE(window.grid().selected()->symbol, QStringLiteral("Ru"));
+    QTest::keyClick(&window.grid(), Qt::Key_Up);
+    QCOMPARE(window.grid().selected()->symbol, QStringLiteral("Fe"));
+    QTest::keyClick(&window.grid(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+}
+
+void ToolsTest::periodicTableOpensOnce()
+{
+    DesktopWindows windows;
+    DesktopTools tools(windows);
+    tools.ShowPeriodicTable();
+    QPointer<PeriodicTableWindow> first = tools.periodicTable();
+    QVERIFY(first && first->isVisible());
+    tools.ShowPeriodicTable();
+    QCOMPARE(tools.periodicTable(), first.data());
+    first->close(); // deletes itself; the next request opens a new one
+    QTRY_VERIFY(first.isNull());
+    tools.ShowPeriodicTable();
+    QVERIFY(tools.periodicTable() && tools.periodicTable()->isVisible());
+    tools.periodicTable()->close();
+}
+
+int runToolsTests(int argc, char* argv[])
+{
+    ToolsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ToolsTest.moc"
