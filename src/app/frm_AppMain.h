@@ -4,11 +4,14 @@
 #include "app/StartPage.h"
 #include "components/Controls.h"
 #include "sheets/SheetContext.h"
+#include "sheets/amounts/AmountSheet.h"
 #include "sheets/definitions/DefinitionSheet.h"
 #include "sheets/definitions/TermSheet.h"
 #include "sheets/elements/ElementSheet.h"
 #include "sheets/equations/EquationSheet.h"
+#include "sheets/molarmasses/MolarMassSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
+#include "sheets/substances/SubstanceSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
 #include <QStringList>
@@ -58,9 +61,9 @@ public:
     StartPage page0;
     ElementSheet elements{*this};
     SyllableSheet syllables{*this};
-    PlaceholderSheet substanceNames{11};
-    PlaceholderSheet molarMasses{8};
-    PlaceholderSheet amounts{12};
+    SubstanceSheet substanceNames{*this};
+    MolarMassSheet molarMasses{*this};
+    AmountSheet amounts{*this};
     DefinitionSheet definitions{*this};
     TermSheet terms{*this};
     EquationSheet equations{*this};

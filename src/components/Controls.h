@@ -35,6 +35,21 @@ struct TextBox {
     bool Enabled = true;
 };
 
+// ctl_TermLabel: a formula label; it draws Term in formula notation (digits lowered).
+struct TermLabel {
+    QString Term;
+    bool Visible = true;
+};
+
+// clt_TermInput: a formula input the pupil types into or edits in the formula editor; it shows Term in
+// formula notation. State is the input's numeric state property, returned to 0 when its page is left.
+struct TermInput {
+    QString Term;
+    long State = 0;
+    Colour BackColor = Colour::Default;
+    bool Enabled = true;
+};
+
 // ctl_Pannel: a panel whose text may hold the markup "<br>", "<b>" and "</b>" (and nothing else).
 struct Panel {
     QString Text;

@@ -16,11 +16,11 @@ int PickRandomIndex(RandomSource& random, int max, const QList<int>& excluded)
     return allowed.at(random.uniform(0, static_cast<int>(allowed.size()) - 1));
 }
 
-QList<int> drawDistinct(RandomSource& random, int max, int count)
+QList<int> drawDistinct(RandomSource& random, int max, int count, const QList<int>& excluded)
 {
     QList<int> drawn;
     for (int i = 0; i < count; ++i) {
-        const int pick = PickRandomIndex(random, max, drawn);
+        const int pick = PickRandomIndex(random, max, excluded + drawn);
         if (pick == 0)
             break;
         drawn.append(pick);
@@ -54,25 +54,40 @@ QString shortSheetMessage(Section section, int available, int needed, bool limit
 } // namespace
 
 QList<int> drawSheet(SheetContext& context, Section section, int upperBound, const DynValue& easyLimit,
-                     int count, bool appliesBeginnerLimit)
+                     int count, bool appliesBeginnerLimit, const std::function<bool(int record)>& poseable)
 {
     const bool limited = appliesBeginnerLimit && !context.state.isExpert();
     const int max =
         std::clamp(limited ? static_cast<int>(easyLimit.toInt()) : upperBound, 0, std::max(upperBound, 0));
-    QList<int> records = drawDistinct(context.random, max, count);
+    QList<int> refused;
+    for (int record = 1; poseable && record <= max; ++record)
+        if (!poseable(record))
+            refused.append(record);
+    if (!refused.isEmpty()) {
+        QStringList numbers;
+        for (int record : refused)
+            numbers << QString::number(record);
+        context.platform.Diagnose(QStringLiteral("%1: section %2 (%3): record(s) %4 cannot be answered and "
+                                                 "are skipped (koltest --check names the fault)")
+                                      .arg(context.state.g_CatalogFile)
+                                      .arg(sectionNumber(section))
+                                      .arg(sectionName(section), numbers.join(QStringLiteral(", "))));
+    }
+    const int usable = max - static_cast<int>(refused.size());
+    QList<int> records = drawDistinct(context.random, max, count, refused);
     if (records.size() < count) {
         context.platform.Diagnose(
             QStringLiteral("%1: section %2 (%3) has %4 drawable records %5for a sheet of %6")
                 .arg(context.state.g_CatalogFile)
                 .arg(sectionNumber(section))
                 .arg(sectionName(section))
-                .arg(max)
+                .arg(usable)
                 .arg(limited ? QStringLiteral("for beginners ") : QString())
                 .arg(count));
         // An empty section is simply empty, for beginners too.
         const bool limitMatters = limited && upperBound > 0;
         context.NoticeOnceShown(
-            shortSheetMessage(section, max, count, limitMatters, limitMatters && easyLimit.isEmpty()));
+            shortSheetMessage(section, usable, count, limitMatters, limitMatters && easyLimit.isEmpty()));
         while (records.size() < count)
             records.append(0);
     }

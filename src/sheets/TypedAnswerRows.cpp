@@ -3,10 +3,8 @@
 #include "components/TextTools.h"
 #include "sheets/SheetScore.h"
 
-namespace {
-
-void judgeRow(SheetScore& score, TextBox& field, bool right, const QString& separator,
-              const QString& shownAnswer)
+void judgeTypedRow(SheetScore& score, TextBox& field, bool right, const QString& separator,
+                   const QString& shownAnswer)
 {
     score.asked();
     if (right) {
@@ -18,12 +16,10 @@ void judgeRow(SheetScore& score, TextBox& field, bool right, const QString& sepa
     }
 }
 
-} // namespace
-
 void judgeSingleRow(SheetScore& score, TextBox& field, const QString& expected, const QString& separator)
 {
     if (field.Enabled)
-        judgeRow(score, field, trimBlanks(field.Text) == expected, separator, expected);
+        judgeTypedRow(score, field, trimBlanks(field.Text) == expected, separator, expected);
 }
 
 void judgeListRow(SheetScore& score, TextBox& field, const QString& variants, const QString& separator,
@@ -34,5 +30,5 @@ void judgeListRow(SheetScore& score, TextBox& field, const QString& variants, co
     const QString typed = trimBlanks(field.Text);
     const QString star = QStringLiteral("*");
     const bool right = !typed.isEmpty() && (star + variants + star).contains(star + typed + star);
-    judgeRow(score, field, right, separator, shownAnswer);
+    judgeTypedRow(score, field, right, separator, shownAnswer);
 }

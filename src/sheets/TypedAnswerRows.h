@@ -11,6 +11,10 @@ class SheetScore;
 // exactly. A right row turns light green and counts; a wrong one turns light red, keeps what was typed and
 // gets separator and the shown answer appended. A disabled field has no task: it is not judged at all.
 
+// Counts a row whose verdict is known and marks it as described above.
+void judgeTypedRow(SheetScore& score, TextBox& field, bool right, const QString& separator,
+                   const QString& shownAnswer);
+
 // Judges a row that expects exactly one text.
 void judgeSingleRow(SheetScore& score, TextBox& field, const QString& expected, const QString& separator);
 

@@ -24,6 +24,7 @@ constexpr TestClass testClasses[] = {
     {"CalculatorTest", runCalculatorTests},
     {"ToolsTest", runToolsTests},
     {"ChoiceWheelTest", runChoiceWheelTests},
+    {"NumberSheetsTest", runNumberSheetsTests},
 };
 
 } // namespace

@@ -45,6 +45,8 @@ public:
     QString userName;
     QStringList padInputs;    // what the keypads type, one entry per keypad shown
     QList<bool> yesNoAnswers; // answers of the yes/no boxes, in order; no when used up
+    QStringList termEdits;    // what the formula editor returns, in order; the term unchanged when used up
+    QList<double> calculatorResults; // what the calculator returns, in order; NoResult when used up
     bool anotherInstance = false;
     QDate today = QDate(2017, 7, 14);
     double clockValue = 1000.4;
@@ -103,8 +105,8 @@ public:
     void ShowTextPad(TextBox& field, const QString& prompt) override { type(field, "ShowTextPad", prompt); }
     QString EditTerm(const QString& term, const QString& prompt) override
     {
-        log("Dialogs.EditTerm: " + prompt);
-        return term;
+        log("Dialogs.EditTerm: " + term + " | " + prompt);
+        return termEdits.isEmpty() ? term : termEdits.takeFirst();
     }
     void SetExitFlag(bool value) override
     {
@@ -116,7 +118,7 @@ public:
     double ShowCalculator(const QString& prompt) override
     {
         log("Tools.ShowCalculator: " + prompt);
-        return NoResult;
+        return calculatorResults.isEmpty() ? NoResult : calculatorResults.takeFirst();
     }
     void PrintForm(const QString& body, const PrintFields&) override { log("Print.PrintForm: " + body); }
     void ReportResult(double right, double asked, const QString&, const PrintFields&) override

@@ -21,17 +21,6 @@ const std::map<int, std::vector<Heading>>& headings()
          {{QStringLiteral(" Bevorzugte Ladungszahl der Ionen"),
            QStringLiteral("Evtl. Periodensystem aufrufen!")}}},
         {6, {{QStringLiteral("Verständnisfragen"), QStringLiteral("(Antwort anklicken!)")}}},
-        {8,
-         {{QStringLiteral("Molare Massen in g"),
-           QStringLiteral("Molare Massen (in Gramm) auf eine Nachkommastelle runden!   (evtl. Periodensystem "
-                          "aufrufen)")}}},
-        {11,
-         {{QStringLiteral(" Formeln von Substanzen"),
-           QStringLiteral("(mit Ziffern - werden automatisch tiefgestellt; wenn möglich: Metall oder "
-                          "Wasserstoff zuerst)")},
-          {QStringLiteral("Namen von Substanzen"),
-           QStringLiteral("(ohne Zahlsilben - wenn möglich: Metall zuerst)")}}},
-        {12, {{QStringLiteral("Stoffmengen in mol"), QStringLiteral("(Bei Gasen: 25°C, 1013 hPa)")}}},
     };
     return table;
 }

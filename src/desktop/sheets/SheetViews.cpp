@@ -1,11 +1,14 @@
 #include "desktop/sheets/SheetViews.h"
 
 #include "desktop/view/PageViews.h"
+#include "sheets/amounts/AmountSheet.h"
 #include "sheets/definitions/DefinitionSheet.h"
 #include "sheets/definitions/TermSheet.h"
 #include "sheets/elements/ElementSheet.h"
 #include "sheets/equations/EquationSheet.h"
+#include "sheets/molarmasses/MolarMassSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
+#include "sheets/substances/SubstanceSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
 #include <functional>
@@ -32,9 +35,12 @@ const std::vector<SheetView>& sheetViews()
     static const std::vector<SheetView> views = {
         viewOf(buildElementSheetView),
         viewOf(buildSyllableSheetView),
-        viewOf(buildEquationSheetView),
+        viewOf(buildSubstanceSheetView),
+        viewOf(buildMolarMassSheetView),
+        viewOf(buildAmountSheetView),
         viewOf(buildDefinitionSheetView),
         viewOf(buildTermSheetView),
+        viewOf(buildEquationSheetView),
         viewOf(buildPlaceholderView),
     };
     return views;

@@ -2,10 +2,13 @@
 
 #include "desktop/view/PageParts.h"
 
+class AmountSheet;
 class DefinitionSheet;
 class ElementSheet;
 class EquationSheet;
+class MolarMassSheet;
 class PlaceholderSheet;
+class SubstanceSheet;
 class SyllableSheet;
 class TermSheet;
 
@@ -15,4 +18,7 @@ void buildTermSheetView(TermSheet& sheet, QWidget& frame, PageContext& context);
 void buildElementSheetView(ElementSheet& sheet, QWidget& frame, PageContext& context);
 void buildEquationSheetView(EquationSheet& sheet, QWidget& frame, PageContext& context);
 void buildSyllableSheetView(SyllableSheet& sheet, QWidget& frame, PageContext& context);
+void buildSubstanceSheetView(SubstanceSheet& sheet, QWidget& frame, PageContext& context);
+void buildMolarMassSheetView(MolarMassSheet& sheet, QWidget& frame, PageContext& context);
+void buildAmountSheetView(AmountSheet& sheet, QWidget& frame, PageContext& context);
 void buildPlaceholderView(PlaceholderSheet& sheet, QWidget& frame, PageContext& context);

@@ -1,6 +1,8 @@
 #include "desktop/view/Bindings.h"
 
 #include "desktop/widgets/ChoiceWheel.h"
+#include "desktop/widgets/FormulaField.h"
+#include "desktop/widgets/FormulaLabel.h"
 #include "desktop/widgets/PanelLabel.h"
 #include "desktop/widgets/PressFilter.h"
 
@@ -141,6 +143,32 @@ void Bindings::textField(QLineEdit& widget, TextBox& model, const Label& task, H
         setEnabledOf(widget, model.Enabled);
         setAccessibleNameOf(widget, task.Caption);
         setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::termLabel(FormulaLabel& widget, const TermLabel& model)
+{
+    renderer([&widget, &model] {
+        if (widget.formula() != model.Term)
+            widget.setFormula(model.Term);
+        setShown(widget, model.Visible);
+    });
+}
+
+void Bindings::termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click)
+{
+    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
+                     [&model](const QString& text) { model.Term = text; });
+    QObject::connect(&widget, &FormulaField::clicked, &widget, [this, &widget, click] {
+        if (widget.isEnabled()) // a row without a task takes no answer
+            dispatch(click);
+    });
+    focusable(&model, widget);
+    renderer([&widget, &model, &task] {
+        setTextOf(widget, model.Term);
+        setRoleColour(widget, QPalette::Base, model.BackColor);
+        setEnabledOf(widget, model.Enabled);
+        setAccessibleNameOf(widget, task);
     });
 }
 

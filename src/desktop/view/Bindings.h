@@ -7,6 +7,8 @@
 #include <vector>
 
 class ChoiceWheel;
+class FormulaField;
+class FormulaLabel;
 class PanelLabel;
 class QAbstractButton;
 class QComboBox;
@@ -43,6 +45,11 @@ public:
     // Text, colour, visibility and enabled state; the accessible name is the task's caption. Typing writes
     // the text into the model; a mouse press runs click (the keypad), Enter runs keyPress with 13.
     void textField(QLineEdit& widget, TextBox& model, const Label& task, Handler click, KeyPress keyPress);
+    // A formula label: its formula and visibility.
+    void termLabel(FormulaLabel& widget, const TermLabel& model);
+    // A formula input: formula, colour and enabled state; the accessible name is the row's task text.
+    // Typing writes the formula into the model; a click runs click (the formula editor).
+    void termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click);
     // Caption, chosen and enabled state; a click runs the handler, which keeps its group to one choice.
     void option(QAbstractButton& widget, const OptionButton& model, Handler click);
     // Items, shown item and enabled state; the accessible name is namePrefix + the task's caption. Turning

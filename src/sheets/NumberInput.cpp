@@ -1,0 +1,65 @@
+#include "sheets/NumberInput.h"
+
+#include "components/NumberText.h"
+#include "components/TextTools.h"
+
+#include <cmath>
+#include <limits>
+
+void NormalizeNumberText(QString& s)
+{
+    for (QChar& ch : s) {
+        if (ch == QLatin1Char(','))
+            ch = QLatin1Char('.');
+        else if (ch == QLatin1Char('e'))
+            ch = QLatin1Char('E');
+    }
+}
+
+float ParseNumber(QString& s)
+{
+    NormalizeNumberText(s);
+    const double value = readLeadingNumber(s);
+    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max())) {
+        constexpr float infinity = std::numeric_limits<float>::infinity();
+        return value > 0 ? infinity : -infinity;
+    }
+    return static_cast<float>(value);
+}
+
+namespace {
+
+// The white space the number reader skips wherever it stands.
+bool skippedByReader(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+}
+
+} // namespace
+
+bool startsWithNumber(const QString& normalised)
+{
+    QString rest;
+    for (QChar c : normalised)
+        if (!skippedByReader(c))
+            rest += c;
+    qsizetype i = rest.startsWith(QLatin1Char('+')) || rest.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (i < rest.size() && rest.at(i) == QLatin1Char('.'))
+        ++i;
+    return i < rest.size() && rest.at(i) >= QLatin1Char('0') && rest.at(i) <= QLatin1Char('9');
+}
+
+QString TrimUpper(const QString& s)
+{
+    return trimBlanks(upperEachChar(s));
+}
+
+QString StripBlanks(const QString& s)
+{
+    QString stripped;
+    stripped.reserve(s.size());
+    for (QChar c : s)
+        if (c != QLatin1Char(' ') && c != QChar(0))
+            stripped += c;
+    return stripped;
+}

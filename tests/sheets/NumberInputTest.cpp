@@ -1,0 +1,127 @@
+#include "sheets/NumberInput.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+// The text functions that bring typed and expected answers into one form before they are compared.
+
+namespace {
+
+struct TextCase {
+    const char* name;
+    QString input;
+    QString output;
+};
+
+std::string caseName(const ::testing::TestParamInfo<TextCase>& info)
+{
+    return info.param.name;
+}
+
+class Normalize : public ::testing::TestWithParam<TextCase> {};
+class Upper : public ::testing::TestWithParam<TextCase> {};
+class Strip : public ::testing::TestWithParam<TextCase> {};
+
+} // namespace
+
+TEST_P(Normalize, ChangesCommasAndSmallEOnly)
+{
+    QString text = GetParam().input;
+    NormalizeNumberText(text);
+    EXPECT_EQ(text, GetParam().output);
+    EXPECT_EQ(text.size(), GetParam().input.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberTexts, Normalize,
+                         ::testing::Values(TextCase{"CommaAndExponent", "2,5e-3", "2.5E-3"},
+                                           TextCase{"AlreadyNormal", "2.5E3", "2.5E3"},
+                                           TextCase{"EveryComma", "1,2,3", "1.2.3"},
+                                           TextCase{"SmallEInWords", "Mehl ergibt e", "MEhl Ergibt E"},
+                                           TextCase{"BlanksAndSignsStay", " - 1 , 5 ", " - 1 . 5 "},
+                                           TextCase{"Empty", "", ""}),
+                         caseName);
+
+TEST_P(Upper, CapitalisesAndTrimsBlanks)
+{
+    EXPECT_EQ(TrimUpper(GetParam().input), GetParam().output);
+}
+
+INSTANTIATE_TEST_SUITE_P(Terms, Upper,
+                         ::testing::Values(TextCase{"InnerBlanksStay", "  Molare masse ", "MOLARE MASSE"},
+                                           TextCase{"UmlautsAndSharpS", "säure ß", "SÄURE ß"},
+                                           TextCase{"BlanksOnly", "    ", ""}, TextCase{"Empty", "", ""},
+                                           TextCase{"TabIsNoBlank", "\tab", "\tAB"}),
+                         caseName);
+
+TEST_P(Strip, RemovesBlanksAndNulOnly)
+{
+    EXPECT_EQ(StripBlanks(GetParam().input), GetParam().output);
+}
+
+INSTANTIATE_TEST_SUITE_P(Equations, Strip,
+                         ::testing::Values(TextCase{"Equation", " 2 H2 + O2 = 2 H2O ", "2H2+O2=2H2O"},
+                                           TextCase{"NulAndTab", QString("a") + QChar(0) + "\tb", "a\tb"},
+                                           TextCase{"BlanksOnly", "   ", ""}),
+                         caseName);
+
+namespace {
+
+struct ParseCase {
+    const char* name;
+    QString typed;
+    float value;
+    QString normalised; // what the caller's text holds afterwards
+};
+
+class Parse : public ::testing::TestWithParam<ParseCase> {};
+
+} // namespace
+
+TEST_P(Parse, ReadsTheLeadingNumberInSinglePrecision)
+{
+    const ParseCase& c = GetParam();
+    QString text = c.typed;
+    EXPECT_EQ(ParseNumber(text), c.value);
+    EXPECT_EQ(text, c.normalised);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberTexts, Parse,
+    ::testing::Values(
+        ParseCase{"DecimalComma", "58,4", 58.4f, "58.4"}, ParseCase{"DecimalPoint", "58.4", 58.4f, "58.4"},
+        ParseCase{"TrailingZero", "58,40", 58.4f, "58.40"},
+        ParseCase{"UnitAfterNumber", "58,4 g", 58.4f, "58.4 g"},
+        ParseCase{"SmallExponent", "5,8e1", 58.0f, "5.8E1"},
+        ParseCase{"SmallHundredth", "0,05", 0.05f, "0.05"}, ParseCase{"Negative", "-1,5", -1.5f, "-1.5"},
+        ParseCase{"PlusSign", "+3", 3.0f, "+3"}, ParseCase{"NoLeadingDigit", ",5", 0.5f, ".5"},
+        ParseCase{"BlankBetweenDigits", "1 2", 12.0f, "1 2"},
+        ParseCase{"TabAndLineFeedSkipped", "1\t2\n,5", 12.5f, "1\t2\n.5"},
+        ParseCase{"SecondCommaEnds", "1,2,3", 1.2f, "1.2.3"}, ParseCase{"ExponentD", "1D2", 100.0f, "1D2"},
+        ParseCase{"Hexadecimal", "&H1F", 31.0f, "&H1F"}, ParseCase{"Octal", "&O17", 15.0f, "&O17"},
+        ParseCase{"Empty", "", 0.0f, ""}, ParseCase{"Letters", "abc", 0.0f, "abc"},
+        ParseCase{"UnitBeforeNumber", "g 58", 0.0f, "g 58"},
+        ParseCase{"RoundedToSingle", "0,1", 0.1f, "0.1"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseNumber, ValuesBeyondSinglePrecisionBecomeInfinite)
+{
+    QString big = QStringLiteral("1e39");
+    QString small = QStringLiteral("-1e39");
+    EXPECT_EQ(ParseNumber(big), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(ParseNumber(small), -std::numeric_limits<float>::infinity());
+}
+
+TEST(StartsWithNumber, TellsANumberFromNoAnswer)
+{
+    const struct {
+        QString text;
+        bool number;
+    } cases[] = {{"58.4 g", true}, {" - 1", true},  {".5", true}, {"+.5", true}, {"", false},
+                 {"   ", false},   {"g 58", false}, {".", false}, {"-", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(startsWithNumber(c.text), c.number) << c.text.toStdString();
+}

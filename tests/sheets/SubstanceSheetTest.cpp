@@ -1,0 +1,166 @@
+#include "support/CatalogueBuilder.h"
+#include "support/WindowFixture.h"
+
+// Page 11, the substance names, as a pupil sees it: formulas to name, names to give the formula of, the
+// judging with its corrections, praise and counts, the formula editor, and leaving the page.
+
+namespace {
+
+QByteArray substanceCatalogue()
+{
+    return catalogueFile({{Section::Substances,
+                           {"Wasser",
+                            "",
+                            "H2O",
+                            "Kohlenstoff*Kohlen",
+                            "dioxid",
+                            "CO2",
+                            "Natrium",
+                            "chlorid",
+                            "NaCl",
+                            "Ohne Formel",
+                            "",
+                            "",
+                            "Methan",
+                            "",
+                            "CH4",
+                            "Ammoniak",
+                            "",
+                            "NH3",
+                            "Eisen(III)-*Eisen(III)",
+                            "oxid",
+                            "Fe2O3",
+                            "ææ",
+                            "Ozon",
+                            "",
+                            "O3"}}});
+}
+
+class SubstanceSheetTest : public WindowTest {
+protected:
+    void open()
+    {
+        writeCatalogue(substanceCatalogue());
+        startTest();
+        walkTo(11);
+    }
+    SubstanceSheet& page() { return form.substanceNames; }
+};
+
+struct RowCase {
+    const char* name;
+    int row;
+    QString expected; // as the page left it in g_Solutions
+    QString entered;
+    bool right;
+    QString correction; // shown under "Richtig:" for a wrong row
+};
+
+class SubstanceRows : public SubstanceSheetTest, public ::testing::WithParamInterface<RowCase> {};
+
+} // namespace
+
+TEST_P(SubstanceRows, JudgesOneRow)
+{
+    const RowCase& c = GetParam();
+    open();
+    state.g_Solutions[c.row] = c.expected;
+    page().Substein[c.row].Term = c.entered;
+
+    form.but_OK_Click();
+
+    EXPECT_EQ(page().Substein[c.row].BackColor, c.right ? Colour::LightGreen : Colour::LightRed);
+    EXPECT_EQ(page().Substein[c.row].Term, c.entered);
+    EXPECT_EQ(page().lab_SubCorrect[c.row].Visible, !c.right);
+    EXPECT_EQ(page().lab_SubsTermTitle[c.row].Visible, !c.right);
+    EXPECT_EQ(page().lab_SubsTermTitle[c.row].Caption, "Richtig:");
+    if (!c.right) {
+        EXPECT_EQ(page().lab_SubCorrect[c.row].Term, c.correction);
+    }
+    EXPECT_EQ(state.g_SubstancesRight, c.right ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Page11, SubstanceRows,
+    ::testing::Values(
+        RowCase{"FirstName", 0, "Kohlenstoffdioxid|Kohlendioxid", "Kohlenstoffdioxid", true, ""},
+        RowCase{"SecondName", 1, "Kohlenstoffdioxid|Kohlendioxid", "Kohlendioxid", true, ""},
+        RowCase{"NameWithBlanksAround", 2, "Kohlenstoffdioxid|Kohlendioxid", "  Kohlendioxid ", true, ""},
+        RowCase{"BothNamesAreWrong", 0, "Kohlenstoffdioxid|Kohlendioxid", "Kohlenstoffdioxid|Kohlendioxid",
+                false, "Kohlenstoffdioxid"},
+        RowCase{"PartOfANameIsWrong", 0, "Kohlenstoffdioxid|Kohlendioxid", "Kohlen", false,
+                "Kohlenstoffdioxid"},
+        RowCase{"OtherCapitalisationIsWrong", 1, "Kohlenstoffdioxid|Kohlendioxid", "kohlendioxid", false,
+                "Kohlenstoffdioxid"},
+        RowCase{"SingleName", 2, "Wasser", "Wasser", true, ""},
+        RowCase{"SingleNameWrong", 2, "Wasser", "Waser", false, "Wasser"},
+        RowCase{"Formula", 3, "Fe2O3", "Fe2O3", true, ""},
+        RowCase{"FormulaWithBlanks", 4, "Fe2O3", " Fe2O3", true, ""},
+        RowCase{"FormulaWrongCase", 5, "CO2", "Co2", false, "CO2"},
+        RowCase{"NothingEntered", 5, "CO2", "", false, "CO2"},
+        RowCase{"NothingEnteredNeverMatchesAnEmptyName", 0, "Wasser|", "", false, "Wasser"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SubstanceSheetTest, ShowsFormulasAndNamesAndExpectsTheirCounterparts)
+{
+    open();
+    // Record 4 has no formula and is never drawn; the beginner part holds the six others.
+    EXPECT_EQ(page().lab_SubsTerm[0].Term, "H2O");
+    EXPECT_EQ(state.g_Solutions[0], "Wasser");
+    EXPECT_EQ(page().lab_SubsTerm[1].Term, "CO2");
+    EXPECT_EQ(state.g_Solutions[1], "Kohlenstoffdioxid|Kohlendioxid");
+    EXPECT_EQ(page().Substanz[3].Caption, "Methan");
+    EXPECT_EQ(state.g_Solutions[3], "CH4");
+    EXPECT_EQ(page().Substanz[5].Caption, "Eisen(III)-oxid");
+    EXPECT_EQ(state.g_Solutions[5], "Fe2O3");
+    EXPECT_EQ(form.FocusRequest, &page().Substein[0]);
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_TRUE(page().Substein[row].Enabled);
+        EXPECT_FALSE(page().lab_SubCorrect[row].Visible);
+        EXPECT_FALSE(page().lab_SubsTermTitle[row].Visible);
+    }
+    EXPECT_FALSE(world.notices.join("\n").contains("Substanznamen"));
+}
+
+TEST_F(SubstanceSheetTest, SixRightGivePraiseAndFillTheCategory)
+{
+    open();
+    const QString entries[] = {"Wasser", "Kohlendioxid", "Natriumchlorid", "CH4", "NH3", "Fe2O3"};
+    for (int row = 0; row < 6; ++row)
+        page().Substein[row].Term = entries[row];
+    form.but_OK_Click();
+    EXPECT_TRUE(form.lab_Correct.Visible);
+    EXPECT_EQ(state.g_SubstancesAsked.toText(), "6");
+    EXPECT_EQ(state.g_SubstancesRight, 6);
+    EXPECT_EQ(form.RichtigAnz.Caption, " 6");
+    EXPECT_EQ(form.ctl_Mark.MarkText, "1+");
+}
+
+TEST_F(SubstanceSheetTest, AClickEditsTheEntryInTheFormulaEditor)
+{
+    open();
+    page().Substein[4].Term = "NH";
+    world.termEdits = {"NH3", "Wasser"};
+    page().Substein_Click(4);
+    page().Substein_Click(0);
+    page().Substein_Click(0); // the editor gives the entry back unchanged
+    EXPECT_EQ(world.callsStartingWith("Dialogs.EditTerm"),
+              QStringList({"Dialogs.EditTerm: NH | Ammoniak", "Dialogs.EditTerm:  | H2O",
+                           "Dialogs.EditTerm: Wasser | H2O"}));
+    EXPECT_EQ(page().Substein[4].Term, "NH3");
+    EXPECT_EQ(page().Substein[0].Term, "Wasser");
+}
+
+TEST_F(SubstanceSheetTest, LeavingRestsTheInputsAndHidesTheLowerTitles)
+{
+    open();
+    form.but_OK_Click(); // all six wrong: every correction shows
+    for (TermInput& input : page().Substein)
+        input.State = 3;
+    form.but_Next_Click();
+    EXPECT_EQ(form.m_CurrentPage, 8);
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_EQ(page().Substein[row].State, 0);
+        EXPECT_EQ(page().lab_SubsTermTitle[row].Visible, row < 3);
+    }
+}
