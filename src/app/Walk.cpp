@@ -78,10 +78,12 @@ void frm_AppMain::PresentPage(int page)
     const WalkStep* step = walkStep(page);
     if (!step)
         return;
-    if (step->sheet)
+    if (step->sheet) {
         step->sheet->Present();
-    else
+    } else {
         Caption = testCaption(services.user.UserName(), state.isExpert());
+        SetFocus(page0.NameField()); // the first thing a pupil does is type the name
+    }
 }
 
 void frm_AppMain::but_Next_Click()
