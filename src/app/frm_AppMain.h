@@ -5,6 +5,8 @@
 #include "components/Controls.h"
 #include "sheets/SheetContext.h"
 #include "sheets/elements/ElementSheet.h"
+#include "sheets/options/ChargeSheet.h"
+#include "sheets/options/YesNoSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
@@ -61,8 +63,8 @@ public:
     PlaceholderSheet definitions{3};
     PlaceholderSheet terms{4};
     PlaceholderSheet equations{9};
-    PlaceholderSheet charges{5};
-    PlaceholderSheet yesNo{6};
+    ChargeSheet charges{*this};
+    YesNoSheet yesNo{*this};
 
     // Every page of the walk, in walk order.
     const std::array<WalkStep, 11> m_Walk;
