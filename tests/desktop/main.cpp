@@ -10,7 +10,8 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     look::applyApplicationLook(application);
     int failures = 0;
-    for (auto run : {runHostTests, runInstanceLockTests, runWidgetsTests, runMainWindowTests})
+    for (auto run :
+         {runHostTests, runInstanceLockTests, runWidgetsTests, runMainWindowTests, runOptionBindingTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -3,7 +3,8 @@
 #include "components/Services.h"
 
 // The periodic table, the calculator and printing are not built yet. Each says so in a notice rather
-// than doing nothing; the calculator then gives no result.
+// than doing nothing; the calculator then gives no result. The record of a finished test run is written
+// to standard error as one line until results are stored.
 class PendingTools final : public ToolsService {
 public:
     explicit PendingTools(NoticeService& notices) : m_notices(notices) {}

@@ -30,10 +30,6 @@ const std::map<int, std::vector<Heading>>& headings()
         {4,
          {{QStringLiteral("Chemische Begriffe suchen"),
            QStringLiteral("Begriffe  zu den gegebenen Definitionen auswählen!")}}},
-        {5,
-         {{QStringLiteral(" Bevorzugte Ladungszahl der Ionen"),
-           QStringLiteral("Evtl. Periodensystem aufrufen!")}}},
-        {6, {{QStringLiteral("Verständnisfragen"), QStringLiteral("(Antwort anklicken!)")}}},
         {8,
          {{QStringLiteral("Molare Massen in g"),
            QStringLiteral("Molare Massen (in Gramm) auf eine Nachkommastelle runden!   (evtl. Periodensystem "

@@ -2,6 +2,8 @@
 
 #include "desktop/view/PageViews.h"
 #include "sheets/elements/ElementSheet.h"
+#include "sheets/options/ChargeSheet.h"
+#include "sheets/options/YesNoSheet.h"
 #include "sheets/placeholder/PlaceholderSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
@@ -27,9 +29,8 @@ template <typename SheetType> SheetView viewOf(void (*build)(SheetType&, QWidget
 const std::vector<SheetView>& sheetViews()
 {
     static const std::vector<SheetView> views = {
-        viewOf(buildElementSheetView),
-        viewOf(buildSyllableSheetView),
-        viewOf(buildPlaceholderView),
+        viewOf(buildElementSheetView), viewOf(buildSyllableSheetView), viewOf(buildChargeSheetView),
+        viewOf(buildYesNoSheetView),   viewOf(buildPlaceholderView),
     };
     return views;
 }

@@ -38,8 +38,9 @@ public:
     // Text, colour, visibility and enabled state; the accessible name is the task's caption. Typing writes
     // the text into the model; a mouse press runs click (the keypad), Enter runs keyPress with 13.
     void textField(QLineEdit& widget, TextBox& model, const Label& task, Handler click, KeyPress keyPress);
-    // Caption, chosen and enabled state; a click runs the handler, which keeps its group to one choice.
-    void option(QAbstractButton& widget, const OptionButton& model, Handler click);
+    // Caption, colours, chosen and enabled state; a click runs the handler, which keeps its group to one
+    // choice. Enter runs keyPress with 13, when one is given. The model may ask for the focus on it.
+    void option(QAbstractButton& widget, const OptionButton& model, Handler click, KeyPress keyPress = {});
     // The melodies on offer and the chosen one; choosing writes the model.
     void melody(QComboBox& widget, MelodyChoice& model);
     // Any other rendering.
