@@ -5,4 +5,4 @@ int runHostTests(int argc, char* argv[]);
 int runInstanceLockTests(int argc, char* argv[]);
 int runWidgetsTests(int argc, char* argv[]);
 int runMainWindowTests(int argc, char* argv[]);
-int runOptionBindingTests(int argc, char* argv[]);
+int runOptionSheetViewTests(int argc, char* argv[]);

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     look::applyApplicationLook(application);
     int failures = 0;
     for (auto run :
-         {runHostTests, runInstanceLockTests, runWidgetsTests, runMainWindowTests, runOptionBindingTests})
+         {runHostTests, runInstanceLockTests, runWidgetsTests, runMainWindowTests, runOptionSheetViewTests})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

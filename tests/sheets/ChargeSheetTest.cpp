@@ -108,6 +108,7 @@ TEST_F(ChargePage, PresentShowsTheParticlesWithMinusThreeChosen)
         EXPECT_EQ(state.g_Solutions[static_cast<std::size_t>(row)], expected[row]);
     }
     EXPECT_EQ(chosen(), QList<int>({0, 7, 14, 21}));
+    EXPECT_EQ(form.FocusRequest, &option(0));
     EXPECT_EQ(option(12).BackColor, Colour::Default);
     EXPECT_EQ(option(0).Caption, "-3");
     EXPECT_EQ(option(10).Caption, "0");

@@ -108,6 +108,7 @@ TEST_F(YesNoPage, PresentShowsSixStatementsWithNothingChosen)
         EXPECT_EQ(state.g_Solutions[static_cast<std::size_t>(row)], expected[row]) << row;
     EXPECT_TRUE(chosen().isEmpty());
     EXPECT_TRUE(yellowCaptions().isEmpty());
+    EXPECT_EQ(form.FocusRequest, &sheet().JaNein1[0]);
     EXPECT_EQ(sheet().AA[0].Caption, "Ja");
     EXPECT_EQ(sheet().AA[11].Caption, "Nein");
 }

@@ -39,11 +39,11 @@ QWidget& answerChip(QWidget& frame, PageContext& context, YesNoSheet& page, int 
     text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("Nein")));
     text->setCursor(Qt::PointingHandCursor);
     context.bind.label(*text, caption);
-    onPress(*text, [&context, &option, click] {
+    onPress(*text, [&bind = context.bind, &option, click] {
         if (!option.isEnabled())
             return; // a row without a statement takes no answer
         option.setFocus(Qt::MouseFocusReason);
-        context.bind.dispatch(click);
+        bind.dispatch(click);
     });
     line->addWidget(&option);
     line->addWidget(text);
@@ -61,7 +61,7 @@ void buildYesNoSheetView(YesNoSheet& page, QWidget& frame, PageContext& context)
     auto* rows = new QGridLayout;
     rows->setContentsMargins(10, 2, 0, 0);
     rows->setHorizontalSpacing(12);
-    rows->setVerticalSpacing(6);
+    rows->setVerticalSpacing(14);
     rows->setColumnStretch(0, 1);
     column.addLayout(rows);
     for (int row = 0; row < YesNoSheet::Rows; ++row) {

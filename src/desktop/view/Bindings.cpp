@@ -173,9 +173,8 @@ void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handle
             const QSignalBlocker blocker(&widget);
             widget.setChecked(model.Value);
         }
-        setRoleColour(widget, QPalette::WindowText, model.ForeColor);
-        setRoleColour(widget, QPalette::ButtonText, model.ForeColor);
-        setRoleColour(widget, QPalette::Window, model.BackColor);
+        setRoleColour(widget, widget.foregroundRole(), model.ForeColor);
+        setRoleColour(widget, widget.backgroundRole(), model.BackColor);
         if (widget.autoFillBackground() != (model.BackColor != Colour::Default))
             widget.setAutoFillBackground(model.BackColor != Colour::Default);
         setEnabledOf(widget, model.Enabled);

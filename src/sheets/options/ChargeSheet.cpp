@@ -49,6 +49,8 @@ void ChargeSheet::Present()
             state.g_Solutions[static_cast<std::size_t>(row)].clear();
         }
     }
+    // The keyboard starts in the first row, not on a tool button that Next left the focus to.
+    focusRowAfter(Rows - 1);
 }
 
 void ChargeSheet::reportChargeOutOfRange(int record, const QString& name, int charge)
@@ -102,9 +104,12 @@ void ChargeSheet::ChooseS5_1_Click(int index)
 
 void ChargeSheet::ChooseS5_1_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii != KeyEnter)
-        return;
-    const int row = index / OptionsPerRow;
+    if (keyAscii == KeyEnter)
+        focusRowAfter(index / OptionsPerRow);
+}
+
+void ChargeSheet::focusRowAfter(int row)
+{
     for (int step = 1; step <= Rows; ++step) {
         const int next = (row + step) % Rows;
         if (posed(next)) {

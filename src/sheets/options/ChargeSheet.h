@@ -20,7 +20,7 @@ public:
     std::array<OptionButton, Rows * OptionsPerRow> ChooseS5_1;
 
     // Draws four particles, writes their names and the index of each row's right option into
-    // g_Solutions(0..3), and chooses "-3" in every row.
+    // g_Solutions(0..3), chooses "-3" in every row and puts the focus on the first row.
     void Present() override;
     void Judge() override { hOK5(); }
     // A right choice turns green; a wrong one turns its text red, the right option is chosen instead and
@@ -33,6 +33,8 @@ public:
     void ChooseS5_1_KeyPress(int index, int keyAscii);
 
 private:
+    // Asks for the focus on the first option of the next row after row that has a task, wrapping round.
+    void focusRowAfter(int row);
     bool posed(int row) const { return ChooseS5_1[static_cast<std::size_t>(row * OptionsPerRow)].Enabled; }
     // Tells the pupil and the log about a particle whose charge number the page cannot offer.
     void reportChargeOutOfRange(int record, const QString& name, int charge);

@@ -34,6 +34,12 @@ void YesNoSheet::Present()
         }
     }
     colourCaptions();
+    // The keyboard starts at the first statement, not on a tool button that Next left the focus to.
+    for (int row = 0; row < Rows; ++row)
+        if (posed(row)) {
+            m_context.SetFocus(&JaNein1[static_cast<std::size_t>(row * OptionsPerRow)]);
+            break;
+        }
 }
 
 void YesNoSheet::hOK6()

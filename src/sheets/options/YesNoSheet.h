@@ -22,7 +22,7 @@ public:
     std::array<Label, Rows * OptionsPerRow> AA;
 
     // Draws six statements and writes the index of each row's right option, with a leading blank, into
-    // g_Solutions(0..5). Nothing is chosen yet.
+    // g_Solutions(0..5). Nothing is chosen yet; the focus goes to the first "Ja".
     void Present() override;
     void Judge() override { hOK6(); }
     // A right row's statement turns green; a wrong or unanswered one turns red and the right answer is
