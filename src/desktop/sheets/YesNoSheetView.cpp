@@ -61,7 +61,7 @@ void buildYesNoSheetView(YesNoSheet& page, QWidget& frame, PageContext& context)
     auto* rows = new QGridLayout;
     rows->setContentsMargins(10, 2, 0, 0);
     rows->setHorizontalSpacing(12);
-    rows->setVerticalSpacing(14);
+    rows->setVerticalSpacing(10); // six statements of two lines each still fit the page
     rows->setColumnStretch(0, 1);
     column.addLayout(rows);
     for (int row = 0; row < YesNoSheet::Rows; ++row) {
