@@ -1,6 +1,7 @@
 #include "app/frm_AppMain.h"
 
 #include "components/NumberText.h"
+#include "testrun/EndOfTestRecord.h"
 #include "testrun/GradeScale.h"
 
 // The OK button: starts the test run on the start page and hands every other page to its sheet's judging;
@@ -21,6 +22,8 @@ void frm_AppMain::but_OK_Click()
         return;
     }
     step->sheet->Judge();
+    if (step->next == EndOfWalk)
+        closeTestRun(state, m_StartTime, services, tools, platform);
     m_NextDelay = 5;
 }
 

@@ -10,7 +10,8 @@
 #include "sheets/elements/ElementSheet.h"
 #include "sheets/equations/EquationSheet.h"
 #include "sheets/molarmasses/MolarMassSheet.h"
-#include "sheets/placeholder/PlaceholderSheet.h"
+#include "sheets/options/ChargeSheet.h"
+#include "sheets/options/YesNoSheet.h"
 #include "sheets/substances/SubstanceSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
@@ -67,8 +68,8 @@ public:
     DefinitionSheet definitions{*this};
     TermSheet terms{*this};
     EquationSheet equations{*this};
-    PlaceholderSheet charges{5};
-    PlaceholderSheet yesNo{6};
+    ChargeSheet charges{*this};
+    YesNoSheet yesNo{*this};
 
     // Every page of the walk, in walk order.
     const std::array<WalkStep, 11> m_Walk;

@@ -6,6 +6,7 @@ int runInstanceLockTests(int argc, char* argv[]);
 int runWidgetsTests(int argc, char* argv[]);
 int runChoiceWheelTests(int argc, char* argv[]);
 int runMainWindowTests(int argc, char* argv[]);
-int runNumberSheetsTests(int argc, char* argv[]);
 int runCalculatorTests(int argc, char* argv[]);
+int runNumberSheetsTests(int argc, char* argv[]);
+int runOptionSheetViewTests(int argc, char* argv[]);
 int runToolsTests(int argc, char* argv[]);

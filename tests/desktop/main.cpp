@@ -25,6 +25,7 @@ constexpr TestClass testClasses[] = {
     {"ToolsTest", runToolsTests},
     {"ChoiceWheelTest", runChoiceWheelTests},
     {"NumberSheetsTest", runNumberSheetsTests},
+    {"OptionSheetViewTest", runOptionSheetViewTests},
 };
 
 } // namespace

@@ -7,7 +7,8 @@
 #include "sheets/elements/ElementSheet.h"
 #include "sheets/equations/EquationSheet.h"
 #include "sheets/molarmasses/MolarMassSheet.h"
-#include "sheets/placeholder/PlaceholderSheet.h"
+#include "sheets/options/ChargeSheet.h"
+#include "sheets/options/YesNoSheet.h"
 #include "sheets/substances/SubstanceSheet.h"
 #include "sheets/syllables/SyllableSheet.h"
 
@@ -41,7 +42,8 @@ const std::vector<SheetView>& sheetViews()
         viewOf(buildDefinitionSheetView),
         viewOf(buildTermSheetView),
         viewOf(buildEquationSheetView),
-        viewOf(buildPlaceholderView),
+        viewOf(buildChargeSheetView),
+        viewOf(buildYesNoSheetView),
     };
     return views;
 }

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -64,6 +65,31 @@ void setRoleColour(QWidget& widget, QPalette::ColorRole role, Colour colour)
     palette.setColor(role, wanted);
     widget.setPalette(palette);
 }
+
+// Runs action when Return or Enter is pressed in the widget, instead of the widget's own handling.
+class EnterFilter final : public QObject {
+public:
+    EnterFilter(QWidget& widget, std::function<void()> action) : QObject(&widget), m_action(std::move(action))
+    {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_action();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
 
 } // namespace
 
@@ -172,17 +198,24 @@ void Bindings::termInput(FormulaField& widget, TermInput& model, const QString& 
     });
 }
 
-void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handler click)
+void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handler click, KeyPress keyPress)
 {
     widget.setCheckable(true);
     widget.setAutoExclusive(false); // the model keeps the choice exclusive
     QObject::connect(&widget, &QAbstractButton::clicked, &widget, [this, click] { dispatch(click); });
+    if (keyPress)
+        new EnterFilter(widget, [this, keyPress] { dispatch([keyPress] { keyPress(KeyEnter); }); });
+    focusable(&model, widget);
     renderer([&widget, &model] {
         setTextOf(widget, model.Caption);
         if (widget.isChecked() != model.Value) {
             const QSignalBlocker blocker(&widget);
             widget.setChecked(model.Value);
         }
+        setRoleColour(widget, widget.foregroundRole(), model.ForeColor);
+        setRoleColour(widget, widget.backgroundRole(), model.BackColor);
+        if (widget.autoFillBackground() != (model.BackColor != Colour::Default))
+            widget.setAutoFillBackground(model.BackColor != Colour::Default);
         setEnabledOf(widget, model.Enabled);
     });
 }

@@ -50,8 +50,9 @@ public:
     // A formula input: formula, colour and enabled state; the accessible name is the row's task text.
     // Typing writes the formula into the model; a click runs click (the formula editor).
     void termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click);
-    // Caption, chosen and enabled state; a click runs the handler, which keeps its group to one choice.
-    void option(QAbstractButton& widget, const OptionButton& model, Handler click);
+    // Caption, colours, chosen and enabled state; a click runs the handler, which keeps its group to one
+    // choice. Enter runs keyPress with 13, when one is given. The model may ask for the focus on it.
+    void option(QAbstractButton& widget, const OptionButton& model, Handler click, KeyPress keyPress = {});
     // Items, shown item and enabled state; the accessible name is namePrefix + the task's caption. Turning
     // the wheel writes the shown item into the model and runs select (if any) with its position from 1 and
     // text.

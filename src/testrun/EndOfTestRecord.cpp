@@ -1,0 +1,95 @@
+#include "testrun/EndOfTestRecord.h"
+
+#include "components/NumberText.h"
+
+#include <cmath>
+#include <exception>
+#include <functional>
+#include <limits>
+
+namespace {
+
+// "right/asked" of one category, both as plain digits.
+QString categoryScore(double right, const DynValue& asked)
+{
+    return QStringLiteral("%1/%2").arg(roundHalfEven(right)).arg(asked.toInt());
+}
+
+// Runs one step that calls a service; a failure is reported and the next step runs.
+void guarded(Platform& platform, const QString& step, const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const std::exception& failure) {
+        platform.Diagnose(QStringLiteral("end of the test run: %1 failed: %2").arg(step, failure.what()));
+    } catch (...) {
+        platform.Diagnose(QStringLiteral("end of the test run: %1 failed").arg(step));
+    }
+}
+
+} // namespace
+
+TestRunRecord buildTestRunRecord(const mdl_KolTest& state, std::int32_t startTime, double now)
+{
+    TestRunRecord record;
+    record.hostLine = QStringLiteral("<- Note: ") + state.g_Grade;
+    const long long asked = state.g_TotalAsked.toInt();
+    const long long right = state.g_TotalRight.toInt();
+    record.asked = static_cast<double>(asked);
+    record.right = static_cast<double>(right);
+
+    PrintFields& fields = record.fields;
+    const auto set = [&fields](const QString& key, const QVariant& value) {
+        fields.SetField(key, QString(), 0, value);
+    };
+    set(QStringLiteral("ANZAHL"), asked);
+    set(QStringLiteral("RICHTIG"), right);
+    set(QStringLiteral("FALSCH"), asked - right);
+    set(QStringLiteral("EXPERTE"), state.isExpert());
+    const double duration = now - static_cast<double>(startTime);
+    if (std::isfinite(duration) && duration >= 0)
+        set(QStringLiteral("DAUER"), duration);
+    else
+        record.durationProblem = QStringLiteral("the clock read %1 at the end and %2 at the start, so the "
+                                                "record has no DAUER")
+                                     .arg(now)
+                                     .arg(startTime);
+    set(QStringLiteral("ELEMENTE"), categoryScore(state.g_ElementsRight, state.g_ElementsAsked));
+    set(QStringLiteral("ZAHLSILBEN"), categoryScore(state.g_SyllablesRight, state.g_SyllablesAsked));
+    set(QStringLiteral("SUBSTANZNAMEN"), categoryScore(state.g_SubstancesRight, state.g_SubstancesAsked));
+    set(QStringLiteral("MOLMASSEN"), categoryScore(state.g_MolarMassesRight, state.g_MolarMassesAsked));
+    set(QStringLiteral("STOFFMENGEN"), categoryScore(state.g_AmountsRight, state.g_AmountsAsked));
+    set(QStringLiteral("DEFINITIONEN"), categoryScore(state.g_DefinitionsRight, state.g_DefinitionsAsked));
+    set(QStringLiteral("GLEICHUNGEN"), categoryScore(state.g_EquationsRight, state.g_EquationsAsked));
+    set(QStringLiteral("LADUNGSZAHLEN"), categoryScore(state.g_ChargesRight, state.g_ChargesAsked));
+    set(QStringLiteral("JANEIN"), categoryScore(state.g_YesNoRight, state.g_YesNoAsked));
+    return record;
+}
+
+void closeTestRun(mdl_KolTest& state, std::int32_t startTime, SharedServices& services, SharedTools& tools,
+                  Platform& platform)
+{
+    guarded(platform, QStringLiteral("the end time"), [&] { state.g_TestTimes[2] = tools.clock.TimeText(); });
+    double now = std::numeric_limits<double>::quiet_NaN();
+    guarded(platform, QStringLiteral("the clock"), [&] { now = tools.clock.TimeValue(); });
+    const TestRunRecord record = buildTestRunRecord(state, startTime, now);
+    guarded(platform, QStringLiteral("the grade report to the host"),
+            [&] { services.host.Report(record.hostLine); });
+    if (!record.durationProblem.isEmpty())
+        platform.Diagnose(QStringLiteral("end of the test run: ") + record.durationProblem);
+    guarded(platform, QStringLiteral("the result report to the print service"),
+            [&] { services.print.ReportResult(record.right, record.asked, QString(), record.fields); });
+}
+
+QString resultLine(double right, double asked, const QString& text, const PrintFields& fields)
+{
+    QString line = QStringLiteral("result %1/%2").arg(right).arg(asked);
+    if (!text.isEmpty())
+        line += QLatin1Char(' ') + text;
+    for (const PrintFields::Field& field : fields.fields())
+        line += QStringLiteral(" %1=%2").arg(field.key, field.value.toString());
+    // One line, whatever a text holds.
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}

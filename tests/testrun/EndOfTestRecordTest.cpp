@@ -1,0 +1,187 @@
+#include "testrun/EndOfTestRecord.h"
+#include "support/FakeWorld.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <stdexcept>
+
+// The record of a finished test run: its fields in their order, its totals and duration, and how it
+// reaches the host and the print service.
+
+namespace {
+
+QStringList keysOf(const PrintFields& fields)
+{
+    QStringList keys;
+    for (const PrintFields::Field& field : fields.fields())
+        keys << field.key;
+    return keys;
+}
+
+QVariant valueOf(const PrintFields& fields, const QString& key)
+{
+    for (const PrintFields::Field& field : fields.fields())
+        if (field.key == key)
+            return field.value;
+    return {};
+}
+
+// A whole test run: 52 items, 41 of them right, at expert level.
+mdl_KolTest finishedRun()
+{
+    mdl_KolTest state;
+    state.g_TotalAsked = DynValue::int16(52);
+    state.g_TotalRight = DynValue::int16(41);
+    state.g_Grade = QStringLiteral("2");
+    state.g_Expert = DynValue::int16(1);
+    const auto category = [](DynValue& asked, double& right, int askedItems, double rightItems) {
+        asked = DynValue::int16(static_cast<std::int16_t>(askedItems));
+        right = rightItems;
+    };
+    category(state.g_ElementsAsked, state.g_ElementsRight, 6, 5);
+    category(state.g_SyllablesAsked, state.g_SyllablesRight, 4, 4);
+    category(state.g_SubstancesAsked, state.g_SubstancesRight, 6, 3);
+    category(state.g_MolarMassesAsked, state.g_MolarMassesRight, 4, 4);
+    category(state.g_AmountsAsked, state.g_AmountsRight, 5, 4);
+    category(state.g_DefinitionsAsked, state.g_DefinitionsRight, 7, 6);
+    category(state.g_EquationsAsked, state.g_EquationsRight, 10, 8);
+    category(state.g_ChargesAsked, state.g_ChargesRight, 4, 3);
+    category(state.g_YesNoAsked, state.g_YesNoRight, 6, 4);
+    return state;
+}
+
+} // namespace
+
+TEST(TestRunRecordTest, HoldsEveryFieldInItsOrder)
+{
+    const TestRunRecord record = buildTestRunRecord(finishedRun(), 1000, 1754.25);
+
+    EXPECT_EQ(record.hostLine, "<- Note: 2");
+    EXPECT_EQ(record.right, 41);
+    EXPECT_EQ(record.asked, 52);
+    EXPECT_EQ(keysOf(record.fields),
+              QStringList({"ANZAHL", "RICHTIG", "FALSCH", "EXPERTE", "DAUER", "ELEMENTE", "ZAHLSILBEN",
+                           "SUBSTANZNAMEN", "MOLMASSEN", "STOFFMENGEN", "DEFINITIONEN", "GLEICHUNGEN",
+                           "LADUNGSZAHLEN", "JANEIN"}));
+    EXPECT_EQ(valueOf(record.fields, "ANZAHL").toLongLong(), 52);
+    EXPECT_EQ(valueOf(record.fields, "RICHTIG").toLongLong(), 41);
+    EXPECT_EQ(valueOf(record.fields, "FALSCH").toLongLong(), 11);
+    EXPECT_EQ(valueOf(record.fields, "EXPERTE"), QVariant(true));
+    EXPECT_EQ(valueOf(record.fields, "DAUER"), QVariant(754.25));
+    const QStringList categories = {"5/6", "4/4", "3/6", "4/4", "4/5", "6/7", "8/10", "3/4", "4/6"};
+    for (int i = 0; i < categories.size(); ++i)
+        EXPECT_EQ(record.fields.fields().at(5 + i).value, QVariant(categories[i])) << i;
+    EXPECT_TRUE(record.durationProblem.isEmpty());
+}
+
+TEST(TestRunRecordTest, RightAndWrongAddUpToTheItemsAsked)
+{
+    const QList<std::pair<int, int>> totals = {{0, 0}, {0, 52}, {17, 20}, {52, 52}};
+    for (const auto& [right, asked] : totals) {
+        mdl_KolTest state;
+        state.g_TotalRight = DynValue::int16(static_cast<std::int16_t>(right));
+        state.g_TotalAsked = DynValue::int16(static_cast<std::int16_t>(asked));
+        const PrintFields fields = buildTestRunRecord(state, 0, 1).fields;
+        EXPECT_EQ(valueOf(fields, "RICHTIG").toLongLong() + valueOf(fields, "FALSCH").toLongLong(),
+                  valueOf(fields, "ANZAHL").toLongLong())
+            << right << "/" << asked;
+    }
+}
+
+TEST(TestRunRecordTest, ASheetNeverJudgedCountsAsNoneOfNone)
+{
+    const PrintFields fields = buildTestRunRecord(mdl_KolTest{}, 0, 1).fields;
+    EXPECT_EQ(valueOf(fields, "GLEICHUNGEN"), QVariant(QStringLiteral("0/0")));
+    EXPECT_EQ(valueOf(fields, "EXPERTE"), QVariant(false));
+}
+
+TEST(TestRunRecordTest, DauerOnlyWhenTheClockGivesADuration)
+{
+    struct Case {
+        const char* name;
+        double now;
+        bool kept;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (const Case& c :
+         {Case{"Later", 1300.5, true}, Case{"AtOnce", 1000, true}, Case{"ClockWentBack", 999.4, false},
+          Case{"NoClock", nan, false}, Case{"ClockOverflow", infinity, false}}) {
+        SCOPED_TRACE(c.name);
+        const TestRunRecord record = buildTestRunRecord(mdl_KolTest{}, 1000, c.now);
+        EXPECT_EQ(keysOf(record.fields).contains("DAUER"), c.kept);
+        EXPECT_EQ(record.durationProblem.isEmpty(), c.kept);
+        EXPECT_EQ(keysOf(record.fields).size(), c.kept ? 14 : 13);
+    }
+}
+
+namespace {
+
+class FailingWorld : public FakeWorld {
+public:
+    bool hostFails = false;
+    bool printFails = false;
+    void Report(const QString& line, const PrintFields* fields) override
+    {
+        if (hostFails)
+            throw std::runtime_error("Host weg");
+        FakeWorld::Report(line, fields);
+    }
+    void ReportResult(double right, double asked, const QString& text, const PrintFields& fields) override
+    {
+        if (printFails)
+            throw 42; // not even an exception class
+        FakeWorld::ReportResult(right, asked, text, fields);
+    }
+};
+
+} // namespace
+
+TEST(CloseTestRunTest, EveryStepRunsWhateverFails)
+{
+    struct Case {
+        const char* name;
+        bool hostFails;
+        bool printFails;
+        QStringList calls;
+        QStringList diagnostics;
+    };
+    const QStringList both = {"Host.Report: <- Note: 2", "Print.ReportResult: 41/52"};
+    for (const Case& c : {Case{"NothingFails", false, false, both, {}},
+                          Case{"HostFails",
+                               true,
+                               false,
+                               {"Print.ReportResult: 41/52"},
+                               {"end of the test run: the grade report to the host failed: Host weg"}},
+                          Case{"PrintFails",
+                               false,
+                               true,
+                               {"Host.Report: <- Note: 2"},
+                               {"end of the test run: the result report to the print service failed"}}}) {
+        SCOPED_TRACE(c.name);
+        FailingWorld world;
+        world.hostFails = c.hostFails;
+        world.printFails = c.printFails;
+        world.timeText = QStringLiteral("10:02:13");
+        mdl_KolTest state = finishedRun();
+
+        closeTestRun(state, 1000, world.services, world.tools, world);
+
+        EXPECT_EQ(state.g_TestTimes[2], "10:02:13");
+        EXPECT_EQ(world.calls, c.calls);
+        EXPECT_EQ(world.diagnostics, c.diagnostics);
+    }
+}
+
+TEST(ResultLineTest, IsOneLineWithEveryField)
+{
+    PrintFields fields;
+    fields.SetField("ANZAHL", "", 0, 52);
+    fields.SetField("EXPERTE", "", 0, false);
+    fields.SetField("DAUER", "", 0, 754.25);
+    fields.SetField("ELEMENTE", "", 0, QStringLiteral("5/6"));
+    EXPECT_EQ(resultLine(41, 52, QString(), fields),
+              "result 41/52 ANZAHL=52 EXPERTE=false DAUER=754.25 ELEMENTE=5/6");
+    EXPECT_EQ(resultLine(1, 2, QStringLiteral("zwei\nZeilen"), {}), "result 1/2 zwei Zeilen");
+}
