@@ -6,11 +6,14 @@
 #include "desktop/InstanceLock.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
+#include "desktop/widgets/ChoiceWheel.h"
+#include "desktop/widgets/FormulaLabel.h"
 #include "desktop/widgets/GradeBadge.h"
 #include "support/CatalogueBuilder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
@@ -101,6 +104,8 @@ private slots:
     void viewCarriesOutFocusAndCloseRequests();
     void tabFollowsTheVisualOrder();
     void questionsDefaultToNein();
+    void everyPageFitsEveryScreen_data();
+    void everyPageFitsEveryScreen();
 };
 
 void MainWindowTest::pupilTakesTheFirstTwoPages()
@@ -260,6 +265,82 @@ void MainWindowTest::questionsDefaultToNein()
     QTimer::singleShot(100, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
     QVERIFY(!window.platform.AskYesNo(QStringLiteral("Wirklich einen neuen Test beginnen?"),
                                       QStringLiteral("Neu?")));
+}
+
+namespace {
+
+// The controls a pupil sees on a page: the outermost visible widgets that show or take something (a
+// wheel's own arrows belong to the wheel).
+QList<QWidget*> visibleControls(QWidget& page)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : page.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                             qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                             qobject_cast<ChoiceWheel*>(widget) || qobject_cast<FormulaLabel*>(widget);
+        if (!control || !widget->isVisibleTo(&page))
+            continue;
+        bool inner = false;
+        for (QWidget* parent = widget->parentWidget(); parent && parent != &page;
+             parent = parent->parentWidget())
+            inner = inner || qobject_cast<ChoiceWheel*>(parent) || qobject_cast<QComboBox*>(parent);
+        if (!inner)
+            controls << widget;
+    }
+    return controls;
+}
+
+QRect inWindow(QWidget& widget)
+{
+    return QRect(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
+}
+
+} // namespace
+
+void MainWindowTest::everyPageFitsEveryScreen_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("netbook") << QSize(1024, 600);
+    QTest::newRow("laptop") << QSize(1366, 768);
+    QTest::newRow("whiteboard") << QSize(3840, 2160);
+}
+
+// On every screen, every page's controls lie inside the window and none covers another; so do the
+// buttons of the two strips.
+void MainWindowTest::everyPageFitsEveryScreen()
+{
+    QFETCH(QSize, size);
+    RunningWindow window;
+    MainWindowView& view = window.view;
+    view.showNormal();
+    view.setGeometry(QRect(QPoint(0, 0), size));
+    QTRY_COMPARE(view.size(), size);
+    const QRect windowRect = view.rect();
+    for (const WalkStep& step : window.model.m_Walk) {
+        view.handle([&window, &step] { window.model.ShowPage(step.page); });
+        auto* page = window.find(QStringLiteral("Seite%1").arg(step.page));
+        QVERIFY(page->isVisible());
+        QList<QWidget*> controls = visibleControls(*page);
+        for (const QString& name :
+             {"but_GameCommands0", "HelpButton", "but_GameTools0", "but_GameTools1", "but_OK"})
+            if (window.find(name)->isVisible())
+                controls << window.find(name);
+        for (int i = 0; i < controls.size(); ++i) {
+            const QRect place = inWindow(*controls[i]);
+            QVERIFY2(windowRect.contains(place), qPrintable(QStringLiteral("page %1: %2 at %3,%4 %5x%6")
+                                                                .arg(step.page)
+                                                                .arg(controls[i]->objectName())
+                                                                .arg(place.x())
+                                                                .arg(place.y())
+                                                                .arg(place.width())
+                                                                .arg(place.height())));
+            for (int j = i + 1; j < controls.size(); ++j)
+                QVERIFY2(!place.intersects(inWindow(*controls[j])),
+                         qPrintable(QStringLiteral("page %1: %2 covers %3")
+                                        .arg(step.page)
+                                        .arg(controls[i]->objectName(), controls[j]->objectName())));
+        }
+    }
 }
 
 int runMainWindowTests(int argc, char* argv[])
