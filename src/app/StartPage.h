@@ -9,6 +9,7 @@ struct StartPage {
     StartPage();
     std::array<OptionButton, 2> Expert; // 0: beginner, 1: expert
     MelodyChoice HYMNE;
-    // The name field, for focus requests; its text belongs to the user service.
-    ControlId NameField() const { return this; }
+    // The name field: its text belongs to the user service; the model only asks for the focus on it.
+    struct FocusTarget {
+    } NameField;
 };

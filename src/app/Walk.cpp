@@ -82,7 +82,7 @@ void frm_AppMain::PresentPage(int page)
         step->sheet->Present();
     } else {
         Caption = testCaption(services.user.UserName(), state.isExpert());
-        SetFocus(page0.NameField()); // the first thing a pupil does is type the name
+        SetFocus(&page0.NameField); // the first thing a pupil does is type the name
     }
 }
 

@@ -98,7 +98,7 @@ TEST_F(WindowTest, LoadTalksToTheServicesInOrder)
     EXPECT_EQ(handshake, QStringList({"Windows.RegisterWindow: Kolbrix Test", "Sound.AttachMelody: 4",
                                       "Host.Begin: 1", "Host.Ready", "Host.Parameter: DIFFICULTY"}));
     EXPECT_FALSE(form.Streberstufe.Visible);
-    EXPECT_EQ(form.FocusRequest, form.page0.NameField());
+    EXPECT_EQ(form.FocusRequest, &form.page0.NameField);
     EXPECT_EQ(form.Seite[1].Width, form.bar_Mark.Width);
     EXPECT_EQ(form.Seite[1].Height, form.bar_Mark.Top - 10);
 }

@@ -197,6 +197,9 @@ void MainWindowTest::pupilTakesTheFirstTwoPages()
 void MainWindowTest::startPageChoices()
 {
     RunningWindow window;
+    window.view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window.view));
+    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("UserName"))); // the first thing to do
     auto* beginner = window.find<QAbstractButton>(QStringLiteral("Expert0"));
     auto* expert = window.find<QAbstractButton>(QStringLiteral("Expert1"));
     QWidget* periodicTable = window.find(QStringLiteral("but_GameTools0"));

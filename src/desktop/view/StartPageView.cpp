@@ -33,7 +33,7 @@ QLineEdit& nameField(QWidget& frame, PageContext& context)
         if (model.but_OK.Visible)
             bind.dispatch([&model] { model.but_OK_Click(); });
     });
-    context.bind.focusable(model.page0.NameField(), *field);
+    context.bind.focusable(&model.page0.NameField, *field);
     context.bind.renderer([field, &user] {
         if (field->text() != user.UserName())
             field->setText(user.UserName());
