@@ -10,3 +10,4 @@ int runCalculatorTests(int argc, char* argv[]);
 int runNumberSheetsTests(int argc, char* argv[]);
 int runOptionSheetViewTests(int argc, char* argv[]);
 int runToolsTests(int argc, char* argv[]);
+int runWholeTestWindowTests(int argc, char* argv[]);

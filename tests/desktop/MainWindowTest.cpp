@@ -1,99 +1,20 @@
 #include "app/frm_AppMain.h"
 #include "components/TextTools.h"
-#include "desktop/CommandLine.h"
-#include "desktop/DesktopPlatform.h"
 #include "desktop/DesktopTests.h"
-#include "desktop/InstanceLock.h"
-#include "desktop/services/DesktopServices.h"
+#include "desktop/RunningWindow.h"
 #include "desktop/view/MainWindowView.h"
 #include "desktop/widgets/ChoiceWheel.h"
 #include "desktop/widgets/FormulaLabel.h"
 #include "desktop/widgets/GradeBadge.h"
-#include "support/CatalogueBuilder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-// Types text key by key, as a keyboard would; QTest::keyClicks gives up on umlauts.
-void typeInto(QWidget* widget, const QString& text)
-{
-    for (const QChar character : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
-}
-
-// Records and closes every modal dialog that opens, so that an unexpected message fails the test instead
-// of hanging it.
-class ModalGuard {
-public:
-    ModalGuard()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            m_seen << (box ? box->text() : dialog->windowTitle());
-            dialog->done(QDialog::Rejected);
-        });
-        m_timer.start(50);
-    }
-    const QStringList& seen() const { return m_seen; }
-    void stop() { m_timer.stop(); }
-
-private:
-    QTimer m_timer;
-    QStringList m_seen;
-};
-
-// The main window of one test run over the real desktop services, loaded and on screen. "/NEW" lets it
-// run beside a running program; the catalogue is the shipped one, or a small one when none is shipped.
-struct RunningWindow {
-    RunningWindow()
-    {
-        services.root.SetCommandLine(commandLine.text());
-        ResetTestRun(state);
-        state.g_CatalogFile = QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat");
-        if (!QFile::exists(state.g_CatalogFile)) {
-            state.g_CatalogFile = dir.filePath(QStringLiteral("koltest.dat"));
-            QFile file(state.g_CatalogFile);
-            if (file.open(QIODevice::WriteOnly))
-                file.write(smallCatalogue());
-        }
-        services.windows.attach(model, view);
-        platform.setActiveView(&view);
-        view.handle([this] { model.Form_Load(); });
-    }
-    template <typename Widget = QWidget> Widget* find(const QString& name) const
-    {
-        return view.findChild<Widget*>(name);
-    }
-
-    QTemporaryDir dir;
-    const CommandLineWords commandLine = splitCommandLine({QStringLiteral("/NEW")});
-    ProcessRandom random;
-    DesktopServices services{commandLine, random};
-    InstanceLock lock{dir.filePath(QStringLiteral("koltest.lock"))};
-    DesktopPlatform platform{commandLine.text(), services.windows, lock};
-    mdl_KolTest state;
-    AppContext context{state, services.shared, services.sharedTools, platform, random};
-    frm_AppMain model{context};
-    MainWindowView view{model, services.user};
-    ModalGuard guard;
-};
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -324,10 +245,10 @@ void MainWindowTest::everyPageFitsEveryScreen()
         auto* page = window.find(QStringLiteral("Seite%1").arg(step.page));
         QVERIFY(page->isVisible());
         QList<QWidget*> controls = visibleControls(*page);
-        for (const QString& name :
+        for (const char* name :
              {"but_GameCommands0", "HelpButton", "but_GameTools0", "but_GameTools1", "but_OK"})
-            if (window.find(name)->isVisible())
-                controls << window.find(name);
+            if (QWidget* button = window.find(QString::fromLatin1(name)); button->isVisible())
+                controls << button;
         for (int i = 0; i < controls.size(); ++i) {
             const QRect place = inWindow(*controls[i]);
             QVERIFY2(windowRect.contains(place), qPrintable(QStringLiteral("page %1: %2 at %3,%4 %5x%6")

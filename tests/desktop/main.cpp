@@ -26,6 +26,7 @@ constexpr TestClass testClasses[] = {
     {"ChoiceWheelTest", runChoiceWheelTests},
     {"NumberSheetsTest", runNumberSheetsTests},
     {"OptionSheetViewTest", runOptionSheetViewTests},
+    {"WholeTestWindowTest", runWholeTestWindowTests},
 };
 
 } // namespace

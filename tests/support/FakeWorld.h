@@ -36,6 +36,7 @@ public:
     int repaints = 0;
     int pauses = 0;
     int avatarClicks = 0;
+    PrintFields reportedFields; // of the last ReportResult
 
     // Answers the test scripts.
     QString commandLine;
@@ -121,9 +122,10 @@ public:
         return calculatorResults.isEmpty() ? NoResult : calculatorResults.takeFirst();
     }
     void PrintForm(const QString& body, const PrintFields&) override { log("Print.PrintForm: " + body); }
-    void ReportResult(double right, double asked, const QString&, const PrintFields&) override
+    void ReportResult(double right, double asked, const QString&, const PrintFields& fields) override
     {
         log(QStringLiteral("Print.ReportResult: %1/%2").arg(right).arg(asked));
+        reportedFields = fields;
     }
     void AttachMelody(MelodyChoice& choice) override
     {

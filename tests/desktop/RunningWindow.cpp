@@ -1,0 +1,44 @@
+#include "desktop/RunningWindow.h"
+
+#include "support/CatalogueBuilder.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+
+void typeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+ModalGuard::ModalGuard()
+{
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        m_seen << (box ? box->text() : dialog->windowTitle());
+        dialog->done(QDialog::Rejected);
+    });
+    m_timer.start(50);
+}
+
+RunningWindow::RunningWindow()
+{
+    services.root.SetCommandLine(commandLine.text());
+    ResetTestRun(state);
+    state.g_CatalogFile = QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat");
+    if (!QFile::exists(state.g_CatalogFile)) {
+        state.g_CatalogFile = dir.filePath(QStringLiteral("koltest.dat"));
+        QFile file(state.g_CatalogFile);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(smallCatalogue());
+    }
+    services.windows.attach(model, view);
+    platform.setActiveView(&view);
+    view.handle([this] { model.Form_Load(); });
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/frm_AppMain.h"
+#include "desktop/CommandLine.h"
+#include "desktop/DesktopPlatform.h"
+#include "desktop/InstanceLock.h"
+#include "desktop/services/DesktopServices.h"
+#include "desktop/view/MainWindowView.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+// Types text key by key, as a keyboard would; QTest::keyClicks gives up on umlauts.
+void typeInto(QWidget* widget, const QString& text);
+
+// Records and closes every modal dialog that opens, so that an unexpected message fails the test instead
+// of hanging it.
+class ModalGuard {
+public:
+    ModalGuard();
+    const QStringList& seen() const { return m_seen; }
+    void stop() { m_timer.stop(); }
+
+private:
+    QTimer m_timer;
+    QStringList m_seen;
+};
+
+// The main window of one test run over the real desktop services, loaded and on screen. "/NEW" lets it
+// run beside a running program; the catalogue is the shipped one, or a small one when none is shipped.
+struct RunningWindow {
+    RunningWindow();
+    template <typename Widget = QWidget> Widget* find(const QString& name) const
+    {
+        return view.findChild<Widget*>(name);
+    }
+
+    QTemporaryDir dir;
+    const CommandLineWords commandLine = splitCommandLine({QStringLiteral("/NEW")});
+    ProcessRandom random;
+    DesktopServices services{commandLine, random};
+    InstanceLock lock{dir.filePath(QStringLiteral("koltest.lock"))};
+    DesktopPlatform platform{commandLine.text(), services.windows, lock};
+    mdl_KolTest state;
+    AppContext context{state, services.shared, services.sharedTools, platform, random};
+    frm_AppMain model{context};
+    MainWindowView view{model, services.user};
+    ModalGuard guard;
+};
