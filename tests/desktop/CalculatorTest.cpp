@@ -1,5 +1,6 @@
 #include "components/Services.h"
 #include "desktop/DesktopTests.h"
+#include "desktop/RunningWindow.h"
 #include "desktop/tools/CalculatorDialog.h"
 #include "desktop/tools/CalculatorEvaluation.h"
 
@@ -7,20 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-void press(QDialog& dialog, const QString& key)
-{
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == key || button->accessibleName() == key) {
-            button->click();
-            return;
-        }
-    QFAIL(qPrintable(QStringLiteral("no key %1").arg(key)));
-}
-
-} // namespace
 
 class CalculatorTest : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "desktop/DesktopPlatform.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/InstanceLock.h"
+#include "desktop/RunningWindow.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
 #include "desktop/widgets/FormulaLabel.h"
@@ -56,12 +57,6 @@ private:
     DialogService& m_dialogs;
     ToolsService& m_tools;
 };
-
-void typeInto(QWidget* widget, const QString& text)
-{
-    for (const QChar character : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
-}
 
 // The main window of one test run on the shipped catalogue, over the real desktop services except for the
 // scripted formula editor and calculator.

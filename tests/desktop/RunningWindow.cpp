@@ -6,12 +6,23 @@
 #include <QDialog>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 void typeInto(QWidget* widget, const QString& text)
 {
     for (const QChar character : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+void press(QDialog& dialog, const QString& key)
+{
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == key || button->accessibleName() == key) {
+            button->click();
+            return;
+        }
+    QFAIL(qPrintable(QStringLiteral("no key %1").arg(key)));
 }
 
 ModalGuard::ModalGuard()

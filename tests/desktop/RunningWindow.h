@@ -14,6 +14,11 @@
 // Types text key by key, as a keyboard would; QTest::keyClicks gives up on umlauts.
 void typeInto(QWidget* widget, const QString& text);
 
+class QDialog;
+
+// Clicks the dialog's key whose caption or accessible name is key; fails the test when there is none.
+void press(QDialog& dialog, const QString& key);
+
 // Records and closes every modal dialog that opens, so that an unexpected message fails the test instead
 // of hanging it.
 class ModalGuard {

@@ -1,5 +1,6 @@
 #include "catalogue/ElementTable.h"
 #include "desktop/DesktopTests.h"
+#include "desktop/RunningWindow.h"
 #include "desktop/services/DesktopTools.h"
 #include "desktop/services/DesktopWindows.h"
 #include "desktop/tools/FormulaEditorDialog.h"
@@ -17,16 +18,6 @@
 #include <QTimer>
 
 namespace {
-
-void press(QDialog& dialog, const QString& key)
-{
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == key || button->accessibleName() == key) {
-            button->click();
-            return;
-        }
-    QFAIL(qPrintable(QStringLiteral("no key %1").arg(key)));
-}
 
 QString hintOf(const FormulaEditorDialog& editor)
 {
