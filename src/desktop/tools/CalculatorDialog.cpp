@@ -106,14 +106,8 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, const QString& prompt) : QDi
     setWindowTitle(QStringLiteral("Taschenrechner"));
     auto* layout = new QVBoxLayout(this);
 
-    if (!prompt.isEmpty()) {
-        auto* promptLabel = new QLabel(prompt, this);
-        promptLabel->setTextFormat(Qt::PlainText);
-        promptLabel->setWordWrap(true);
-        promptLabel->setAlignment(Qt::AlignCenter);
-        promptLabel->setFont(look::sized(font(), look::TaskPointSize + 2, true));
-        layout->addWidget(promptLabel);
-    }
+    if (!prompt.isEmpty())
+        addPadPrompt(*layout, prompt);
 
     auto* display = new QWidget(this);
     display->setObjectName(QStringLiteral("calculatorDisplay"));

@@ -58,12 +58,7 @@ FormulaEditorDialog::FormulaEditorDialog(QWidget* parent, const QString& prompt,
     setWindowTitle(QStringLiteral("Formel eingeben"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* promptLabel = new QLabel(prompt, this);
-    promptLabel->setTextFormat(Qt::PlainText);
-    promptLabel->setWordWrap(true);
-    promptLabel->setAlignment(Qt::AlignCenter);
-    promptLabel->setFont(look::sized(font(), look::TaskPointSize + 2, true));
-    layout->addWidget(promptLabel);
+    addPadPrompt(*layout, prompt);
 
     m_edit = new FormulaField(this);
     m_edit->setText(formula);

@@ -2,7 +2,9 @@
 
 #include "desktop/view/Look.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 QPushButton* makePadKey(QWidget* parent, const QString& label, const QString& accessibleName, int size)
 {
@@ -14,4 +16,14 @@ QPushButton* makePadKey(QWidget* parent, const QString& label, const QString& ac
     if (!accessibleName.isEmpty())
         key->setAccessibleName(accessibleName);
     return key;
+}
+
+void addPadPrompt(QVBoxLayout& layout, const QString& prompt)
+{
+    auto* label = new QLabel(prompt, layout.parentWidget());
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(look::sized(label->font(), look::TaskPointSize + 2, true));
+    layout.addWidget(label);
 }
