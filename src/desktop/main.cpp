@@ -10,6 +10,7 @@
 #include "testrun/mdl_KolTest.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 namespace {
 
@@ -28,6 +29,12 @@ int main(int argc, char* argv[])
     const CommandLineWords commandLine = splitCommandLine(argumentsOf(argc, argv));
     for (const QString& problem : commandLine.problems)
         writeDiagnostic(problem);
+
+    // Package tools and bug reports ask for the version; like the check, it needs no display.
+    if (commandLine.words.value(0) == QLatin1String("--version")) {
+        QTextStream(stdout) << "koltest " << programVersion() << Qt::endl;
+        return 0;
+    }
 
     // The catalogue check runs without any window, so that it works on machines without a display.
     if (isCheckCommand(commandLine)) {
