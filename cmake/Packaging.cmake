@@ -8,7 +8,7 @@ set(CPACK_PACKAGE_VENDOR "The Kolbrix Test developers")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "German chemistry test for school pupils")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "A pupil enters a name, picks a difficulty and works through ten task sheets: element symbols and\n"
     "names, number syllables, substance names and formulas, molar masses, amounts of substance,\n"
     "definitions and terms, equations, charge numbers and yes/no statements. Every sheet is judged at\n"
