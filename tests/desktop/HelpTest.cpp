@@ -52,7 +52,6 @@ private slots:
     void aSecondRequestRaisesTheOpenWindow();
     void f1OpensTheHelpFromEveryWindow();
     void f1InTheMainWindowOpensTheHelp();
-    void escapeClosesTheHelp();
     void aMissingHelpFileGetsAMessage();
 };
 
@@ -96,7 +95,7 @@ void HelpTest::aSecondRequestRaisesTheOpenWindow()
     first->showMinimized();
     desk.dialogs.ShowHelp();
     QCOMPARE(desk.dialogs.help(), first.data());
-    QVERIFY(first->isVisible());
+    QVERIFY(first->isVisible() && !first->isMinimized());
     QCOMPARE(openHelpWindows(), 1);
     first->close(); // deletes itself; the next request opens a new one
     QTRY_VERIFY(first.isNull());
@@ -137,16 +136,6 @@ void HelpTest::f1InTheMainWindowOpensTheHelp()
     QVERIFY(help && help->isVisible());
     QVERIFY(window.guard.seen().isEmpty());
     delete help;
-}
-
-void HelpTest::escapeClosesTheHelp()
-{
-    HelpDesk desk;
-    desk.dialogs.ShowHelp();
-    QPointer<HelpWindow> help = desk.dialogs.help();
-    QVERIFY(QTest::qWaitForWindowExposed(help));
-    QTest::keyClick(&help->browser(), Qt::Key_Escape);
-    QTRY_VERIFY(help.isNull());
 }
 
 void HelpTest::aMissingHelpFileGetsAMessage()

@@ -76,10 +76,8 @@ void SoundTest::pitches_data()
     QTest::newRow("middle C") << "C4" << 261.626;
     QTest::newRow("sharp") << "F#5" << 739.989;
     QTest::newRow("flat") << "Bb3" << 233.082;
-    QTest::newRow("high D") << "D6" << 1174.66;
     QTest::newRow("rest") << "-" << 0.0;
     QTest::newRow("German H is no letter here") << "H4" << -1.0;
-    QTest::newRow("no octave") << "C#" << -1.0;
     QTest::newRow("unknown sign") << "Cx4" << -1.0;
 }
 
@@ -100,10 +98,11 @@ void SoundTest::unreadableNotesAreNamed_data()
                                         << "" << 3.0;
     QTest::newRow("no length") << "C4:1 D4"
                                << "Note „D4“ ist unlesbar" << 0.0;
-    QTest::newRow("zero length") << "C4:0"
-                                 << "Note „C4:0“ ist unlesbar" << 0.0;
+    // An endless note would ask for endless samples.
     QTest::newRow("division by zero") << "C4:1/0"
                                       << "Note „C4:1/0“ ist unlesbar" << 0.0;
+    QTest::newRow("endless length") << "C4:inf"
+                                    << "Note „C4:inf“ ist unlesbar" << 0.0;
     QTest::newRow("bad pitch") << "Q4:1"
                                << "Note „Q4:1“ ist unlesbar" << 0.0;
 }

@@ -40,7 +40,7 @@ double readBeats(const QString& text)
         return ok && denominatorOk && denominator > 0 ? numerator / denominator : -1;
     }
     const double beats = text.toDouble(&ok);
-    return ok ? beats : -1;
+    return ok && std::isfinite(beats) ? beats : -1;
 }
 
 } // namespace

@@ -20,9 +20,6 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& html, const QString& base
     layout->addWidget(m_browser);
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({baseFolder});
-    QFont readable = m_browser->font();
-    readable.setPointSizeF(readable.pointSizeF() * 1.1);
-    m_browser->setFont(readable);
     m_browser->setHtml(html);
     m_browser->setAccessibleName(QStringLiteral("Hilfetext"));
 
@@ -40,6 +37,7 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& html, const QString& base
 
 void HelpWindow::bringToFront()
 {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     // A modal dialog blocks every window that does not stand on it; standing on the dialog keeps the
     // help readable while the dialog is open. Otherwise the help stands on its parent again.
