@@ -11,3 +11,5 @@ int runNumberSheetsTests(int argc, char* argv[]);
 int runOptionSheetViewTests(int argc, char* argv[]);
 int runToolsTests(int argc, char* argv[]);
 int runWholeTestWindowTests(int argc, char* argv[]);
+int runSoundTests(int argc, char* argv[]);
+int runHelpTests(int argc, char* argv[]);

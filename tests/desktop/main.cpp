@@ -27,6 +27,8 @@ constexpr TestClass testClasses[] = {
     {"NumberSheetsTest", runNumberSheetsTests},
     {"OptionSheetViewTest", runOptionSheetViewTests},
     {"WholeTestWindowTest", runWholeTestWindowTests},
+    {"SoundTest", runSoundTests},
+    {"HelpTest", runHelpTests},
 };
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "desktop/services/DesktopDialogs.h"
 
+#include "app/Main.h"
+#include "desktop/Diagnostics.h"
 #include "desktop/services/DesktopWindows.h"
 #include "desktop/services/KeypadDialog.h"
-#include "desktop/services/MessageBoxes.h"
 #include "desktop/tools/FormulaEditorDialog.h"
+#include "desktop/tools/HelpText.h"
 
 namespace {
 
@@ -33,5 +35,22 @@ QString DesktopDialogs::EditTerm(const QString& term, const QString& prompt)
 
 void DesktopDialogs::ShowHelp()
 {
-    noticeUnavailable(m_notices);
+    if (!m_help) {
+        const QString folder = m_folders.DataFolder();
+        const HelpPage page = readHelpPage(folder + HelpFileName, programVersion());
+        if (!page.error.isEmpty()) {
+            writeDiagnostic(QStringLiteral("Die Hilfe %1 lässt sich nicht lesen: %2")
+                                .arg(folder + HelpFileName, page.error));
+            m_notices.ShowNotice(
+                QStringLiteral("Die Hilfe kann nicht angezeigt werden: Die Datei „%1“ fehlt im "
+                               "Datenordner oder lässt sich nicht lesen.")
+                    .arg(HelpFileName),
+                QString());
+            return;
+        }
+        // The help stands on the main window, never on a dialog that may close before it.
+        m_help = new HelpWindow(m_windows.mainWindow(), page.html, folder);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_help->bringToFront();
 }

@@ -4,8 +4,8 @@
 
 DesktopServices::DesktopServices(const CommandLineWords& commandLine, RandomSource& random)
     : folders(DesktopFolders::programSources(commandLine.dataDir)), host(commandLine.words), notices(windows),
-      dialogs(windows, notices), tools(windows), print(notices),
-      sound(notices, random), shared{root, app, folders, windows, host, user, dialogs, tools, print, sound},
+      dialogs(windows, notices, folders), tools(windows), print(notices),
+      sound(random), shared{root, app, folders, windows, host, user, dialogs, tools, print, sound},
       sharedTools{notices, clock}
 {
 }

@@ -1,12 +1,16 @@
 #include "desktop/services/DesktopSound.h"
 
-#include "desktop/services/MessageBoxes.h"
+#include "desktop/Diagnostics.h"
 
 #include <QStringList>
 
-void DesktopSound::PlayMelody(const MelodyChoice&, int)
+void DesktopSound::PlayMelody(const MelodyChoice& choice, int)
 {
-    noticeUnavailable(m_notices);
+    if (const Melody* melody = findMelody(choice.currentName()))
+        m_player.play(*melody);
+    else
+        writeDiagnostic(QStringLiteral("Die Melodie „%1“ gibt es nicht; es wird nichts gespielt.")
+                            .arg(choice.currentName()));
 }
 
 QString DesktopSound::PraiseText()

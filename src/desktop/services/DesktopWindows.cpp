@@ -14,7 +14,12 @@ QWidget* DesktopWindows::dialogParent() const
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    const auto found = m_widgets.find(m_registered);
     // A window not yet on screen gives no place to centre on: the dialog then stands in the screen's middle.
+    return mainWindow();
+}
+
+QWidget* DesktopWindows::mainWindow() const
+{
+    const auto found = m_widgets.find(m_registered);
     return found != m_widgets.end() && found->second->isVisible() ? found->second : nullptr;
 }

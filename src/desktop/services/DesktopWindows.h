@@ -19,6 +19,8 @@ public:
     // The parent for a new dialog: a modal dialog on screen, else the registered window while it is shown,
     // else none.
     QWidget* dialogParent() const;
+    // The registered window while it is shown, else none.
+    QWidget* mainWindow() const;
 
 private:
     const WindowModel* m_registered = nullptr;

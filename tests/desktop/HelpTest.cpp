@@ -1,0 +1,165 @@
+#include "app/Main.h"
+#include "desktop/DesktopTests.h"
+#include "desktop/RunningWindow.h"
+#include "desktop/StderrCapture.h"
+#include "desktop/services/DesktopDialogs.h"
+#include "desktop/services/DesktopWindows.h"
+#include "desktop/tools/HelpText.h"
+#include "desktop/tools/HelpWindow.h"
+#include "support/FakeWorld.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+
+int openHelpWindows()
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (dynamic_cast<HelpWindow*>(widget) && widget->isVisible())
+            ++count;
+    return count;
+}
+
+// The help service over the shipped help file; notices go to the scripted double.
+struct HelpDesk {
+    HelpDesk() { world.dataFolder = QStringLiteral(KOLTEST_SHIPPED_DATA "/"); }
+    ~HelpDesk()
+    {
+        if (dialogs.help())
+            delete dialogs.help();
+    }
+    FakeWorld world;
+    DesktopWindows windows;
+    DesktopDialogs dialogs{windows, world, world};
+};
+
+} // namespace
+
+// The help window: what it explains, that it opens once, from F1 in every window, and what a pupil sees
+// when its file is missing.
+class HelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsEverySectionAndTheVersion();
+    void aSecondRequestRaisesTheOpenWindow();
+    void f1OpensTheHelpFromEveryWindow();
+    void f1InTheMainWindowOpensTheHelp();
+    void aMissingHelpFileGetsAMessage();
+};
+
+void HelpTest::showsEverySectionAndTheVersion()
+{
+    HelpDesk desk;
+    desk.dialogs.ShowHelp();
+    HelpWindow* help = desk.dialogs.help();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Kolbrix Test"));
+    const QString text = help->browser().toPlainText();
+    const QString expected[] = {
+        QStringLiteral("Der Test"),
+        QStringLiteral("Die Aufgabenblätter"),
+        QStringLiteral("1. Elemente"),
+        QStringLiteral("2. Zahlsilben"),
+        QStringLiteral("3. Substanznamen"),
+        QStringLiteral("4. Molare Massen"),
+        QStringLiteral("5. Stoffmengen"),
+        QStringLiteral("6. Definitionen"),
+        QStringLiteral("7. Begriffe"),
+        QStringLiteral("8. Gleichungen"),
+        QStringLiteral("9. Ladungszahlen"),
+        QStringLiteral("10. Ja oder Nein"),
+        QStringLiteral("Tasten"),
+        QStringLiteral("Hilfsmittel"),
+        QStringLiteral("Über"),
+        QStringLiteral("Kolbrix Test, Version ") + programVersion(),
+    };
+    for (const QString& part : expected)
+        QVERIFY2(text.contains(part), qPrintable(part));
+    QVERIFY(!text.contains(VersionMarker));
+    QVERIFY(desk.world.notices.isEmpty());
+}
+
+void HelpTest::aSecondRequestRaisesTheOpenWindow()
+{
+    HelpDesk desk;
+    desk.dialogs.ShowHelp();
+    QPointer<HelpWindow> first = desk.dialogs.help();
+    first->showMinimized();
+    desk.dialogs.ShowHelp();
+    QCOMPARE(desk.dialogs.help(), first.data());
+    QVERIFY(first->isVisible() && !first->isMinimized());
+    QCOMPARE(openHelpWindows(), 1);
+    first->close(); // deletes itself; the next request opens a new one
+    QTRY_VERIFY(first.isNull());
+    desk.dialogs.ShowHelp();
+    QVERIFY(desk.dialogs.help() && desk.dialogs.help()->isVisible());
+}
+
+void HelpTest::f1OpensTheHelpFromEveryWindow()
+{
+    HelpDesk desk;
+    QWidget plain;
+    plain.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plain));
+    QTest::keyClick(&plain, Qt::Key_F1);
+    QVERIFY(desk.dialogs.help() && desk.dialogs.help()->isVisible());
+    desk.dialogs.help()->close();
+    QTRY_VERIFY(!desk.dialogs.help());
+
+    // In a modal dialog, such as a keypad: the help opens above it, and the dialog stays open.
+    QDialog keypad;
+    bool dialogStayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&keypad, Qt::Key_F1);
+        dialogStayedOpen = keypad.isVisible();
+        keypad.reject();
+    });
+    keypad.exec();
+    QVERIFY(dialogStayedOpen);
+    QVERIFY(desk.dialogs.help() && desk.dialogs.help()->isVisible());
+    QCOMPARE(openHelpWindows(), 1);
+}
+
+void HelpTest::f1InTheMainWindowOpensTheHelp()
+{
+    RunningWindow window;
+    QTest::keyClick(&window.view, Qt::Key_F1);
+    QPointer<HelpWindow> help = window.services.dialogs.help();
+    QVERIFY(help && help->isVisible());
+    QVERIFY(window.guard.seen().isEmpty());
+    delete help;
+}
+
+void HelpTest::aMissingHelpFileGetsAMessage()
+{
+    HelpDesk desk;
+    QTemporaryDir empty;
+    desk.world.dataFolder = empty.path() + QLatin1Char('/');
+    StderrCapture stderrLines;
+    desk.dialogs.ShowHelp();
+    QVERIFY(!desk.dialogs.help());
+    QCOMPARE(desk.world.notices, QStringList(QStringLiteral(
+                                     "Die Hilfe kann nicht angezeigt werden: Die Datei „hilfe.html“ fehlt im "
+                                     "Datenordner oder lässt sich nicht lesen.")));
+    const QStringList lines = stderrLines.diagnostics();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("koltest: Die Hilfe ") + empty.path() +
+                                 QStringLiteral("/hilfe.html lässt sich nicht lesen: ")),
+             qPrintable(lines[0]));
+}
+
+int runHelpTests(int argc, char* argv[])
+{
+    HelpTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "HelpTest.moc"
