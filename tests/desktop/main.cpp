@@ -27,6 +27,7 @@ constexpr TestClass testClasses[] = {
     {"NumberSheetsTest", runNumberSheetsTests},
     {"OptionSheetViewTest", runOptionSheetViewTests},
     {"WholeTestWindowTest", runWholeTestWindowTests},
+    {"ResultWindowTest", runResultWindowTests},
 };
 
 } // namespace
