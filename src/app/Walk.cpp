@@ -1,6 +1,7 @@
 #include "app/frm_AppMain.h"
 
 #include "components/NumberText.h"
+#include "results/window/frm_AppResult.h"
 #include "testrun/TestStart.h"
 
 #include <algorithm>
@@ -96,13 +97,24 @@ void frm_AppMain::but_Next_Click()
     if (step->sheet)
         step->sheet->Leave();
     if (step->next == EndOfWalk) {
+        showResults();
         EXECUTE(QStringLiteral("RESTART"));
-        // The last sheet is judged already: when the pupil stays, Next (not OK) comes back to lead on.
-        if (!CloseRequested)
+        // The last sheet is judged already: when the pupil stays, Next (not OK) comes back to lead on, in
+        // the status strip that the result window hid.
+        if (!CloseRequested) {
+            bar_Status.Visible = true;
             m_NextDelay = 5;
+        }
         return;
     }
     ShowPage(step->next);
     if (step->sheet)
         m_OkDelay = 5;
+}
+
+void frm_AppMain::showResults()
+{
+    frm_AppResult results({state, services, tools, platform, random},
+                          {bar_Status, page0.HYMNE, [this] { Unload(); }}, m_results.memory);
+    m_results.ShowResultWindowModal(results);
 }

@@ -21,7 +21,7 @@ int presetDifficulty(HostService& host, Platform& platform)
 
 } // namespace
 
-frm_AppMain::frm_AppMain(AppContext context)
+frm_AppMain::frm_AppMain(AppContext context, ResultWindowRunner& results)
     : SheetContext(context), m_Walk{{{0, 1, nullptr},
                                      {1, 2, &elements},
                                      {2, 11, &syllables},
@@ -33,7 +33,7 @@ frm_AppMain::frm_AppMain(AppContext context)
                                      {9, 5, &equations},
                                      {5, 6, &charges},
                                      {6, EndOfWalk, &yesNo}}},
-      BackColor(design::WindowBackColor)
+      BackColor(design::WindowBackColor), m_results(results)
 {
     Caption = QStringLiteral("Kolbrix Test");
     bar_Header.Caption = QStringLiteral("QV Labor <b>Kolbrix Test</b>");

@@ -3,6 +3,7 @@
 #include "app/PageFrames.h"
 #include "app/StartPage.h"
 #include "components/Controls.h"
+#include "results/window/ResultWindowRunner.h"
 #include "sheets/SheetContext.h"
 #include "sheets/amounts/AmountSheet.h"
 #include "sheets/definitions/DefinitionSheet.h"
@@ -36,7 +37,8 @@ inline constexpr int EndOfWalk = -1;
 // lives in a folder of its own under sheets/ and reaches the window only as a SheetContext.
 class frm_AppMain : public WindowModel, public SheetContext {
 public:
-    explicit frm_AppMain(AppContext context);
+    // results shows the result window at the end of the walk.
+    frm_AppMain(AppContext context, ResultWindowRunner& results);
 
     // --- Controls ---------------------------------------------------------------------------------
     TitleBar bar_Header;
@@ -136,5 +138,9 @@ public:
 
 private:
     void slideOut(int page);
+    // Shows the results of the finished test run; returns once the pupil has closed their window.
+    void showResults();
     void slideIn(int page);
+
+    ResultWindowRunner& m_results;
 };

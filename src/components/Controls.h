@@ -116,6 +116,12 @@ struct Avatar : Geometry {
     void Refresh() { ++Refreshes; }
 };
 
+// ctl_DrAtom: the cartoon atom of the result window; Expression picks its face (1 happy, 2 beaming,
+// 3 sad, 5 content, 6 unsure).
+struct DrAtom {
+    int Expression = 0;
+};
+
 // The melody choice: the names of the melodies on offer and the one chosen (0-based).
 struct MelodyChoice {
     QStringList Melodies;

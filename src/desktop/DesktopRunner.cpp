@@ -7,9 +7,14 @@
 
 #include <QEventLoop>
 
+DesktopRunner::DesktopRunner(AppContext context, DesktopServices& services, DesktopPlatform& platform)
+    : m_context(context), m_services(services), m_platform(platform), m_results(services.windows)
+{
+}
+
 void DesktopRunner::ShowMainWindowModal()
 {
-    frm_AppMain model(m_context);
+    frm_AppMain model(m_context, m_results);
     MainWindowView view(model, m_services.user);
     m_services.windows.attach(model, view);
     m_platform.setActiveView(&view);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Main.h"
+#include "desktop/results/DesktopResultRunner.h"
 
 class DesktopPlatform;
 class DesktopServices;
@@ -9,14 +10,13 @@ class DesktopServices;
 // then the event loop until the window has closed.
 class DesktopRunner final : public MainWindowRunner {
 public:
-    DesktopRunner(AppContext context, DesktopServices& services, DesktopPlatform& platform)
-        : m_context(context), m_services(services), m_platform(platform)
-    {
-    }
+    DesktopRunner(AppContext context, DesktopServices& services, DesktopPlatform& platform);
     void ShowMainWindowModal() override;
 
 private:
     AppContext m_context;
     DesktopServices& m_services;
     DesktopPlatform& m_platform;
+    // Shows the results after each test run; it lives as long as the program.
+    DesktopResultRunner m_results;
 };

@@ -40,7 +40,7 @@ TEST_F(WindowTest, EveryBrokenCatalogueStillGivesAWorkingTestRun)
             writeCatalogue(bytes);
             world.userName = QStringLiteral("Mia");
             world.parameters[QStringLiteral("DIFFICULTY")] = QString::number(level);
-            frm_AppMain window(context);
+            frm_AppMain window(context, world);
             window.Form_Load();
             window.but_OK_Click();
             ASSERT_EQ(window.m_CurrentPage, 1);

@@ -128,7 +128,7 @@ TEST_F(WindowTest, EveryLoadReadsTheCatalogueAgain)
     load();
     EXPECT_EQ(upperBound(state.g_ElementTasks), 12);
     writeCatalogue(catalogueFile({{Section::Elements, {"Gold", "Au"}}}));
-    frm_AppMain nextRun(context);
+    frm_AppMain nextRun(context, world);
     nextRun.Form_Load();
     EXPECT_EQ(upperBound(state.g_ElementTasks), 1);
 }

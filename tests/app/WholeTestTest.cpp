@@ -1,3 +1,4 @@
+#include "components/NumberText.h"
 #include "support/PupilAnswers.h"
 #include "support/WindowFixture.h"
 
@@ -48,10 +49,18 @@ protected:
             answerCurrentPage(form, answers);
             form.but_OK_Click();
             praised << form.lab_Correct.Visible;
-            if (page != walkOrder.constLast())
-                form.but_Next_Click();
+            form.but_Next_Click(); // after the last page: the result window, closed with "Ja"
         }
         return praised;
+    }
+
+    // The result window that the last Next showed: the sentence and the grade in words.
+    void expectResultWindow(int right, const QString& gradeWords)
+    {
+        EXPECT_EQ(world.callsStartingWith("Windows.ShowResultWindowModal"),
+                  QStringList{QStringLiteral("Windows.ShowResultWindowModal:  Von  52 Aufgaben wurden %1 "
+                                             "richtig gelöst! | %2")
+                                  .arg(printWhole(right, true), gradeWords)});
     }
 
     // The record handed to the print service holds every item once and each category's pair.
@@ -91,6 +100,7 @@ TEST_P(WholeTest, EveryAnswerRightGivesOnePlus)
     EXPECT_EQ(praised, QList<bool>(walkOrder.size(), true));
     expectTotals(ItemsPerTest, "1+");
     expectRecord(ItemsPerTest);
+    expectResultWindow(ItemsPerTest, "sehr gut plus");
 }
 
 TEST_P(WholeTest, EveryAnswerWrongGivesSix)
@@ -99,6 +109,7 @@ TEST_P(WholeTest, EveryAnswerWrongGivesSix)
     EXPECT_EQ(praised, QList<bool>(walkOrder.size(), false));
     expectTotals(0, "6");
     expectRecord(0);
+    expectResultWindow(0, "ungenügend");
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, WholeTest, ::testing::Values(Level{"Beginner", 0}, Level{"Expert", 1}),

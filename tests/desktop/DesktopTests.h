@@ -13,3 +13,4 @@ int runToolsTests(int argc, char* argv[]);
 int runWholeTestWindowTests(int argc, char* argv[]);
 int runSoundTests(int argc, char* argv[]);
 int runHelpTests(int argc, char* argv[]);
+int runResultWindowTests(int argc, char* argv[]);

@@ -1,5 +1,6 @@
 #include "app/frm_AppMain.h"
 #include "components/TextTools.h"
+#include "desktop/ControlPlaces.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/RunningWindow.h"
 #include "desktop/view/MainWindowView.h"
@@ -190,36 +191,6 @@ void MainWindowTest::questionsDefaultToNein()
     QVERIFY(!window.platform.AskYesNo(QStringLiteral("Wirklich einen neuen Test beginnen?"),
                                       QStringLiteral("Neu?")));
 }
-
-namespace {
-
-// The controls a pupil sees on a page: the outermost visible widgets that show or take something (a
-// wheel's own arrows belong to the wheel).
-QList<QWidget*> visibleControls(QWidget& page)
-{
-    QList<QWidget*> controls;
-    for (QWidget* widget : page.findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                             qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
-                             qobject_cast<ChoiceWheel*>(widget) || qobject_cast<FormulaLabel*>(widget);
-        if (!control || !widget->isVisibleTo(&page))
-            continue;
-        bool inner = false;
-        for (QWidget* parent = widget->parentWidget(); parent && parent != &page;
-             parent = parent->parentWidget())
-            inner = inner || qobject_cast<ChoiceWheel*>(parent) || qobject_cast<QComboBox*>(parent);
-        if (!inner)
-            controls << widget;
-    }
-    return controls;
-}
-
-QRect inWindow(QWidget& widget)
-{
-    return QRect(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
-}
-
-} // namespace
 
 void MainWindowTest::everyPageFitsEveryScreen_data()
 {

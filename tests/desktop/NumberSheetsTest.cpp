@@ -4,6 +4,7 @@
 #include "desktop/DesktopTests.h"
 #include "desktop/InstanceLock.h"
 #include "desktop/RunningWindow.h"
+#include "desktop/results/DesktopResultRunner.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
 #include "desktop/widgets/FormulaLabel.h"
@@ -109,7 +110,8 @@ struct ScriptedWindow {
     DesktopPlatform platform{commandLine.text(), services.windows, lock};
     mdl_KolTest state;
     AppContext context{state, shared, services.sharedTools, platform, random};
-    frm_AppMain model{context};
+    DesktopResultRunner results{services.windows};
+    frm_AppMain model{context, results};
     MainWindowView view{model, services.user};
     QTimer guard;
     QStringList unexpected;

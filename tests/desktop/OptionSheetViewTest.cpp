@@ -71,7 +71,7 @@ void OptionSheetViewTest::aClickOnAnAnswerCaptionChoosesIt()
     FakeWorld world;
     ScriptedRandom random;
     mdl_KolTest state;
-    frm_AppMain model({state, world.services, world.tools, world, random});
+    frm_AppMain model({state, world.services, world.tools, world, random}, world);
     Bindings bindings([&bindings](const Bindings::Handler& handler) {
         handler();
         bindings.render();

@@ -4,6 +4,7 @@
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopPlatform.h"
 #include "desktop/InstanceLock.h"
+#include "desktop/results/DesktopResultRunner.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
 
@@ -49,7 +50,8 @@ struct RunningWindow {
     DesktopPlatform platform{commandLine.text(), services.windows, lock};
     mdl_KolTest state;
     AppContext context{state, services.shared, services.sharedTools, platform, random};
-    frm_AppMain model{context};
+    DesktopResultRunner results{services.windows};
+    frm_AppMain model{context, results};
     MainWindowView view{model, services.user};
     ModalGuard guard;
 };

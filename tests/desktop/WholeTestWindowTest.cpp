@@ -5,10 +5,12 @@
 #include "desktop/widgets/GradeBadge.h"
 #include "sheets/definitions/TermWheels.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -120,6 +122,32 @@ void clickWhenShown(RunningWindow& window, const QString& button)
     QTest::mouseClick(window.find(button), Qt::LeftButton);
 }
 
+// What the result window showed before the pupil pressed "Ja".
+struct ShownResult {
+    QString sentence;
+    QString gradeWords;
+};
+
+// Clicks Next on the last page, which shows the result window modally; reads it and presses "Ja" there.
+ShownResult leaveLastPage(RunningWindow& window)
+{
+    ShownResult shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll, &shown] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() != QLatin1String("frm_AppResult") || !top->isVisible())
+                continue;
+            shown = {top->findChild<QLabel*>(QStringLiteral("Texturt0"))->text(),
+                     top->findChild<QLabel*>(QStringLiteral("Texturt1"))->text()};
+            poll.stop();
+            top->findChild<QPushButton*>(QStringLiteral("CSCmd1"))->click();
+        }
+    });
+    poll.start(50);
+    clickWhenShown(window, QStringLiteral("but_Next"));
+    return shown;
+}
+
 } // namespace
 
 class WholeTestWindowTest : public QObject {
@@ -127,6 +155,7 @@ class WholeTestWindowTest : public QObject {
 
 private slots:
     void pupilAnswersEveryPageRight();
+    void pupilAnswersNothing();
 };
 
 void WholeTestWindowTest::pupilAnswersEveryPageRight()
@@ -152,6 +181,33 @@ void WholeTestWindowTest::pupilAnswersEveryPageRight()
     QCOMPARE(window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed(), QStringLiteral("52"));
     QCOMPARE(window.guard.seen(), QStringList());
     qInfo("The whole walk took %lld ms", clock.elapsed());
+
+    const ShownResult shown = leaveLastPage(window);
+    QCOMPARE(shown.sentence, QStringLiteral(" Von  52 Aufgaben wurden  52 richtig gelöst!"));
+    QCOMPARE(shown.gradeWords, QStringLiteral("sehr gut plus"));
+    // "Ja" leads to the new-test question, which the guard answers with "Nein": the test stays on screen.
+    QTRY_COMPARE(window.guard.seen(), QStringList{QStringLiteral("Wirklich einen neuen Test beginnen?")});
+    QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
+}
+
+// A pupil who clicks only OK and Next: only a choice wheel that happens to stand on its right item counts.
+void WholeTestWindowTest::pupilAnswersNothing()
+{
+    RunningWindow window;
+    typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Mia"));
+    clickWhenShown(window, QStringLiteral("but_OK"));
+    for (const WalkPage& step : walk) {
+        QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(step.page))->isVisible());
+        clickWhenShown(window, QStringLiteral("but_OK"));
+        if (step.page != walk.constLast().page)
+            clickWhenShown(window, QStringLiteral("but_Next"));
+    }
+    const QString right = window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed();
+    QVERIFY(right.toInt() <= 7); // the seven wheels of pages 3 and 4
+    const ShownResult shown = leaveLastPage(window);
+    QCOMPARE(shown.sentence, QStringLiteral(" Von  52 Aufgaben wurden  %1 richtig gelöst!").arg(right));
+    QVERIFY2(QStringList({"ungenügend", "mangelhaft minus"}).contains(shown.gradeWords),
+             qPrintable(shown.gradeWords));
 }
 
 int runWholeTestWindowTests(int argc, char* argv[])

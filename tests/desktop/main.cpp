@@ -29,6 +29,7 @@ constexpr TestClass testClasses[] = {
     {"WholeTestWindowTest", runWholeTestWindowTests},
     {"SoundTest", runSoundTests},
     {"HelpTest", runHelpTests},
+    {"ResultWindowTest", runResultWindowTests},
 };
 
 } // namespace

@@ -44,7 +44,7 @@ TEST_P(DrawRange, BeginnersDrawOnlyBeforeTheMarker)
     form.Expert_Click(GetParam().expert);
     ProcessRandom fair;
     AppContext fairContext{state, world.services, world.tools, world, fair};
-    frm_AppMain window(fairContext);
+    frm_AppMain window(fairContext, world);
     int highest = 0;
     for (int run = 0; run < 200; ++run) {
         const QList<int> drawn =

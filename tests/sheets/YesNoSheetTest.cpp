@@ -191,7 +191,7 @@ TEST(EndOfTestRunTest, AFailingPrintServiceDoesNotStopTheTest)
     file.write(yesNoCatalogue());
     file.close();
     ResetTestRun(state);
-    frm_AppMain form({state, world.services, world.tools, world, random});
+    frm_AppMain form({state, world.services, world.tools, world, random}, world);
     form.Form_Load();
     world.userName = QStringLiteral("Mia");
     form.but_OK_Click();

@@ -3,6 +3,7 @@
 #include "components/Platform.h"
 #include "components/RandomSource.h"
 #include "components/Services.h"
+#include "results/window/frm_AppResult.h"
 #include "support/QtPrinters.h"
 #include "testrun/AppContext.h"
 
@@ -10,6 +11,8 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+
+#include <functional>
 
 // Thrown by FakeWorld::EndProgram, so that nothing after the end runs in a test either.
 struct ProgramEnded {};
@@ -28,7 +31,8 @@ class FakeWorld : public ServicesRoot,
                   public SoundService,
                   public NoticeService,
                   public Clock,
-                  public Platform {
+                  public Platform,
+                  public ResultWindowRunner {
 public:
     QStringList calls;
     QStringList notices;
@@ -37,6 +41,7 @@ public:
     int pauses = 0;
     int avatarClicks = 0;
     PrintFields reportedFields; // of the last ReportResult
+    PrintFields printedFields;  // of the last PrintForm
 
     // Answers the test scripts.
     QString commandLine;
@@ -54,6 +59,9 @@ public:
     QString timeText = QStringLiteral("09:15:00");
     QString praise = QStringLiteral("Super!");
     bool exitFlag = true;
+    // What the pupil does in each result window, in order, once it shows its results; a window that is
+    // still open afterwards is closed with "Ja".
+    QList<std::function<void(frm_AppResult&)>> resultWindowActions;
 
     SharedServices services{*this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
     SharedTools tools{*this, *this};
@@ -121,7 +129,11 @@ public:
         log("Tools.ShowCalculator: " + prompt);
         return calculatorResults.isEmpty() ? NoResult : calculatorResults.takeFirst();
     }
-    void PrintForm(const QString& body, const PrintFields&) override { log("Print.PrintForm: " + body); }
+    void PrintForm(const QString& body, const PrintFields& fields) override
+    {
+        log("Print.PrintForm: " + body);
+        printedFields = fields;
+    }
     void ReportResult(double right, double asked, const QString&, const PrintFields& fields) override
     {
         log(QStringLiteral("Print.ReportResult: %1/%2").arg(right).arg(asked));
@@ -165,6 +177,17 @@ public:
         throw ProgramEnded{};
     }
     void Diagnose(const QString& line) override { diagnostics << line; }
+    // Logs the result sentence and the grade words the window shows.
+    void ShowResultWindowModal(frm_AppResult& window) override
+    {
+        window.ShowResults();
+        log("Windows.ShowResultWindowModal: " + window.Texturt[0].Caption + " | " +
+            window.Texturt[1].Caption);
+        if (!resultWindowActions.isEmpty())
+            resultWindowActions.takeFirst()(window);
+        if (!window.CloseRequested)
+            window.CSCmd1_Click();
+    }
 
 private:
     void log(const QString& call) { calls << call; }

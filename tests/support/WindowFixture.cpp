@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-WindowTest::WindowTest() : context{state, world.services, world.tools, world, random}, form(context)
+WindowTest::WindowTest() : context{state, world.services, world.tools, world, random}, form(context, world)
 {
     state.g_CatalogFile = m_dir.filePath(QStringLiteral("koltest.dat"));
     ResetTestRun(state);

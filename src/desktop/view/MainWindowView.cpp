@@ -172,6 +172,7 @@ void MainWindowView::renderWindow()
     const QRect status(0, height() - m_model.bar_Status.Height, width(), m_model.bar_Status.Height);
     if (m_status->geometry() != status)
         m_status->setGeometry(status);
+    setShown(*m_status, m_model.bar_Status.Visible); // the result window hides it
     if (windowTitle() != m_model.Caption)
         setWindowTitle(m_model.Caption);
     if (!(m_background == m_model.Background)) {

@@ -1,0 +1,33 @@
+#include "desktop/ControlPlaces.h"
+
+#include "desktop/widgets/ChoiceWheel.h"
+#include "desktop/widgets/FormulaLabel.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+QList<QWidget*> visibleControls(QWidget& area)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : area.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                             qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                             qobject_cast<ChoiceWheel*>(widget) || qobject_cast<FormulaLabel*>(widget);
+        if (!control || !widget->isVisibleTo(&area))
+            continue;
+        bool inner = false;
+        for (QWidget* parent = widget->parentWidget(); parent && parent != &area;
+             parent = parent->parentWidget())
+            inner = inner || qobject_cast<ChoiceWheel*>(parent) || qobject_cast<QComboBox*>(parent);
+        if (!inner)
+            controls << widget;
+    }
+    return controls;
+}
+
+QRect inWindow(QWidget& widget)
+{
+    return QRect(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
+}

@@ -1,0 +1,166 @@
+#include "desktop/ControlPlaces.h"
+#include "desktop/DesktopTests.h"
+#include "desktop/results/ResultWindowView.h"
+#include "desktop/widgets/AtomFigure.h"
+#include "results/window/frm_AppResult.h"
+#include "support/FakeWorld.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+// The result window on screen: what it shows, its buttons and keys, and its layout on small and common
+// screens.
+
+namespace {
+
+// A result window over scripted services for a finished test with right of 52 items.
+struct ShownResults {
+    explicit ShownResults(int right)
+    {
+        ResetTestRun(state);
+        state.g_CandidateName = QStringLiteral("Jürgen");
+        state.g_TestDate[1] = QStringLiteral("07-14-2017");
+        state.g_TestTimes[1] = QStringLiteral("09:15:00");
+        state.g_TestTimes[2] = QStringLiteral("09:40:00");
+        state.g_TotalAsked = DynValue::whole(52);
+        state.g_TotalRight = DynValue::whole(right);
+        state.g_EquationsAsked = DynValue::whole(10);
+        state.g_EquationsRight = 10;
+        view.handle([this] { model.ShowResults(); });
+    }
+    template <typename Widget = QWidget> Widget* find(const QString& name) const
+    {
+        return view.findChild<Widget*>(name);
+    }
+    QString text(const QString& label) const { return find<QLabel>(label)->text(); }
+
+    FakeWorld world;
+    ScriptedRandom random;
+    mdl_KolTest state;
+    Frame status;
+    MelodyChoice hymne;
+    frm_AppResult model{
+        {state, world.services, world.tools, world, random}, {status, hymne, [] {}}, world.memory};
+    ResultWindowView view{model};
+};
+
+} // namespace
+
+class ResultWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheResults();
+    void buttonsAndKeys();
+    void closeBoxMeansJa();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+};
+
+void ResultWindowTest::showsTheResults()
+{
+    ShownResults window(45);
+    QVERIFY(window.view.isVisible());
+    QCOMPARE(window.view.windowTitle(), QStringLiteral("Kolbrix-Test - Ergebnis"));
+    QCOMPARE(window.text("lab_Title"), QStringLiteral("Chemie-Prüfungszeugnis"));
+    QCOMPARE(window.text("Textname"), QStringLiteral("Jürgen"));
+    QCOMPARE(window.text("Texturt0"), QStringLiteral(" Von  52 Aufgaben wurden  45 richtig gelöst!"));
+    QCOMPARE(window.text("Texturt1"), QStringLiteral("sehr gut minus"));
+    QCOMPARE(window.text("Einzelergebnis6"), QStringLiteral("Gleichungen(x2):"));
+    QCOMPARE(window.text("lab_EinzelergebnisWert6"), QStringLiteral("10 von 10"));
+    QVERIFY(window.find("Titel1")->isVisible());
+    QCOMPARE(window.find<AtomFigure>("ctl_DrAtom1")->expression(), 2);
+
+    ShownResults poor(3);
+    QCOMPARE(poor.text("Texturt1"), QStringLiteral("ungenügend"));
+    QCOMPARE(poor.find<AtomFigure>("ctl_DrAtom1")->expression(), 3);
+    QVERIFY(!poor.find("Titel0")->isVisible());
+    QVERIFY(!poor.find("Musik")->isVisible());
+}
+
+void ResultWindowTest::buttonsAndKeys()
+{
+    ShownResults window(45);
+    window.view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window.view));
+    const QStringList names = {"Hymne abspielen!", "Diplom drucken", "Ja", "Nein"};
+    for (const char* button : {"Musik", "but_Print", "CSCmd1", "CSCmd3"})
+        QVERIFY(names.contains(window.find<QPushButton>(button)->accessibleName()));
+
+    // The focus starts on the anthem; Enter plays it, and the window stays.
+    QCOMPARE(QApplication::focusWidget(), window.find("Musik"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(window.world.callsStartingWith("Sound.PlayMelody").size(), 1);
+    QVERIFY(!window.find("Musik")->isVisible());
+    QVERIFY(window.view.isVisible());
+
+    // Enter on "Nein" does not end the program; only a deliberate press does.
+    window.find("CSCmd3")->setFocus();
+    QTest::keyClick(window.find("CSCmd3"), Qt::Key_Return);
+    QVERIFY(window.world.callsStartingWith("Platform.EndProgram").isEmpty());
+
+    QTest::mouseClick(window.find("but_Print"), Qt::LeftButton);
+    QCOMPARE(window.world.callsStartingWith("Print.PrintForm").size(), 1);
+}
+
+void ResultWindowTest::closeBoxMeansJa()
+{
+    ShownResults window(20);
+    bool closed = false;
+    window.view.setOnClosed([&closed] { closed = true; });
+    window.view.close();
+    QVERIFY(closed);
+    QVERIFY(window.model.CloseRequested);
+    QVERIFY(!window.view.isVisible());
+}
+
+void ResultWindowTest::fitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("netbook") << QSize(1024, 600);
+    QTest::newRow("laptop") << QSize(1366, 768);
+}
+
+// Every control lies inside the centred frame, shows its whole text and covers no other.
+void ResultWindowTest::fitsTheScreen()
+{
+    QFETCH(QSize, size);
+    ShownResults window(48);
+    window.view.showNormal();
+    window.view.setGeometry(QRect(QPoint(0, 0), size));
+    QTRY_COMPARE(window.view.size(), size);
+    QTest::qWait(50); // the layouts follow the scaled fonts on their next request
+    QWidget* frame = window.find("Dahinter");
+    QVERIFY(qAbs(inWindow(*frame).center().x() - size.width() / 2) <= 1);
+    const QRect area = inWindow(*frame);
+    QList<QWidget*> controls = visibleControls(*frame);
+    QCOMPARE(controls.size(), 33); // 26 labels of the results, 2 title lines, 4 buttons, the question
+    controls << window.find("ctl_DrAtom1");
+    for (int i = 0; i < controls.size(); ++i) {
+        const QRect place = inWindow(*controls[i]);
+        const QString name = controls[i]->objectName();
+        QVERIFY2(area.contains(place), qPrintable(name + " lies outside the frame"));
+        QVERIFY2(controls[i]->width() >= controls[i]->minimumSizeHint().width() &&
+                     controls[i]->height() >= controls[i]->minimumSizeHint().height(),
+                 qPrintable(QStringLiteral("%1 is cut: %2x%3 for %4x%5")
+                                .arg(name)
+                                .arg(controls[i]->width())
+                                .arg(controls[i]->height())
+                                .arg(controls[i]->minimumSizeHint().width())
+                                .arg(controls[i]->minimumSizeHint().height())));
+        for (int j = i + 1; j < controls.size(); ++j)
+            QVERIFY2(!place.intersects(inWindow(*controls[j])),
+                     qPrintable(name + " covers " + controls[j]->objectName()));
+    }
+    QVERIFY(window.find("ctl_DrAtom1")->height() >= 150);
+}
+
+int runResultWindowTests(int argc, char* argv[])
+{
+    ResultWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ResultWindowTest.moc"
