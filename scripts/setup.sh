@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-          libgtest-dev libbenchmark-dev libmuparser-dev pkgconf clang libclang-rt-14-dev)
+          libgtest-dev libbenchmark-dev libmuparser-dev pkgconf clang libclang-rt-14-dev
+          poppler-utils fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

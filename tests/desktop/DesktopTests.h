@@ -11,3 +11,4 @@ int runNumberSheetsTests(int argc, char* argv[]);
 int runOptionSheetViewTests(int argc, char* argv[]);
 int runToolsTests(int argc, char* argv[]);
 int runWholeTestWindowTests(int argc, char* argv[]);
+int runCertificateTests(int argc, char* argv[]);

@@ -27,6 +27,7 @@ constexpr TestClass testClasses[] = {
     {"NumberSheetsTest", runNumberSheetsTests},
     {"OptionSheetViewTest", runOptionSheetViewTests},
     {"WholeTestWindowTest", runWholeTestWindowTests},
+    {"CertificateTest", runCertificateTests},
 };
 
 } // namespace

@@ -4,7 +4,7 @@
 
 DesktopServices::DesktopServices(const CommandLineWords& commandLine, RandomSource& random)
     : folders(DesktopFolders::programSources(commandLine.dataDir)), host(commandLine.words), notices(windows),
-      dialogs(windows, notices), tools(windows), print(notices),
+      dialogs(windows, notices), tools(windows), print({folders, user, windows}),
       sound(notices, random), shared{root, app, folders, windows, host, user, dialogs, tools, print, sound},
       sharedTools{notices, clock}
 {
