@@ -94,14 +94,22 @@ void CertificatePrinter::print(const CertificatePage& page, QWidget* parent)
 
 void CertificatePrinter::savePdf(const CertificatePage& page, QWidget* parent)
 {
-    const QString proposed = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                 .filePath(certificateFileName(m_user.UserName(), QDate::currentDate()));
-    QFileDialog dialog(parent, QStringLiteral("Zeugnis als PDF speichern"));
+    // Documents when there is such a folder, else the home folder: a missing folder would leave the dialog
+    // somewhere unrelated.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent, QStringLiteral("Zeugnis als PDF speichern"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("PDF-Dateien (*.pdf)"));
     // With the suffix set here the dialog itself asks before it replaces an existing file.
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(proposed);
+    dialog.selectFile(certificateFileName(m_user.UserName(), QDate::currentDate()));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Ordner:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();

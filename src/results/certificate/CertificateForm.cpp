@@ -200,8 +200,8 @@ void FormReader::readElement(ElementKind kind, const QString& keyword, const QSt
         kind == ElementKind::Text ? QStringList{value} : value.split(QLatin1Char('|'));
     const qsizetype wanted = kind == ElementKind::Text ? 1 : 2;
     if (cellTexts.size() != wanted) {
-        error(QStringLiteral("%1 hat zwei Teile, getrennt durch genau ein „|“ (so: „%1: links | rechts“).")
-                  .arg(quoted(keyword)));
+        error(QStringLiteral("%1 hat zwei Teile, getrennt durch genau ein „|“ (so: „%2: links | rechts“).")
+                  .arg(quoted(keyword), keyword));
         return;
     }
     FormElement element{kind, style.value_or(TextStyle{}), {}, 0, m_line};
