@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-          libgtest-dev libbenchmark-dev libmuparser-dev pkgconf clang libclang-rt-14-dev)
+          libgtest-dev libbenchmark-dev libmuparser-dev pkgconf clang libclang-rt-14-dev
+          poppler-utils fonts-dejavu-core)
 # The Debian package and its checks (scripts/package-test.sh); the icon renderer (scripts/render-icons.sh).
 packages+=(dpkg-dev desktop-file-utils appstream man-db groff-base librsvg2-bin)
 missing=()

@@ -14,3 +14,4 @@ int runWholeTestWindowTests(int argc, char* argv[]);
 int runSoundTests(int argc, char* argv[]);
 int runHelpTests(int argc, char* argv[]);
 int runResultWindowTests(int argc, char* argv[]);
+int runCertificateTests(int argc, char* argv[]);

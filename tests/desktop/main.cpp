@@ -30,6 +30,7 @@ constexpr TestClass testClasses[] = {
     {"SoundTest", runSoundTests},
     {"HelpTest", runHelpTests},
     {"ResultWindowTest", runResultWindowTests},
+    {"CertificateTest", runCertificateTests},
 };
 
 } // namespace

@@ -1,12 +1,11 @@
 #include "desktop/services/PendingTools.h"
 
 #include "desktop/Diagnostics.h"
-#include "desktop/services/MessageBoxes.h"
 #include "testrun/EndOfTestRecord.h"
 
-void PendingPrint::PrintForm(const QString&, const PrintFields&)
+void PendingPrint::PrintForm(const QString& body, const PrintFields& fields)
 {
-    noticeUnavailable(m_notices);
+    m_certificates.PrintForm(body, fields);
 }
 
 void PendingPrint::ReportResult(double right, double asked, const QString& text, const PrintFields& fields)

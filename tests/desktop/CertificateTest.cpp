@@ -1,0 +1,141 @@
+#include "components/PrintFields.h"
+#include "desktop/DesktopTests.h"
+#include "desktop/print/CertificateOutput.h"
+#include "results/certificate/CertificateFormFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The shipped certificate as a pupil gets it: written to a PDF without any dialog and read back as text.
+class CertificateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void showsTheResult_data();
+    void showsTheResult();
+    void printsTheSamePageTwice();
+    void unwritableFolderIsReported();
+
+private:
+    CertificatePage shippedCertificate(const QString& body) const;
+    QString pdfText(const QString& path) const;
+
+    QTemporaryDir m_dir;
+    QString m_pdftotext;
+};
+
+namespace {
+
+const QString ResultLines = QStringLiteral(" Von  52 Aufgaben wurden  47 richtig gelöst!\r\n"
+                                           " Das entspricht der Note: sehr gut minus\r\n"
+                                           " Bearbeitung am: 14.07.2017 von:09:12:03 bis:09:40:55 Uhr.");
+const QString TitleLines = QStringLiteral("\r\n Das Ergebnis berechtigt, fortan den Titel zu führen:\r\n"
+                                          "Getesteter Kolbrix ");
+const QStringList Categories{
+    "Elemente:",     "Zahlsilben:",      "Substanznamen:", "Molare Massen:", "Stoffmengen:",
+    "Definitionen:", "Gleichungen(x2):", "Ladungszahlen:", "Allg.Wissen:"};
+
+QString categoryValue(int n)
+{
+    return QStringLiteral("%1 von  %2").arg(n % 6).arg(n == 7 ? 10 : 6);
+}
+
+} // namespace
+
+void CertificateTest::initTestCase()
+{
+    m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (m_pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+}
+
+CertificatePage CertificateTest::shippedCertificate(const QString& body) const
+{
+    PrintFields fields;
+    for (int n = 1; n <= 9; ++n) {
+        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), QString(), 0, Categories[n - 1]);
+        fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n), QString(), 0, categoryValue(n));
+    }
+    fields.SetField(QStringLiteral("FILE"), QString(), 0, QStringLiteral("urkunde-koltest.zq-frm"));
+    fields.SetField(QStringLiteral("TITLE"), QString(), 0, QStringLiteral("Chemie-Prüfungszeugnis"));
+    const FormFileReading reading = readFormFile(QStringLiteral(KOLTEST_SHIPPED_DATA), fields);
+    if (!reading.form)
+        qFatal("%s", qPrintable(reading.message));
+    return fillCertificate(*reading.form, {body, fields, QStringLiteral("Jörg Müßig"), QDate(2017, 7, 14)});
+}
+
+QString CertificateTest::pdfText(const QString& path) const
+{
+    QProcess process;
+    process.start(m_pdftotext, {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("pdftotext failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+void CertificateTest::showsTheResult_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<bool>("titled");
+    QTest::newRow("below 85 %") << ResultLines << false;
+    QTest::newRow("with the title") << ResultLines + TitleLines << true;
+}
+
+void CertificateTest::showsTheResult()
+{
+    QFETCH(QString, body);
+    QFETCH(bool, titled);
+    const QString path = m_dir.filePath(QStringLiteral("zeugnis.pdf"));
+    QCOMPARE(saveCertificatePdf(shippedCertificate(body), path), QString());
+    const QString text = pdfText(path);
+
+    for (const char* expected :
+         {"Städtisches Gymnasium am Kolbenberg", "Chemie-Prüfungszeugnis", "Jörg Müßig",
+          "Von 52 Aufgaben wurden 47 richtig gelöst!", "Das entspricht der Note: sehr gut minus",
+          "14.07.2017", "Unterschrift der Lehrkraft"})
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    // Each category with its value on one row of the table.
+    for (int n = 1; n <= 9; ++n) {
+        const QRegularExpression row(QRegularExpression::escape(Categories[n - 1]) + QStringLiteral("\\s+") +
+                                     QRegularExpression::escape(categoryValue(n).simplified()));
+        QVERIFY2(row.match(text).hasMatch(), qPrintable(Categories[n - 1]));
+    }
+    QCOMPARE(text.contains(QStringLiteral("Getesteter Kolbrix")), titled);
+    QCOMPARE(text.contains(QStringLiteral("fortan den Titel zu führen:")), titled);
+    QCOMPARE(text.count(QStringLiteral("\f")), 1); // one page
+}
+
+void CertificateTest::printsTheSamePageTwice()
+{
+    const CertificatePage page = shippedCertificate(ResultLines + TitleLines);
+    const QString first = m_dir.filePath(QStringLiteral("erstes.pdf"));
+    const QString second = m_dir.filePath(QStringLiteral("zweites.pdf"));
+    QCOMPARE(saveCertificatePdf(page, first), QString());
+    QCOMPARE(saveCertificatePdf(page, second), QString());
+    QCOMPARE(pdfText(second), pdfText(first));
+    // Saving over an existing file replaces it with the same page.
+    QCOMPARE(saveCertificatePdf(page, first), QString());
+    QCOMPARE(pdfText(first), pdfText(second));
+}
+
+void CertificateTest::unwritableFolderIsReported()
+{
+    const QString path = m_dir.filePath(QStringLiteral("fehlt/zeugnis.pdf"));
+    const QString message = saveCertificatePdf(shippedCertificate(ResultLines), path);
+    QVERIFY2(message.startsWith(QStringLiteral("Das Zeugnis konnte nicht als „")), qPrintable(message));
+    QVERIFY(!QFile::exists(path));
+}
+
+int runCertificateTests(int argc, char* argv[])
+{
+    CertificateTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CertificateTest.moc"

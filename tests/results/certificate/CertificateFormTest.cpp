@@ -1,0 +1,160 @@
+#include "results/certificate/CertificateForm.h"
+#include "components/PrintFields.h"
+#include "results/certificate/CertificateFormFile.h"
+#include "support/QtPrinters.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+FormReading read(const char* text)
+{
+    return readCertificateForm(QByteArray(text));
+}
+
+FormText placeholder(const char* name)
+{
+    return {{{QString::fromUtf8(name), true}}};
+}
+
+TEST(CertificateFormTest, ReadsEveryKeyword)
+{
+    const FormReading reading = read("\xEF\xBB\xBF# Kommentar\r\n"
+                                     "Seite: Querformat\r\n"
+                                     "Schule: Gymnasium {am} Berg\n"
+                                     "schrift: DejaVu Serif\n"
+                                     "Rahmen: doppelt #1f4e79\n"
+                                     "\n"
+                                     "Abstand: 12,5\n"
+                                     "Text links 20 fett kursiv #aa0000: für {name} {{x}}\n"
+                                     "Tabelle 11: {EINZEL_1_TEXT} | {EINZEL_1_WERT}\n"
+                                     "Spalten: {DATUM} |\n"
+                                     "Linien 9: Datum | Unterschrift der Lehrkraft\n"
+                                     "Abstand: Rest\n");
+    ASSERT_TRUE(reading.errors.isEmpty()) << reading.errors.first().text.toStdString();
+    const PageSettings& page = reading.form.page;
+    EXPECT_EQ(page.orientation, PageOrientation::Landscape);
+    EXPECT_EQ(page.school, "Gymnasium {am} Berg"); // the school is a plain text, not a template
+    EXPECT_EQ(page.fontFamily, "DejaVu Serif");
+    EXPECT_EQ(page.border, BorderStyle::Double);
+    EXPECT_EQ(page.borderColour, "#1f4e79");
+
+    const QList<FormElement>& elements = reading.form.elements;
+    ASSERT_EQ(elements.size(), 6);
+    EXPECT_EQ(elements[0].kind, ElementKind::Space);
+    EXPECT_DOUBLE_EQ(elements[0].spaceMillimetres, 12.5);
+    EXPECT_EQ(elements[1].line, 8);
+    EXPECT_EQ(elements[1].style, (TextStyle{20, true, true, "#aa0000", Alignment::Left}));
+    EXPECT_EQ(elements[1].cells, QList<FormText>({{{{"für ", false}, {"NAME", true}, {" {x}", false}}}}));
+    EXPECT_EQ(elements[2].kind, ElementKind::TableRow);
+    EXPECT_EQ(elements[2].cells,
+              QList<FormText>({placeholder("EINZEL_1_TEXT"), placeholder("EINZEL_1_WERT")}));
+    EXPECT_EQ(elements[3].cells, QList<FormText>({placeholder("DATUM"), FormText{}}));
+    EXPECT_EQ(elements[4].kind, ElementKind::SignatureLines);
+    EXPECT_EQ(elements[5].kind, ElementKind::FlexibleSpace);
+}
+
+struct BrokenForm {
+    const char* name;
+    const char* text;
+    int line;
+    const char* finding; // the start of the German message
+};
+
+class BrokenFormTest : public ::testing::TestWithParam<BrokenForm> {};
+
+TEST_P(BrokenFormTest, NamesTheLineAndTheFault)
+{
+    const BrokenForm& c = GetParam();
+    const FormReading reading = read(c.text);
+    ASSERT_EQ(reading.errors.size(), 1);
+    EXPECT_EQ(reading.errors.first().line, c.line);
+    EXPECT_TRUE(reading.errors.first().text.startsWith(QString::fromUtf8(c.finding)))
+        << reading.errors.first().text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BrokenFormTest,
+    ::testing::Values(
+        BrokenForm{"UnknownKeyword", "Text: a\nTitel: b\n", 2, "Unbekanntes Schlüsselwort „Titel“"},
+        BrokenForm{"NoColon", "Text: a\n\n Text mitte 12 {NAME}\n", 3, "Nach dem Schlüsselwort fehlt"},
+        BrokenForm{"Orientation", "Seite: quer\nText: a\n", 1, "„Seite“ ist „Hochformat“ oder „Querformat“"},
+        BrokenForm{"SettingTwice", "Seite: Hochformat\nText: a\nSeite: Querformat\n", 3,
+                   "„Seite“ steht schon in Zeile 1."},
+        BrokenForm{"UnknownPlaceholder", "Text: für {NAHME}\n", 1, "Unbekannter Platzhalter {NAHME}."},
+        BrokenForm{"OpenBrace", "Text: a\nText: {NAME\n", 2, "Zu „{“ fehlt das schließende „}“"},
+        BrokenForm{"TableWithoutBar", "Tabelle: {EINZEL_1_TEXT} {EINZEL_1_WERT}\n", 1,
+                   "„Tabelle“ hat zwei Teile"},
+        BrokenForm{"ThreeColumns", "Spalten: a | b | c\n", 1, "„Spalten“ hat zwei Teile"},
+        BrokenForm{"SizeOutOfRange", "Text 200: a\n", 1,
+                   "Die Schriftgröße 200 liegt nicht zwischen 4 und 96"},
+        BrokenForm{"AlignmentOnlyForText", "Tabelle links: a | b\n", 1, "Unbekannte Angabe „links“."},
+        BrokenForm{"SpaceNotANumber", "Text: a\nAbstand: viel\n", 2, "„Abstand“ ist eine Zahl"},
+        BrokenForm{"NegativeSpace", "Abstand: -3\nText: a\n", 1, "„Abstand“ ist eine Zahl"},
+        BrokenForm{"BorderColour", "Rahmen: doppelt blau\nText: a\n", 1, "„Rahmen“ ist „keiner“"},
+        BrokenForm{"NotUtf8",
+                   "Text: a\nText: b\nText: Pr\xFC"
+                   "fung\n",
+                   3, "Die Zeile ist kein gültiger UTF-8"},
+        BrokenForm{"NothingToPrint", "# nur Kommentar\nSeite: Hochformat\nAbstand: Rest\n", 0,
+                   "Die Vorlage enthält nichts zum Drucken"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CertificateFormTest, ReportsEveryFindingAtOnce)
+{
+    const FormReading reading = read("Seite: rund\nText: {X}\nText: gut\nTabelle 3: a | b\n");
+    ASSERT_EQ(reading.errors.size(), 3);
+    EXPECT_EQ(reading.errors[0].line, 1);
+    EXPECT_EQ(reading.errors[1].line, 2);
+    EXPECT_EQ(reading.errors[2].line, 4);
+}
+
+// The file side: the form is found by a bare name in the data folder and every finding reaches the user
+// and standard error with the file's path.
+struct FormFile {
+    const char* name;
+    const char* fileField;
+    const char* content; // nullptr: no file written
+    const char* message;
+    const char* diagnostic; // after the folder
+};
+
+class FormFileTest : public ::testing::TestWithParam<FormFile> {};
+
+TEST_P(FormFileTest, RefusesWithAMessageAndADiagnostic)
+{
+    const FormFile& c = GetParam();
+    QTemporaryDir folder;
+    if (c.content) {
+        QFile file(folder.filePath(QStringLiteral("form.zq-frm")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.content);
+    }
+    PrintFields fields;
+    fields.SetField(QStringLiteral("FILE"), QString(), 0, QString::fromUtf8(c.fileField));
+    const FormFileReading reading = readFormFile(folder.path(), fields);
+    EXPECT_FALSE(reading.form.has_value());
+    EXPECT_TRUE(reading.message.contains(QString::fromUtf8(c.message))) << reading.message.toStdString();
+    ASSERT_FALSE(reading.diagnostics.isEmpty());
+    const QString expected = QString::fromUtf8(c.diagnostic).replace(QStringLiteral("DIR"), folder.path());
+    EXPECT_TRUE(reading.diagnostics.first().startsWith(expected))
+        << reading.diagnostics.first().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormFileTest,
+    ::testing::Values(
+        FormFile{"Missing", "form.zq-frm", nullptr, "fehlt oder ist nicht lesbar",
+                 "DIR/form.zq-frm: error: cannot read the certificate form"},
+        FormFile{"PathInTheName", "../form.zq-frm", "Text: a\n", "„../form.zq-frm“ ist kein Dateiname",
+                 "certificate form \"../form.zq-frm\" is not a bare file name"},
+        FormFile{"NoName", "", "Text: a\n", "„“ ist kein Dateiname", "certificate form \"\" is not"},
+        FormFile{"Broken", "form.zq-frm", "Text: a\nText: {NAHME}\n",
+                 "Zeile 2: Unbekannter Platzhalter {NAHME}.",
+                 "DIR/form.zq-frm:2: error: Unbekannter Platzhalter {NAHME}."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
