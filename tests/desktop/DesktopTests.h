@@ -11,3 +11,5 @@ int runNumberSheetsTests(int argc, char* argv[]);
 int runOptionSheetViewTests(int argc, char* argv[]);
 int runToolsTests(int argc, char* argv[]);
 int runWholeTestWindowTests(int argc, char* argv[]);
+int runResultsFolderTests(int argc, char* argv[]);
+int runResultStoreTests(int argc, char* argv[]);

@@ -27,6 +27,8 @@ constexpr TestClass testClasses[] = {
     {"NumberSheetsTest", runNumberSheetsTests},
     {"OptionSheetViewTest", runOptionSheetViewTests},
     {"WholeTestWindowTest", runWholeTestWindowTests},
+    {"ResultsFolderTest", runResultsFolderTests},
+    {"ResultStoreTest", runResultStoreTests},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/results/ResultStore.h"
 #include "desktop/services/AppInfo.h"
 #include "desktop/services/DesktopClock.h"
 #include "desktop/services/DesktopDialogs.h"
@@ -31,6 +32,7 @@ public:
     DesktopNotices notices;
     DesktopDialogs dialogs;
     DesktopTools tools;
+    ResultStore results;
     PendingPrint print;
     DesktopSound sound;
     DesktopClock clock;

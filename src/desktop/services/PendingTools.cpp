@@ -1,16 +1,14 @@
 #include "desktop/services/PendingTools.h"
 
-#include "desktop/Diagnostics.h"
+#include "desktop/results/ResultStore.h"
 #include "desktop/services/MessageBoxes.h"
-#include "testrun/EndOfTestRecord.h"
 
 void PendingPrint::PrintForm(const QString&, const PrintFields&)
 {
     noticeUnavailable(m_notices);
 }
 
-void PendingPrint::ReportResult(double right, double asked, const QString& text, const PrintFields& fields)
+void PendingPrint::ReportResult(double right, double asked, const QString&, const PrintFields& fields)
 {
-    // Until results are stored, the record of a finished test run goes to standard error as one line.
-    writeDiagnostic(resultLine(right, asked, text, fields));
+    m_results.store(right, asked, fields);
 }
