@@ -21,8 +21,10 @@ FolderSetting settingOf(const QSettings& settings, const QString& key)
 
 FolderSettings readFolderSettings(QSettings::Scope scope)
 {
-    QSettings settings(QSettings::IniFormat, scope, QStringLiteral("koltest"), QStringLiteral("koltest"));
-    settings.setFallbacksEnabled(false);
+    // Qt names an INI file of a scope "koltest.ini"; the program's file beside it is "koltest.conf".
+    const QSettings scoped(QSettings::IniFormat, scope, QStringLiteral("koltest"), QStringLiteral("koltest"));
+    const QSettings settings(QFileInfo(scoped.fileName()).dir().filePath(QStringLiteral("koltest.conf")),
+                             QSettings::IniFormat);
     return {settingOf(settings, QStringLiteral("Katalog")),
             settingOf(settings, QStringLiteral("Ergebnisse"))};
 }

@@ -12,5 +12,6 @@ struct FolderSettings {
     FolderSetting results;   // key Ergebnisse: the results folder
 };
 
-// The settings of one scope only (the user's do not fall back to the system's here).
+// The settings of one scope only (the user's do not fall back to the system's here). The folder of a scope
+// is QSettings' folder for INI files (QSettings::setPath moves it).
 FolderSettings readFolderSettings(QSettings::Scope scope);

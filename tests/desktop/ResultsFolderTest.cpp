@@ -1,6 +1,7 @@
 #include "desktop/DataFolder.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/FolderSettings.h"
+#include "desktop/services/DesktopFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@ private slots:
     void order_data();
     void order();
     void settingsFiles();
+    void noticesWaitForTheWindowAndComeOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -88,7 +90,7 @@ void ResultsFolderTest::order()
 }
 
 // The files a school writes: the user's own overrides the system's key by key; a relative folder counts
-// from the file's folder; a comma in a folder name is no list.
+// from the file's folder; a comma in a folder name makes no list of it.
 void ResultsFolderTest::settingsFiles()
 {
     const QString systemRoot = path("etc-xdg");
@@ -100,14 +102,15 @@ void ResultsFolderTest::settingsFiles()
         return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
     };
     QVERIFY(write(systemRoot + QStringLiteral("/koltest/koltest.conf"),
-                  "[Ordner]\nKatalog=/srv/koltest/katalog\nErgebnisse=/srv/klassen/7b, Chemie\n"));
+                  "[Ordner]\nKatalog=/srv/koltest/kurs,neu\nErgebnisse=\"/srv/klassen/7b, Chemie\"\n"));
     QVERIFY(write(userRoot + QStringLiteral("/koltest/koltest.conf"), "[Ordner]\nErgebnisse=ergebnisse\n"));
     QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, systemRoot);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userRoot);
 
     const FolderSettings system = readFolderSettings(QSettings::SystemScope);
     const FolderSettings user = readFolderSettings(QSettings::UserScope);
-    QCOMPARE(system.catalogue.folder, QStringLiteral("/srv/koltest/katalog"));
+    QCOMPARE(system.catalogue.file, systemRoot + QStringLiteral("/koltest/koltest.conf"));
+    QCOMPARE(system.catalogue.folder, QStringLiteral("/srv/koltest/kurs,neu"));
     QCOMPARE(system.results.folder, QStringLiteral("/srv/klassen/7b, Chemie"));
     QCOMPARE(system.results.file, systemRoot + QStringLiteral("/koltest/koltest.conf"));
     QCOMPARE(user.catalogue.folder, QString());
@@ -118,6 +121,25 @@ void ResultsFolderTest::settingsFiles()
     QCOMPARE(choice.folder, userRoot + QStringLiteral("/koltest/ergebnisse/"));
     QVERIFY(choice.notice.contains(
         QStringLiteral("(Einstellung Ergebnisse in %1/koltest/koltest.conf)").arg(userRoot)));
+}
+
+// The start cannot show a notice before the main window is there: the folders keep them until asked.
+void ResultsFolderTest::noticesWaitForTheWindowAndComeOnce()
+{
+    QVERIFY(QDir().mkpath(path("data")));
+    DesktopFolders folders({path("no-data"), {}, {}, {}, {}, path("data")},
+                           {QString(), path("no-results"), {}, {}, path("standard")});
+    QCOMPARE(folders.takeNotices().size(), 1);
+    QCOMPARE(folders.DataFolder(), path("data/"));
+    const QStringList notices = folders.takeNotices();
+    QCOMPARE(notices.size(), 1);
+    QVERIFY2(
+        notices.first().startsWith(QStringLiteral("Den Katalogordner „%1“ (Befehlszeile --data-dir) gibt es "
+                                                  "nicht.")
+                                       .arg(path("no-data"))),
+        qPrintable(notices.first()));
+    QCOMPARE(folders.DataFolder(), path("data/"));
+    QCOMPARE(folders.takeNotices(), QStringList());
 }
 
 int runResultsFolderTests(int argc, char* argv[])

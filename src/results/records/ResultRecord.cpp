@@ -151,10 +151,12 @@ const std::array<ResultCategory, ResultCategoryCount>& resultCategories()
 ResultRecord recordFromReport(double right, double asked, const PrintFields& fields, const QString& name,
                               const QDateTime& end)
 {
+    // The record keeps whole seconds.
+    const QDateTime endSecond = end.addMSecs(-end.time().msec());
     ResultRecord record;
     record.name = name;
-    record.date = end.date();
-    record.end = end.time();
+    record.date = endSecond.date();
+    record.end = endSecond.time();
     record.right = wholeCount(right);
     record.asked = wholeCount(asked);
     record.grade = gradeText(gradeBand(record.right, record.asked));
@@ -165,7 +167,7 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
         const double seconds = duration->toDouble(&ok);
         if (ok && std::isfinite(seconds) && seconds >= 0 && seconds < 86400.0 * 366) {
             record.durationSeconds = seconds;
-            record.start = end.addMSecs(-std::llround(seconds * 1000)).time();
+            record.start = endSecond.addSecs(-std::llround(seconds)).time();
         }
     }
     for (std::size_t i = 0; i < record.categories.size(); ++i)
