@@ -98,10 +98,12 @@ ResultsFolderChoice resolveResultsFolder(const ResultsFolderSources& sources)
             choice.diagnostic = QStringLiteral("results folder %1 (from %2) is not a folder; no results are "
                                                "stored until it exists")
                                     .arg(candidate.path, candidate.diagnosticName);
-            choice.notice = QStringLiteral("Den Ergebnisordner „%1“ (%2) gibt es nicht.\nDie Ergebnisse "
-                                           "werden nicht gespeichert. Bitte sag deiner Lehrerin oder deinem "
-                                           "Lehrer Bescheid.")
-                                .arg(candidate.path, candidate.germanName);
+            choice.notice =
+                QStringLiteral(
+                    "Den Ergebnisordner „%1“ (%2) gibt es nicht.\nSolange es ihn "
+                    "nicht gibt, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin oder deinem "
+                    "Lehrer Bescheid.")
+                    .arg(candidate.path, candidate.germanName);
         }
         return choice;
     }

@@ -62,16 +62,18 @@ void ResultsFolderTest::order_data()
                                 system,
                                 path("standard")}
         << path("share/7b/") << false
-        << QStringLiteral("Den Ergebnisordner „%1“ (Einstellung Ergebnisse in %2) gibt es nicht.\nDie "
-                          "Ergebnisse werden nicht gespeichert. Bitte sag deiner Lehrerin oder deinem Lehrer "
+        << QStringLiteral("Den Ergebnisordner „%1“ (Einstellung Ergebnisse in %2) gibt es nicht.\nSolange "
+                          "es ihn nicht gibt, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin "
+                          "oder deinem Lehrer "
                           "Bescheid.")
                .arg(path("share/7b"), systemFile);
     QTest::newRow("a missing environment folder beats an existing setting")
         << ResultsFolderSources{QString(), path("gone"), user, system, path("standard")} << path("gone/")
         << false
         << QStringLiteral(
-               "Den Ergebnisordner „%1“ (Umgebungsvariable KOLTEST_RESULTS_DIR) gibt es nicht.\nDie "
-               "Ergebnisse werden nicht gespeichert. Bitte sag deiner Lehrerin oder deinem Lehrer "
+               "Den Ergebnisordner „%1“ (Umgebungsvariable KOLTEST_RESULTS_DIR) gibt es nicht.\nSolange "
+               "es ihn nicht gibt, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin oder "
+               "deinem Lehrer "
                "Bescheid.")
                .arg(path("gone"));
 }
