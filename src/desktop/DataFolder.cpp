@@ -107,7 +107,9 @@ ResultsFolderChoice resolveResultsFolder(const ResultsFolderSources& sources)
         }
         return choice;
     }
-    choice.folder = asFolder(sources.standardFolder);
-    choice.exists = QFileInfo(sources.standardFolder).isDir();
+    // Without a home folder there is no standard folder either; nothing goes to the working folder.
+    if (!sources.standardFolder.isEmpty())
+        choice.folder = asFolder(sources.standardFolder);
+    choice.exists = !choice.folder.isEmpty() && QFileInfo(choice.folder).isDir();
     return choice;
 }

@@ -38,7 +38,7 @@ struct ResultsFolderSources {
 };
 
 struct ResultsFolderChoice {
-    QString folder;       // absolute, ending with "/"
+    QString folder;       // absolute, ending with "/"; empty when there is no standard folder either
     bool standard = true; // no source named a folder: the standard folder, created when missing
     bool exists = false;  // whether the folder is there now
     QString diagnostic;   // a named folder that is not there, for standard error; else empty

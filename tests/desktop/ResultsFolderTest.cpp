@@ -55,6 +55,8 @@ void ResultsFolderTest::order_data()
     QTest::newRow("then the standard folder, even when it is still to be made")
         << ResultsFolderSources{QString(), QString(), {}, {}, path("standard/new")} << path("standard/new/")
         << true << QString();
+    QTest::newRow("without a home folder, never the working folder")
+        << ResultsFolderSources{} << QString() << true << QString();
     QTest::newRow("a missing teacher's folder stays the folder, with a notice")
         << ResultsFolderSources{QString(),
                                 QString(),

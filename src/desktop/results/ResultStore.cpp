@@ -10,6 +10,8 @@
 
 QString ResultStore::prepareFolder() const
 {
+    if (m_folder.folder.isEmpty())
+        return QStringLiteral("no results folder is known (no home folder)");
     if (QFileInfo(m_folder.folder).isDir())
         return QString();
     // Only the standard folder is made; a folder the teacher named is never replaced by another.
