@@ -2,7 +2,16 @@
 
 namespace {
 
-const QString dataDirOption = QStringLiteral("--data-dir");
+// The options that take a folder, and where each keeps it.
+struct FolderOption {
+    QString name;
+    QString CommandLineWords::*value;
+};
+
+const FolderOption folderOptions[] = {
+    {QStringLiteral("--data-dir"), &CommandLineWords::dataDir},
+    {QStringLiteral("--results-dir"), &CommandLineWords::resultsDir},
+};
 
 } // namespace
 
@@ -11,16 +20,21 @@ CommandLineWords splitCommandLine(const QStringList& arguments)
     CommandLineWords result;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& word = arguments[i];
-        if (word == dataDirOption) {
-            if (i + 1 < arguments.size())
-                result.dataDir = arguments[++i];
-            else
-                result.problems << QStringLiteral("%1 needs a folder after it; ignored").arg(dataDirOption);
-        } else if (word.startsWith(dataDirOption + QLatin1Char('='))) {
-            result.dataDir = word.mid(dataDirOption.size() + 1);
-        } else {
-            result.words << word;
+        bool taken = false;
+        for (const FolderOption& option : folderOptions) {
+            if (word == option.name) {
+                if (i + 1 < arguments.size())
+                    result.*option.value = arguments[++i];
+                else
+                    result.problems << QStringLiteral("%1 needs a folder after it; ignored").arg(option.name);
+                taken = true;
+            } else if (word.startsWith(option.name + QLatin1Char('='))) {
+                result.*option.value = word.mid(option.name.size() + 1);
+                taken = true;
+            }
         }
+        if (!taken)
+            result.words << word;
     }
     return result;
 }

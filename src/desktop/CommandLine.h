@@ -7,6 +7,7 @@
 struct CommandLineWords {
     QStringList words;    // in order, without the options below
     QString dataDir;      // from "--data-dir DIR" or "--data-dir=DIR"; empty when not given
+    QString resultsDir;   // from "--results-dir DIR" or "--results-dir=DIR"; empty when not given
     QStringList problems; // one diagnostic line per option given wrongly
 
     // The system's command line: the words joined by blanks.

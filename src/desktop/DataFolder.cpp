@@ -5,6 +5,33 @@
 
 namespace {
 
+// One place a folder may be named: its path, how standard error names it and how the user's notice
+// names it. A source without names is tried silently.
+struct FolderSource {
+    QString path;
+    QString diagnosticName;
+    QString germanName;
+};
+
+FolderSource settingSource(const FolderSetting& setting, const char* key)
+{
+    return {setting.folder, QStringLiteral("%1 in [Ordner] of %2").arg(QLatin1String(key), setting.file),
+            QStringLiteral("Einstellung %1 in %2").arg(QLatin1String(key), setting.file)};
+}
+
+FolderSource optionSource(const QString& path, const char* option)
+{
+    return {path, QLatin1String(option), QStringLiteral("Befehlszeile %1").arg(QLatin1String(option))};
+}
+
+FolderSource environmentSource(const QString& path, const char* variable)
+{
+    return {path, QLatin1String(variable),
+            QStringLiteral("Umgebungsvariable %1").arg(QLatin1String(variable))};
+}
+
+} // namespace
+
 QString asFolder(const QString& path)
 {
     QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
@@ -13,35 +40,76 @@ QString asFolder(const QString& path)
     return folder;
 }
 
-} // namespace
-
 DataFolderChoice resolveDataFolder(const DataFolderSources& sources)
 {
     const QString installed = sources.executableDir.isEmpty()
                                   ? QString()
                                   : sources.executableDir + QStringLiteral("/../share/koltest");
-    const struct {
-        QString path;
-        const char* what; // named in the diagnostic when the path is no folder; null: say nothing
-    } candidates[] = {
-        {sources.commandLineOption, "--data-dir"},
-        {sources.environment, "KOLTEST_DATA_DIR"},
-        {installed, nullptr},
-        {sources.sourceTreeData, nullptr},
+    const FolderSource candidates[] = {
+        optionSource(sources.commandLineOption, "--data-dir"),
+        environmentSource(sources.environment, "KOLTEST_DATA_DIR"),
+        settingSource(sources.userSetting, "Katalog"),
+        settingSource(sources.systemSetting, "Katalog"),
+        {installed, QString(), QString()},
+        {sources.sourceTreeData, QString(), QString()},
     };
     DataFolderChoice choice;
-    for (const auto& candidate : candidates) {
+    QStringList missing;
+    for (const FolderSource& candidate : candidates) {
         if (candidate.path.isEmpty())
             continue;
         if (QFileInfo(candidate.path).isDir()) {
             choice.folder = asFolder(candidate.path);
             choice.exists = true;
-            return choice;
+            break;
         }
-        if (candidate.what)
-            choice.notes << QStringLiteral("%1 %2 is not a folder; ignored")
-                                .arg(QLatin1String(candidate.what), candidate.path);
+        if (candidate.diagnosticName.isEmpty())
+            continue;
+        choice.notes
+            << QStringLiteral("%1 %2 is not a folder; ignored").arg(candidate.diagnosticName, candidate.path);
+        missing << QStringLiteral("Den Katalogordner „%1“ (%2) gibt es nicht.")
+                       .arg(candidate.path, candidate.germanName);
     }
-    choice.folder = asFolder(sources.sourceTreeData);
+    if (!choice.exists)
+        choice.folder = asFolder(sources.sourceTreeData);
+    if (!missing.isEmpty())
+        choice.notice =
+            missing.join(QLatin1Char('\n')) +
+            QStringLiteral("\nDer Test sucht den Katalog stattdessen in „%1“.").arg(choice.folder);
+    return choice;
+}
+
+ResultsFolderChoice resolveResultsFolder(const ResultsFolderSources& sources)
+{
+    const FolderSource candidates[] = {
+        optionSource(sources.commandLineOption, "--results-dir"),
+        environmentSource(sources.environment, "KOLTEST_RESULTS_DIR"),
+        settingSource(sources.userSetting, "Ergebnisse"),
+        settingSource(sources.systemSetting, "Ergebnisse"),
+    };
+    ResultsFolderChoice choice;
+    for (const FolderSource& candidate : candidates) {
+        if (candidate.path.isEmpty())
+            continue;
+        choice.folder = asFolder(candidate.path);
+        choice.standard = false;
+        choice.exists = QFileInfo(candidate.path).isDir();
+        if (!choice.exists) {
+            choice.diagnostic = QStringLiteral("results folder %1 (from %2) is not a folder; no results are "
+                                               "stored until it exists")
+                                    .arg(candidate.path, candidate.diagnosticName);
+            choice.notice =
+                QStringLiteral(
+                    "Den Ergebnisordner „%1“ (%2) gibt es nicht.\nSolange es ihn "
+                    "nicht gibt, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin oder deinem "
+                    "Lehrer Bescheid.")
+                    .arg(candidate.path, candidate.germanName);
+        }
+        return choice;
+    }
+    // Without a home folder there is no standard folder either; nothing goes to the working folder.
+    if (!sources.standardFolder.isEmpty())
+        choice.folder = asFolder(sources.standardFolder);
+    choice.exists = !choice.folder.isEmpty() && QFileInfo(choice.folder).isDir();
     return choice;
 }

@@ -21,6 +21,9 @@ void DesktopRunner::ShowMainWindowModal()
 
     view.handle([&model] { model.Form_Load(); });
     if (!model.CloseRequested) {
+        // Folders named in settings or on the command line that are not there, told once the window shows.
+        for (const QString& notice : m_services.folders.takeNotices())
+            m_services.notices.ShowNotice(notice, QString());
         QEventLoop loop;
         view.setOnClosed([&loop] { loop.quit(); });
         loop.exec();

@@ -5,6 +5,7 @@
 #include "desktop/DesktopRunner.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/InstanceLock.h"
+#include "desktop/results/ResultsCommand.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/Look.h"
 #include "testrun/mdl_KolTest.h"
@@ -40,6 +41,11 @@ int main(int argc, char* argv[])
     if (isCheckCommand(commandLine)) {
         QCoreApplication checker(argc, argv);
         return runCheckCommand(commandLine);
+    }
+    // So does the class overview of the results folder.
+    if (isResultsCommand(commandLine)) {
+        QCoreApplication overview(argc, argv);
+        return runResultsCommand(commandLine);
     }
 
     QApplication application(argc, argv);

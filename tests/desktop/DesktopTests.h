@@ -15,3 +15,5 @@ int runSoundTests(int argc, char* argv[]);
 int runHelpTests(int argc, char* argv[]);
 int runResultWindowTests(int argc, char* argv[]);
 int runCertificateTests(int argc, char* argv[]);
+int runResultsFolderTests(int argc, char* argv[]);
+int runResultStoreTests(int argc, char* argv[]);

@@ -38,24 +38,38 @@ void HostTest::resolutionOrder_data()
     QTest::addColumn<QString>("note");
 
     const QString source = path(QStringLiteral("source/data"));
-    QTest::newRow("option first") << DataFolderSources{path("option"), path("environment"),
-                                                       path("prefix/bin"), source}
+    const FolderSetting userSetting{path("user"), QStringLiteral("/home/a/.config/koltest/koltest.conf")};
+    const FolderSetting systemSetting{path("system"), QStringLiteral("/etc/xdg/koltest/koltest.conf")};
+    const FolderSetting missingSetting{path("nowhere"), QStringLiteral("/etc/xdg/koltest/koltest.conf")};
+    QVERIFY(QDir().mkpath(userSetting.folder) && QDir().mkpath(systemSetting.folder));
+    QTest::newRow("option first") << DataFolderSources{path("option"), path("environment"), userSetting,
+                                                       systemSetting,  path("prefix/bin"),  source}
                                   << path("option/") << true << QString();
     QTest::newRow("then the environment")
-        << DataFolderSources{QString(), path("environment"), path("prefix/bin"), source}
+        << DataFolderSources{QString(),     path("environment"), userSetting,
+                             systemSetting, path("prefix/bin"),  source}
         << path("environment/") << true << QString();
     QTest::newRow("a missing option is passed over, with a note")
-        << DataFolderSources{path("nowhere"), path("environment"), path("prefix/bin"), source}
+        << DataFolderSources{path("nowhere"), path("environment"), {}, {}, path("prefix/bin"), source}
         << path("environment/") << true << QStringLiteral("--data-dir");
+    QTest::newRow("then the user's setting")
+        << DataFolderSources{QString(), QString(), userSetting, systemSetting, path("prefix/bin"), source}
+        << path("user/") << true << QString();
+    QTest::newRow("then the system's setting")
+        << DataFolderSources{QString(), QString(), {}, systemSetting, path("prefix/bin"), source}
+        << path("system/") << true << QString();
+    QTest::newRow("a missing setting is passed over, with a note")
+        << DataFolderSources{QString(), QString(), missingSetting, {}, path("prefix/bin"), source}
+        << path("prefix/share/koltest/") << true << QStringLiteral("Katalog in [Ordner] of /etc/xdg");
     QTest::newRow("then the installed share folder")
-        << DataFolderSources{QString(), QString(), path("prefix/bin"), source}
+        << DataFolderSources{QString(), QString(), {}, {}, path("prefix/bin"), source}
         << path("prefix/share/koltest/") << true << QString();
     QTest::newRow("then the source tree")
-        << DataFolderSources{QString(), path("nowhere"), path("bare/bin"), source} << path("source/data/")
-        << true << QStringLiteral("KOLTEST_DATA_DIR");
+        << DataFolderSources{QString(), path("nowhere"), {}, {}, path("bare/bin"), source}
+        << path("source/data/") << true << QStringLiteral("KOLTEST_DATA_DIR");
     QTest::newRow("nothing exists: the source tree all the same")
-        << DataFolderSources{QString(), QString(), path("bare/bin"), path("nowhere")} << path("nowhere/")
-        << false << QString();
+        << DataFolderSources{QString(), QString(), {}, {}, path("bare/bin"), path("nowhere")}
+        << path("nowhere/") << false << QString();
 }
 
 void HostTest::resolutionOrder()
@@ -68,8 +82,17 @@ void HostTest::resolutionOrder()
     QCOMPARE(choice.folder, expected);
     QCOMPARE(choice.exists, exists);
     QCOMPARE(choice.notes.size(), note.isEmpty() ? 0 : 1);
-    if (!note.isEmpty())
+    // The user is told in German about every folder that was named but is not there, and where the
+    // catalogue is looked for instead.
+    QCOMPARE(choice.notice.isEmpty(), note.isEmpty());
+    if (!note.isEmpty()) {
         QVERIFY2(choice.notes.first().startsWith(note), qPrintable(choice.notes.first()));
+        QVERIFY2(choice.notice.startsWith(QStringLiteral("Den Katalogordner „%1“ (").arg(path("nowhere"))),
+                 qPrintable(choice.notice));
+        QVERIFY2(choice.notice.endsWith(
+                     QStringLiteral("Der Test sucht den Katalog stattdessen in „%1“.").arg(expected)),
+                 qPrintable(choice.notice));
+    }
 }
 
 void HostTest::commandLine_data()
@@ -77,19 +100,28 @@ void HostTest::commandLine_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("dataDir");
+    QTest::addColumn<QString>("resultsDir");
     QTest::addColumn<QString>("difficulty");
 
     QTest::newRow("words only") << QStringList{"/NEW", "difficulty=1"} << "/NEW difficulty=1" << QString()
-                                << "1";
+                                << QString() << "1";
     QTest::newRow("the data folder is no word of the system")
         << QStringList{"--data-dir", "/tmp/NEW/data", "-DEV"} << "-DEV"
-        << "/tmp/NEW/data"
-        << "-1";
+        << "/tmp/NEW/data" << QString() << "-1";
     QTest::newRow("data folder with =") << QStringList{"--data-dir=data", "DIFFICULTY=0"} << "DIFFICULTY=0"
-                                        << "data"
-                                        << "0";
+                                        << "data" << QString() << "0";
     QTest::newRow("data folder without a folder")
-        << QStringList{"/NEW", "--data-dir"} << "/NEW" << QString() << "-1";
+        << QStringList{"/NEW", "--data-dir"} << "/NEW" << QString() << QString() << "-1";
+    QTest::newRow("results folder and the results command")
+        << QStringList{"--results-dir", "/srv/klasse 7b", "--results", "--data-dir=d"} << "--results"
+        << "d"
+        << "/srv/klasse 7b"
+        << "-1";
+    QTest::newRow("results folder with =")
+        << QStringList{"--results-dir=--results", "/NEW"} << "/NEW" << QString() << "--results"
+        << "-1";
+    QTest::newRow("results folder without a folder")
+        << QStringList{"/NEW", "--results-dir"} << "/NEW" << QString() << QString() << "-1";
 }
 
 void HostTest::commandLine()
@@ -97,12 +129,14 @@ void HostTest::commandLine()
     QFETCH(QStringList, arguments);
     QFETCH(QString, text);
     QFETCH(QString, dataDir);
+    QFETCH(QString, resultsDir);
     QFETCH(QString, difficulty);
     const CommandLineWords words = splitCommandLine(arguments);
     QCOMPARE(words.text(), text);
     QCOMPARE(words.dataDir, dataDir);
+    QCOMPARE(words.resultsDir, resultsDir);
     QCOMPARE(parameterValue(words.words, QStringLiteral("DIFFICULTY"), QStringLiteral("-1")), difficulty);
-    QCOMPARE(words.problems.size(), arguments.last() == QLatin1String("--data-dir") ? 1 : 0);
+    QCOMPARE(words.problems.size(), arguments.last().endsWith(QLatin1String("-dir")) ? 1 : 0);
 }
 
 void HostTest::reportLine_data()

@@ -35,6 +35,7 @@ private:
 
 // The main window of one test run over the real desktop services, loaded and on screen. "/NEW" lets it
 // run beside a running program; the catalogue is the shipped one, or a small one when none is shipped.
+// The results folder is dir.
 struct RunningWindow {
     RunningWindow();
     template <typename Widget = QWidget> Widget* find(const QString& name) const
@@ -43,7 +44,9 @@ struct RunningWindow {
     }
 
     QTemporaryDir dir;
-    const CommandLineWords commandLine = splitCommandLine({QStringLiteral("/NEW")});
+    // Records of finished runs go into the window's own folder.
+    const CommandLineWords commandLine =
+        splitCommandLine({QStringLiteral("/NEW"), QStringLiteral("--results-dir"), dir.path()});
     ProcessRandom random;
     DesktopServices services{commandLine, random};
     InstanceLock lock{dir.filePath(QStringLiteral("koltest.lock"))};

@@ -1,6 +1,7 @@
 #include "components/TextTools.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/RunningWindow.h"
+#include "desktop/results/RecordFiles.h"
 #include "desktop/widgets/ChoiceWheel.h"
 #include "desktop/widgets/GradeBadge.h"
 #include "sheets/definitions/TermWheels.h"
@@ -179,6 +180,13 @@ void WholeTestWindowTest::pupilAnswersEveryPageRight()
     QCOMPARE(window.find<GradeBadge>(QStringLiteral("ctl_Mark"))->markText(), QStringLiteral("1+"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("Aufgabenanz"))->text().trimmed(), QStringLiteral("52"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed(), QStringLiteral("52"));
+    // The finished run left its record in the results folder.
+    const FolderScan results = scanResultsFolder(window.dir.path());
+    QCOMPARE(results.records.size(), 1);
+    QCOMPARE(results.records.first().name, QStringLiteral("Jürgen"));
+    QCOMPARE(results.records.first().grade, QStringLiteral("1+"));
+    QCOMPARE(results.records.first().right, 52);
+    QCOMPARE(results.records.first().categories[6], (CategoryScore{10, 10}));
     QCOMPARE(window.guard.seen(), QStringList());
     qInfo("The whole walk took %lld ms", clock.elapsed());
 

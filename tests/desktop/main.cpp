@@ -31,6 +31,8 @@ constexpr TestClass testClasses[] = {
     {"HelpTest", runHelpTests},
     {"ResultWindowTest", runResultWindowTests},
     {"CertificateTest", runCertificateTests},
+    {"ResultsFolderTest", runResultsFolderTests},
+    {"ResultStoreTest", runResultStoreTests},
 };
 
 } // namespace

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "desktop/results/ResultStore.h"
 #include "desktop/services/AppInfo.h"
 #include "desktop/services/DesktopClock.h"
 #include "desktop/services/DesktopDialogs.h"
 #include "desktop/services/DesktopFolders.h"
 #include "desktop/services/DesktopHost.h"
+#include "desktop/services/DesktopPrint.h"
 #include "desktop/services/DesktopSound.h"
 #include "desktop/services/DesktopTools.h"
 #include "desktop/services/DesktopUser.h"
 #include "desktop/services/DesktopWindows.h"
 #include "desktop/services/MessageBoxes.h"
-#include "desktop/services/PendingTools.h"
 
 struct CommandLineWords;
 
@@ -31,7 +32,8 @@ public:
     DesktopNotices notices;
     DesktopDialogs dialogs;
     DesktopTools tools;
-    PendingPrint print;
+    ResultStore results;
+    DesktopPrint print;
     DesktopSound sound;
     DesktopClock clock;
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "results/records/ResultRecord.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The record files of a results folder. The folder may be a share that many machines write to at once,
+// without reliable locks: every run writes a file of its own under a name no other run can choose, first
+// under a hidden temporary name, then renamed; no file is ever rewritten or overwritten.
+
+// The spreadsheet file that the results command writes into the folder.
+inline constexpr char ResultsSpreadsheetName[] = "koltest-ergebnisse.csv";
+
+// "koltest-ergebnis-20261206-101530-HOST-PID-RANDOM.txt"; the host name keeps only letters, digits and "-".
+QString recordFileName(const QDateTime& now, const QString& host, qint64 processId, quint64 random);
+
+struct WrittenRecord {
+    QString path;    // the record's file; empty when it was not written
+    QString problem; // why not; empty when it was written
+};
+
+// Writes the content as a new record file into the existing folder.
+WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content);
+
+struct FolderScan {
+    QList<ResultRecord> records; // in the order of the file names
+    QStringList skipped;         // "FILE: reason" for every file that is no record
+    QString problem;             // the folder itself could not be read; empty otherwise
+};
+
+// Reads every record of the folder. Temporary files and the spreadsheet file are passed over silently,
+// every other file that is no record is named in skipped.
+FolderScan scanResultsFolder(const QString& folder);

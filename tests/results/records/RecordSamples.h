@@ -1,0 +1,8 @@
+#pragma once
+
+#include "results/records/ResultRecord.h"
+
+// A complete record of one run: NAME ended at END on DATE after 12 min 34 s, right of asked, every
+// category 1 of 2 except the first, which gets firstRight of 6.
+ResultRecord sampleRecord(const QString& name, const QString& date, const QString& end, int right = 40,
+                          int asked = 52, int firstRight = 5);

@@ -1,0 +1,116 @@
+#include "results/records/ResultRecord.h"
+#include "results/records/RecordSamples.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the print service receives at the end of a run, as the end of the test builds it.
+PrintFields reportFields(bool withDuration)
+{
+    PrintFields fields;
+    const auto set = [&fields](const char* key, const QVariant& value) {
+        fields.SetField(QLatin1String(key), QString(), 0, value);
+    };
+    set("ANZAHL", 52);
+    set("RICHTIG", 47);
+    set("FALSCH", 5);
+    set("EXPERTE", true);
+    if (withDuration)
+        set("DAUER", 754.4);
+    for (const ResultCategory& category : resultCategories())
+        set(category.key, QStringLiteral("3/4"));
+    set("GLEICHUNGEN", QStringLiteral("10/10"));
+    return fields;
+}
+
+TEST(ResultRecord, TakesWhatTheEndOfTheRunReportsAndDerivesTheRest)
+{
+    const QDateTime end(QDate(2026, 12, 6), QTime(10, 15, 0));
+    const ResultRecord record = recordFromReport(47, 52, reportFields(true), QStringLiteral("Jürgen"), end);
+    EXPECT_EQ(record.name, QStringLiteral("Jürgen"));
+    EXPECT_EQ(record.date, QDate(2026, 12, 6));
+    EXPECT_EQ(record.start, QTime(10, 2, 26)); // 754.4 s before the end, to the second
+    EXPECT_EQ(record.end, QTime(10, 15, 0));
+    EXPECT_EQ(record.grade, QStringLiteral("1"));
+    EXPECT_TRUE(record.expert);
+    EXPECT_EQ(record.categories[6], (CategoryScore{10, 10}));
+    EXPECT_EQ(record.categories[8], (CategoryScore{3, 4}));
+
+    const ResultRecord withoutClock = recordFromReport(47, 52, reportFields(false), QStringLiteral("A"), end);
+    EXPECT_FALSE(withoutClock.start.isValid());
+    EXPECT_FALSE(withoutClock.durationSeconds.has_value());
+    const RecordReading back = readRecordText(recordText(withoutClock));
+    ASSERT_TRUE(back.record) << back.problem.toStdString();
+    EXPECT_EQ(*back.record, withoutClock);
+}
+
+class HostileName : public ::testing::TestWithParam<const char*> {};
+
+// Whatever a pupil types as a name comes back exactly, and the record stays one value per line.
+TEST_P(HostileName, SurvivesTheRoundTrip)
+{
+    const ResultRecord record = sampleRecord(QString::fromUtf8(GetParam()), "2026-12-06", "10:15:00");
+    const QByteArray text = recordText(record);
+    const RecordReading back = readRecordText(text);
+    ASSERT_TRUE(back.record) << back.problem.toStdString() << "\n" << text.toStdString();
+    EXPECT_EQ(*back.record, record);
+    EXPECT_EQ(text.count('\n'), 20) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HostileName,
+                         ::testing::Values("Anna", "", "Zoë Ößmann-Çelik", "Anna\nNOTE=1+", "a=b;c", "\\n",
+                                           "back\\slash\\", "CR\rLF\r\n", "tab\there", "\\u0041",
+                                           "KOLTEST-ERGEBNIS ENDE", "\"quoted\"", "=SUMME(A1)", "🧪 Lab"));
+
+struct Refusal {
+    const char* name;
+    QByteArray text;
+    const char* problemStart;
+};
+
+class BrokenRecord : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(BrokenRecord, IsRefusedWithItsReason)
+{
+    const RecordReading reading = readRecordText(GetParam().text);
+    EXPECT_FALSE(reading.record);
+    EXPECT_TRUE(reading.problem.startsWith(QLatin1String(GetParam().problemStart)))
+        << reading.problem.toStdString();
+}
+
+QByteArray whole()
+{
+    return recordText(sampleRecord(QStringLiteral("Anna"), "2026-12-06", "10:15:00"));
+}
+
+QByteArray replaced(const char* from, const char* to)
+{
+    return whole().replace(from, to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BrokenRecord,
+    ::testing::Values(Refusal{"empty", "", "does not begin"},
+                      Refusal{"foreign text", "Einkaufsliste\nMilch\n", "does not begin"},
+                      Refusal{"cut off", whole().left(whole().size() / 2), "incomplete"},
+                      Refusal{"not UTF-8", replaced("Anna", "\xff\xfe"), "not UTF-8"},
+                      Refusal{"no key", replaced("NOTE=", "NOTE"), "line"},
+                      Refusal{"twice", replaced("NOTE=2", "NAME=x\nNOTE=2"), "line"},
+                      Refusal{"broken escape", replaced("NAME=Anna", "NAME=Anna\\"), "line"},
+                      Refusal{"bad date", replaced("DATUM=2026-12-06", "DATUM=2026-13-06"), "DATUM"},
+                      Refusal{"more right than asked", replaced("RICHTIG=40", "RICHTIG=53"), "RICHTIG"},
+                      Refusal{"no grade", replaced("NOTE=2", "NOTE=2x"), "NOTE"},
+                      Refusal{"category missing", replaced("JANEIN=1/2\n", ""), "JANEIN"},
+                      Refusal{"category as a date", replaced("JANEIN=1/2", "JANEIN=1.2"), "JANEIN"},
+                      Refusal{"negative duration", replaced("DAUER=754", "DAUER=-754"), "DAUER"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
+
+} // namespace
