@@ -52,8 +52,3 @@ void DesktopNotices::ShowNotice(const QString& text, const QString& title)
 {
     showOkMessage(m_windows.dialogParent(), text, title);
 }
-
-void noticeUnavailable(NoticeService& notices)
-{
-    notices.ShowNotice(QStringLiteral("Diese Funktion ist noch nicht verfügbar."), QString());
-}

@@ -19,6 +19,3 @@ public:
 private:
     const DesktopWindows& m_windows;
 };
-
-// Tells the user that what was asked for is not there yet, instead of doing nothing.
-void noticeUnavailable(NoticeService& notices);
