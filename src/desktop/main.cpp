@@ -11,7 +11,9 @@
 #include "testrun/mdl_KolTest.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
@@ -21,6 +23,19 @@ QStringList argumentsOf(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// Qt's own dialogs (print, save, message box buttons) speak German like the rest of the program.
+void installGermanQtTexts(QApplication& application)
+{
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(translator);
+    else
+        writeDiagnostic(
+            QStringLiteral("Qt's German texts (qtbase_de.qm, package qt6-translations-l10n) are not "
+                           "installed; Qt's own dialogs show English texts"));
 }
 
 } // namespace
@@ -52,6 +67,7 @@ int main(int argc, char* argv[])
     // Between two test runs no window is open; the program ends only when the logic ends it.
     application.setQuitOnLastWindowClosed(false);
     look::applyApplicationLook(application);
+    installGermanQtTexts(application);
 
     ProcessRandom random;
     DesktopServices services(commandLine, random);
