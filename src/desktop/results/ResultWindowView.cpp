@@ -113,9 +113,16 @@ void ResultWindowView::buildHeading(QGridLayout& grid)
     auto* gradeLine = new QHBoxLayout;
     QLabel& gradeIntro = label(*m_frame, QStringLiteral("Label12"), LinePointSize);
     QLabel& gradeWords = label(*m_frame, QStringLiteral("Texturt1"), 20, true);
-    QPalette green = gradeWords.palette();
-    green.setColor(QPalette::WindowText, QColor(0x1B, 0x6E, 0x2A));
-    gradeWords.setPalette(green);
+    // A good grade ("gut", "sehr gut") shines green; the others stand in the card's plain ink.
+    m_bindings->renderer([this, &gradeWords] {
+        const int face = m_model.ctl_DrAtom1.Expression;
+        const QColor ink = face == 1 || face == 2 ? QColor(0x1B, 0x6E, 0x2A) : look::Ink;
+        if (gradeWords.palette().color(QPalette::WindowText) != ink) {
+            QPalette palette = gradeWords.palette();
+            palette.setColor(QPalette::WindowText, ink);
+            gradeWords.setPalette(palette);
+        }
+    });
     m_bindings->label(gradeIntro, m_model.Label12);
     m_bindings->label(gradeWords, m_model.Texturt[1]);
     gradeLine->addWidget(&gradeIntro);
