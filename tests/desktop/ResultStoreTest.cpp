@@ -166,7 +166,7 @@ void ResultStoreTest::resultsCommand()
     const QString out = QString::fromUtf8(koltest.readAllStandardOutput());
     const QString err = QString::fromUtf8(koltest.readAllStandardError());
     QCOMPARE(koltest.exitCode(), 0);
-    QVERIFY2(out.contains(QStringLiteral("Klassenübersicht: 1 Durchgänge von 1 Schülerinnen und Schülern")),
+    QVERIFY2(out.contains(QStringLiteral("Klassenübersicht – Testläufe: 1, Schülerinnen und Schüler: 1")),
              qPrintable(out));
     QVERIFY2(out.contains(QStringLiteral("Zoë; \"die\" =Erste  ")), qPrintable(out));
     QCOMPARE(err, QStringLiteral("koltest: skipped %1/notizen.txt: not a result record: does not begin with "

@@ -96,12 +96,12 @@ QString classOverview(const QList<ResultRecord>& records)
     if (records.isEmpty())
         return QStringLiteral("Keine Ergebnisse gefunden\n");
     const QList<PupilLatest> pupils = latestRunPerPupil(records);
-    QString text = QStringLiteral("Klassenübersicht: %1 Durchgänge von %2 Schülerinnen und Schülern\n\n")
+    QString text = QStringLiteral("Klassenübersicht – Testläufe: %1, Schülerinnen und Schüler: %2\n\n")
                        .arg(records.size())
                        .arg(pupils.size());
 
     QList<QStringList> pupilRows = {{QStringLiteral("Name"), QStringLiteral("Datum"), QStringLiteral("Note"),
-                                     QStringLiteral("Richtig"), QStringLiteral("Durchgänge")}};
+                                     QStringLiteral("Richtig"), QStringLiteral("Testläufe")}};
     for (const PupilLatest& pupil : pupils)
         pupilRows << QStringList{shownName(pupil.latest.name),
                                  pupil.latest.date.toString(QStringLiteral("dd.MM.yyyy")), pupil.latest.grade,

@@ -51,7 +51,7 @@ TEST(ClassOverview, ShowsTheLatestRunsAndTheClassShareOfEachCategory)
                                          sampleRecord("Ben\nNOTE=1", "2026-12-06", "10:00:00", 40, 52, 3)};
     const QString text = classOverview(records);
     EXPECT_TRUE(
-        text.startsWith(QStringLiteral("Klassenübersicht: 3 Durchgänge von 2 Schülerinnen und Schülern\n")))
+        text.startsWith(QStringLiteral("Klassenübersicht – Testläufe: 3, Schülerinnen und Schüler: 2\n")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Anna        06.12.2026  1+    52 von 52  2\n")))
         << text.toStdString();
