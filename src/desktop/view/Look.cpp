@@ -26,8 +26,11 @@ void applyApplicationLook(QApplication& application)
         "QPushButton:pressed, QPushButton:checked { background: #C9DAF0; }"
         "QPushButton:focus { border: 2px solid #F5A623; }"
         "QRadioButton::indicator { width: 22px; height: 22px; }"
-        "QPushButton#but_OK, QPushButton#but_Next, QDialog QPushButton:default { font-weight: bold; color: "
-        "white; border-color: #1B6E2A;"
+        // A dialog's default button changes with the focus: a bold face there would outgrow the button's
+        // width, which Qt computes for the regular face.
+        "QPushButton#but_OK, QPushButton#but_Next { font-weight: bold; }"
+        "QPushButton#but_OK, QPushButton#but_Next, QDialog QPushButton:default { color: white;"
+        "  border-color: #1B6E2A;"
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4CBF5C, stop:1 #2E9440); }"
         "QPushButton#but_OK:hover, QPushButton#but_Next:hover, QDialog QPushButton:default:hover"
         "  { background: #4CBF5C; }"
