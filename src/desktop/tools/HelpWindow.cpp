@@ -26,12 +26,13 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& html, const QString& base
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
-    // Beside the test: the right part of the screen, so the page on show stays visible on its left.
+    // Beside the test: on the right, between the test's title bar and its button bar, so that the page on
+    // show, OK and Weiter stay visible.
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        const int width = std::max(420, available.width() * 2 / 5);
-        resize(std::min(width, available.width()), available.height() * 9 / 10);
-        move(available.right() - frameGeometry().width() + 1, available.top() + available.height() / 20);
+        const int width = std::min(std::max(420, available.width() * 2 / 5), available.width());
+        resize(width, available.height() * 5 / 7);
+        move(available.right() - width + 1, available.top() + available.height() / 7);
     }
 }
 
