@@ -11,6 +11,7 @@
 #include "testrun/mdl_KolTest.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
@@ -66,6 +67,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // Between two test runs no window is open; the program ends only when the logic ends it.
     application.setQuitOnLastWindowClosed(false);
+    // Lets the desktop match the windows to the installed desktop entry and show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.koltest.KolTest"));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.koltest.KolTest")));
     look::applyApplicationLook(application);
     installGermanQtTexts(application);
 
