@@ -4,6 +4,7 @@
 #include "desktop/view/Bindings.h"
 #include "desktop/view/Look.h"
 #include "desktop/view/WidgetScaling.h"
+#include "desktop/view/WindowFrame.h"
 #include "desktop/widgets/AtomFigure.h"
 #include "desktop/widgets/Frames.h"
 #include "desktop/widgets/PanelLabel.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -228,27 +228,13 @@ QWidget& ResultWindowView::buildActions()
 void ResultWindowView::renderWindow()
 {
     scaleWidgetTree(*m_frame, m_model.m_Scale);
-    if (windowTitle() != m_model.Caption)
-        setWindowTitle(m_model.Caption);
-    if (m_model.Shown && !m_model.CloseRequested && !isVisible()) {
-        if (m_model.Maximised) {
-            // Without a window manager "maximised" means nothing: fill the screen in any case.
-            setGeometry(screen()->availableGeometry());
-            showMaximized();
-        } else {
-            show();
-        }
-    }
+    renderWindowFrame(*this, m_model);
 }
 
 void ResultWindowView::render()
 {
     m_bindings->render();
-    if (m_model.FocusRequest) {
-        if (QWidget* target = m_bindings->focusTarget(m_model.FocusRequest))
-            target->setFocus(Qt::OtherFocusReason);
-        m_model.FocusRequest = nullptr;
-    }
+    m_bindings->moveFocusAsRequested(m_model);
 }
 
 void ResultWindowView::handle(const std::function<void()>& handler)

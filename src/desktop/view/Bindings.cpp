@@ -270,3 +270,12 @@ QWidget* Bindings::focusTarget(ControlId control) const
     const auto found = m_focusTargets.find(control);
     return found != m_focusTargets.end() ? found->second : nullptr;
 }
+
+void Bindings::moveFocusAsRequested(WindowModel& window) const
+{
+    if (!window.FocusRequest)
+        return;
+    if (QWidget* target = focusTarget(window.FocusRequest))
+        target->setFocus(Qt::OtherFocusReason);
+    window.FocusRequest = nullptr;
+}

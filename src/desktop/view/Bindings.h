@@ -67,6 +67,8 @@ public:
 
     void render() const;
     QWidget* focusTarget(ControlId control) const;
+    // Moves the focus to the widget the window's model asked for, and clears the request.
+    void moveFocusAsRequested(WindowModel& window) const;
 
 private:
     Dispatch m_dispatch;

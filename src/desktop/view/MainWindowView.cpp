@@ -7,6 +7,7 @@
 #include "desktop/view/Look.h"
 #include "desktop/view/PageViews.h"
 #include "desktop/view/WidgetScaling.h"
+#include "desktop/view/WindowFrame.h"
 #include "desktop/widgets/AvatarFigure.h"
 #include "desktop/widgets/Frames.h"
 #include "desktop/widgets/HeaderBar.h"
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -173,31 +173,17 @@ void MainWindowView::renderWindow()
     if (m_status->geometry() != status)
         m_status->setGeometry(status);
     setShown(*m_status, m_model.bar_Status.Visible); // the result window hides it
-    if (windowTitle() != m_model.Caption)
-        setWindowTitle(m_model.Caption);
     if (!(m_background == m_model.Background)) {
         m_background = m_model.Background;
         update();
     }
-    if (m_model.Shown && !m_model.CloseRequested && !isVisible()) {
-        if (m_model.Maximised) {
-            // Without a window manager "maximised" means nothing: fill the screen in any case.
-            setGeometry(screen()->availableGeometry());
-            showMaximized();
-        } else {
-            show();
-        }
-    }
+    renderWindowFrame(*this, m_model);
 }
 
 void MainWindowView::render()
 {
     m_bindings->render();
-    if (m_model.FocusRequest) {
-        if (QWidget* target = m_bindings->focusTarget(m_model.FocusRequest))
-            target->setFocus(Qt::OtherFocusReason);
-        m_model.FocusRequest = nullptr;
-    }
+    m_bindings->moveFocusAsRequested(m_model);
 }
 
 void MainWindowView::renderNow()
