@@ -12,19 +12,19 @@ void frm_AppMain::but_OK_Click()
     but_OK.Visible = false;
     but_Next.Visible = false;
     const WalkStep* step = walkStep(m_CurrentPage);
-    if (!step)
-        return;
-    if (!step->sheet) {
+    if (step && !step->sheet) {
         if (StartTest())
             ShowPage(step->next);
         else
             m_OkDelay = 5; // the pupil may start once a name is typed
         return;
     }
-    step->sheet->Judge();
-    if (step->next == EndOfWalk)
-        closeTestRun(state, m_StartTime, services, tools, platform);
-    m_NextDelay = 5;
+    if (step) {
+        step->sheet->Judge();
+        if (step->next == EndOfWalk)
+            closeTestRun(state, m_StartTime, services, tools, platform);
+    }
+    m_NextDelay = 5; // also on a page without a sheet, so that Next always comes back
 }
 
 void frm_AppMain::ShowCorrect(int index)

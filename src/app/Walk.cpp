@@ -91,12 +91,11 @@ void frm_AppMain::but_Next_Click()
 {
     but_Next.Visible = false;
     but_OK.Visible = false;
-    const WalkStep* step = walkStep(m_CurrentPage);
-    if (!step)
-        return;
-    if (step->sheet)
+    const int from = m_CurrentPage;
+    const WalkStep* step = walkStep(from);
+    if (step && step->sheet)
         step->sheet->Leave();
-    if (step->next == EndOfWalk) {
+    if (step && step->next == EndOfWalk) {
         showResults();
         EXECUTE(QStringLiteral("RESTART"));
         // The last sheet is judged already: when the pupil stays, Next (not OK) comes back to lead on, in
@@ -107,9 +106,10 @@ void frm_AppMain::but_Next_Click()
         }
         return;
     }
-    ShowPage(step->next);
-    if (step->sheet)
-        m_OkDelay = 5;
+    if (step)
+        ShowPage(step->next);
+    if (from >= 1)
+        m_OkDelay = 5; // also on a page without a sheet, so that OK always comes back
 }
 
 void frm_AppMain::showResults()

@@ -75,6 +75,18 @@ TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
     EXPECT_EQ(form.m_NextDelay, 0);
 }
 
+// A page that the walk table does not hold (there is no page 7) still gets its buttons back.
+TEST_F(WindowTest, OkAndNextComeBackOnAPageOutsideTheWalk)
+{
+    load();
+    form.m_CurrentPage = 7;
+    form.m_OkDelay = form.m_NextDelay = 0;
+    form.but_OK_Click();
+    EXPECT_EQ(form.m_NextDelay, 5);
+    form.but_Next_Click();
+    EXPECT_EQ(form.m_OkDelay, 5);
+}
+
 struct SlideCase {
     const char* name;
     int width; // of the window
