@@ -59,11 +59,11 @@ void checkMolarMass(const RawRecord& record, RecordPart part, CheckFindings& fin
     const double expected = roundedMolarMass(formula->atoms);
     if (static_cast<float>(expected) == readMolarMassRecord(record).MolarMass)
         return;
-    const QString message = QStringLiteral("Die molare Masse %1 passt nicht zur Formel „%2“: Die "
-                                           "Elementtabelle ergibt %3 g/mol, gerundet %4.")
-                                .arg(massLine.text.trimmed(), record.at(2).text,
-                                     QString::number(molarMass(formula->atoms), 'g', 10),
-                                     QString::number(expected, 'f', 1));
+    const QString message =
+        QStringLiteral("Die molare Masse %1 passt nicht zur Formel „%2“: Die "
+                       "Elementtabelle ergibt %3 g/mol, gerundet %4.")
+            .arg(massLine.text.trimmed(), record.at(2).text,
+                 QString::number(molarMass(formula->atoms), 'g', 10), QString::number(expected, 'f', 1));
     if (part == RecordPart::Beginners)
         findings.error(massLine.number, message);
     else

@@ -123,11 +123,12 @@ TEST(NumberAnswer, TellsOneNumberFromHedgesAndNoAnswer)
         bool starts;
         bool one;  // a number sheet's answer
         bool bare; // a coefficient
-    } cases[] = {{"58.4 g", true, true, false},   {" - 1", true, true, true},      {".5", true, true, true},
-                 {"+.5", true, true, true},       {"", false, false, false},       {"   ", false, false, false},
-                 {"g 58", false, false, false},   {".", false, false, false},      {"-", false, false, false},
-                 {"12.5 g/mol", true, true, false}, {"1.2E1", true, true, true},   {"1 2 ", true, true, true},
-                 {"20 oder 21", true, false, false}, {"70.9.5", true, false, false}, {"2x", true, true, false}};
+    } cases[] = {
+        {"58.4 g", true, true, false},      {" - 1", true, true, true},     {".5", true, true, true},
+        {"+.5", true, true, true},          {"", false, false, false},      {"   ", false, false, false},
+        {"g 58", false, false, false},      {".", false, false, false},     {"-", false, false, false},
+        {"12.5 g/mol", true, true, false},  {"1.2E1", true, true, true},    {"1 2 ", true, true, true},
+        {"20 oder 21", true, false, false}, {"70.9.5", true, false, false}, {"2x", true, true, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(startsWithNumber(c.text), c.starts) << c.text.toStdString();
         EXPECT_EQ(isOneNumber(c.text), c.one) << c.text.toStdString();
