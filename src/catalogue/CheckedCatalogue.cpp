@@ -8,10 +8,11 @@
 
 namespace {
 
-bool hasFindings(Section section, const RawRecord& record)
+bool lastRecordHasFindings(const RawSection& section)
 {
     CheckFindings findings;
-    checkRecord(section, record, findings);
+    checkRecord(section.section, section.records.constLast(), recordPart(section, section.records.size() - 1),
+                findings);
     return !findings.problems().isEmpty();
 }
 
@@ -22,7 +23,7 @@ void dropFreeLinesReadAsRecords(RawSection& section)
 {
     if (section.nextSectionLine == 0)
         return;
-    while (!section.records.isEmpty() && hasFindings(section.section, section.records.constLast()))
+    while (!section.records.isEmpty() && lastRecordHasFindings(section))
         section.records.removeLast();
     if (section.easyLimit)
         section.easyLimit = std::min(*section.easyLimit, static_cast<int>(section.records.size()));

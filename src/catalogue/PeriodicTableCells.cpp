@@ -1,7 +1,8 @@
 #include "catalogue/PeriodicTableCells.h"
 
+#include <QLocale>
+
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -75,7 +76,6 @@ QString atomicMassText(const ChemicalElement& element)
 {
     if (element.massNumberOnly)
         return QStringLiteral("[%1]").arg(qRound(element.atomicMass));
-    // Rounded on the written decimals, half up: 55.845 is 55,85, although the nearest double lies just below.
-    const long long hundredths = (std::llround(element.atomicMass * 10000) + 50) / 100;
-    return QStringLiteral("%1,%2").arg(hundredths / 100).arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+    return QString::number(element.atomicMass, 'g', QLocale::FloatingPointShortest)
+        .replace(QLatin1Char('.'), QLatin1Char(','));
 }

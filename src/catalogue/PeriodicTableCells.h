@@ -29,6 +29,7 @@ const QList<PeriodicCell>& periodicCells();
 // nullptr at the edge of the table.
 const PeriodicCell* neighbourCell(const PeriodicCell& from, int rowStep, int columnStep);
 
-// The mass as a periodic table shows it: two decimals with a comma, or the mass number in brackets for an
-// element without a standard atomic weight ("55,85", "[98]").
+// The mass as the periodic table shows it: exactly the value of the element table, with which the catalogue
+// check computes every molar mass, written with a comma ("55,845", "1,008"); the mass number in brackets
+// for an element without a standard atomic weight ("[98]").
 QString atomicMassText(const ChemicalElement& element);

@@ -7,6 +7,7 @@
 #include "catalogue/RecordReading.h"
 #include "components/TextTools.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -41,7 +42,7 @@ void checkSyllable(const RawRecord& record, CheckFindings& findings)
                                  .arg(form));
 }
 
-void checkMolarMass(const RawRecord& record, CheckFindings& findings)
+void checkMolarMass(const RawRecord& record, RecordPart part, CheckFindings& findings)
 {
     const SourceLine& shown = record.at(0);
     const SourceLine& massLine = record.at(1);
@@ -52,14 +53,21 @@ void checkMolarMass(const RawRecord& record, CheckFindings& findings)
     const std::optional<ParsedFormula> formula = checkFormula(record.at(2), findings);
     if (!written || !formula)
         return;
-    // The page compares the pupil's number with the stored one in single precision.
+    // The page compares the pupil's number with the stored one in single precision. Beginners add the
+    // masses that the periodic table shows, which are those of the element table; experts calculate in the
+    // head, so for them a differing value is suspicious rather than unreachable.
     const double expected = roundedMolarMass(formula->atoms);
-    if (static_cast<float>(expected) != readMolarMassRecord(record).MolarMass)
-        findings.error(massLine.number, QStringLiteral("Die molare Masse %1 passt nicht zur Formel „%2“: Die "
-                                                       "Elementtabelle ergibt %3 g/mol, gerundet %4.")
-                                            .arg(massLine.text.trimmed(), record.at(2).text,
-                                                 QString::number(molarMass(formula->atoms), 'g', 10),
-                                                 QString::number(expected, 'f', 1)));
+    if (static_cast<float>(expected) == readMolarMassRecord(record).MolarMass)
+        return;
+    const QString message =
+        QStringLiteral("Die molare Masse %1 passt nicht zur Formel „%2“: Die "
+                       "Elementtabelle ergibt %3 g/mol, gerundet %4.")
+            .arg(massLine.text.trimmed(), record.at(2).text,
+                 QString::number(molarMass(formula->atoms), 'g', 10), QString::number(expected, 'f', 1));
+    if (part == RecordPart::Beginners)
+        findings.error(massLine.number, message);
+    else
+        findings.warning(massLine.number, message);
 }
 
 void checkDefinition(const RawRecord& record, CheckFindings& findings)
@@ -103,7 +111,14 @@ void checkYesNo(const RawRecord& record, CheckFindings& findings)
                            .arg(record.at(1).text));
 }
 
-void checkEquation(const RawRecord& record, CheckFindings& findings)
+bool allCoefficientsOne(const ParsedEquation& equation)
+{
+    const auto one = [](const EquationSubstance& substance) { return substance.count == 1; };
+    return std::all_of(equation.left.begin(), equation.left.end(), one) &&
+           std::all_of(equation.right.begin(), equation.right.end(), one);
+}
+
+void checkEquation(const RawRecord& record, RecordPart part, CheckFindings& findings)
 {
     const SourceLine& line = record.at(0);
     const ParsedEquation equation = parseEquation(line.text);
@@ -121,6 +136,10 @@ void checkEquation(const RawRecord& record, CheckFindings& findings)
                        QStringLiteral("Alle Koeffizienten lassen sich durch %1 teilen; verlangt sind "
                                       "die kleinsten ganzen Zahlen.")
                            .arg(factor));
+    else if (part == RecordPart::Beginners && allCoefficientsOne(equation))
+        findings.warning(line.number,
+                         QStringLiteral("Alle Koeffizienten sind 1: Anfänger lösen die Gleichung, indem sie "
+                                        "alle Felder leer lassen. Sie gehört hinter „ææ“."));
 }
 
 void checkSubstance(const RawRecord& record, CheckFindings& findings)
@@ -154,7 +173,12 @@ void checkAmount(const RawRecord& record, CheckFindings& findings)
 
 } // namespace
 
-void checkRecord(Section section, const RawRecord& record, CheckFindings& findings)
+RecordPart recordPart(const RawSection& section, qsizetype index)
+{
+    return section.easyLimit && index >= *section.easyLimit ? RecordPart::ExpertsOnly : RecordPart::Beginners;
+}
+
+void checkRecord(Section section, const RawRecord& record, RecordPart part, CheckFindings& findings)
 {
     switch (section) {
     case Section::Elements:
@@ -162,7 +186,7 @@ void checkRecord(Section section, const RawRecord& record, CheckFindings& findin
     case Section::Syllables:
         return checkSyllable(record, findings);
     case Section::MolarMasses:
-        return checkMolarMass(record, findings);
+        return checkMolarMass(record, part, findings);
     case Section::Definitions:
         return checkDefinition(record, findings);
     case Section::Charges:
@@ -170,7 +194,7 @@ void checkRecord(Section section, const RawRecord& record, CheckFindings& findin
     case Section::YesNo:
         return checkYesNo(record, findings);
     case Section::Equations:
-        return checkEquation(record, findings);
+        return checkEquation(record, part, findings);
     case Section::Substances:
         return checkSubstance(record, findings);
     case Section::Amounts:

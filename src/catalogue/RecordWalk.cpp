@@ -47,7 +47,7 @@ JudgedRecords checkRecords(const RawSection& section, CheckFindings& findings)
         // not bury the teacher in messages. Without one, every record is judged.
         for (; next != swallowing; ++next) {
             CheckFindings record;
-            checkRecord(section.section, *next, record);
+            checkRecord(section.section, *next, recordPart(section, next - records.begin()), record);
             findings.append(record.problems());
             judged.records.append(*next);
             if (swallowing != records.end() && record.hasErrors())

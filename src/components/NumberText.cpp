@@ -15,6 +15,7 @@ class Cursor {
 public:
     explicit Cursor(QStringView text) : m_text(text) { skip(); }
     bool atEnd() const { return m_pos >= m_text.size(); }
+    qsizetype position() const { return m_pos; }
     QChar peek() const { return atEnd() ? QChar() : m_text.at(m_pos); }
     QChar upperPeek() const { return peek().toUpper(); }
     void advance()
@@ -59,10 +60,9 @@ double readRadixWhole(Cursor& c, int radix)
     return value;
 }
 
-// The number at the start of the text, possibly infinite.
-double readNumber(QStringView text)
+// The number at the cursor, possibly infinite; the cursor stops where the number ends.
+double readNumber(Cursor& c)
 {
-    Cursor c(text);
     if (c.peek() == QLatin1Char('&')) {
         c.advance();
         const QChar kind = c.upperPeek();
@@ -120,8 +120,16 @@ double readNumber(QStringView text)
 double readLeadingNumber(QStringView text)
 {
     // A number too large for a double (a long &H number as well as 1E999) reads as 0, never as infinity.
-    const double value = readNumber(text);
+    Cursor c(text);
+    const double value = readNumber(c);
     return std::isfinite(value) ? value : 0;
+}
+
+qsizetype leadingNumberLength(QStringView text)
+{
+    Cursor c(text);
+    readNumber(c);
+    return c.position();
 }
 
 long long roundHalfEven(double value)

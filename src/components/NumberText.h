@@ -14,6 +14,11 @@
 // the typed answers and the expected answers all go through this one function.
 double readLeadingNumber(QStringView text);
 
+// How many characters of the text readLeadingNumber takes, the white space after the number included: what
+// follows them is not part of the number ("58.4 g" takes 5, "1 2 g" takes 4). Meaningful only for a text
+// that starts with a number.
+qsizetype leadingNumberLength(QStringView text);
+
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 gives 2, 3.5 gives 4). A value
 // beyond the range of long long gives its nearer end, NaN gives 0.
 long long roundHalfEven(double value);

@@ -3,6 +3,7 @@
 #include "components/NumberText.h"
 #include "components/TextTools.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -47,6 +48,27 @@ bool startsWithNumber(const QString& normalised)
     if (i < rest.size() && rest.at(i) == QLatin1Char('.'))
         ++i;
     return i < rest.size() && rest.at(i) >= QLatin1Char('0') && rest.at(i) <= QLatin1Char('9');
+}
+
+namespace {
+
+QStringView afterNumber(const QString& normalised)
+{
+    return QStringView(normalised).mid(leadingNumberLength(normalised));
+}
+
+} // namespace
+
+bool isOneNumber(const QString& normalised)
+{
+    const QStringView rest = afterNumber(normalised);
+    return startsWithNumber(normalised) &&
+           std::none_of(rest.begin(), rest.end(), [](QChar c) { return c.isDigit(); });
+}
+
+bool isBareNumber(const QString& normalised)
+{
+    return startsWithNumber(normalised) && afterNumber(normalised).isEmpty();
 }
 
 QString TrimUpper(const QString& s)

@@ -18,6 +18,15 @@ float ParseNumber(QString& s);
 // a point and a digit), so that an empty field or a text of words never counts as the number 0.
 bool startsWithNumber(const QString& normalised);
 
+// Whether a normalised answer is one number and not a hedge between two: it starts with a number, and what
+// follows holds no further digit. A unit or a word may follow ("58.4 g", "2 mol", "12.5 g/mol"), another
+// number may not ("20 oder 21", "70.9.5"). Blanks between digits join them ("1 2" is 12).
+bool isOneNumber(const QString& normalised);
+
+// Whether a normalised answer is a number and nothing else, as a coefficient must be ("2", " 1 2 ", but not
+// "2x" or "2 mal").
+bool isBareNumber(const QString& normalised);
+
 // s in capitals character by character (umlauts become capitals, ß stays), without blanks at either end.
 QString TrimUpper(const QString& s);
 

@@ -21,7 +21,7 @@ void judgeNumberRow(SheetScore& score, TextBox& field, const QString& expected)
     QString typed = TrimUpper(field.Text);
     QString wanted = TrimUpper(expected);
     const float typedValue = ParseNumber(typed);
-    const bool right = startsWithNumber(typed) && typedValue == ParseNumber(wanted);
+    const bool right = isOneNumber(typed) && typedValue == ParseNumber(wanted);
     judgeTypedRow(score, field, right, QStringLiteral(" - richtig ist: "), expected);
 }
 

@@ -16,8 +16,9 @@ bool isTypeableNumber(const QString& expected);
 
 // Judges a number row: the typed and the expected text are made capital, trimmed, normalised and read as
 // single-precision numbers, and the values must be equal (so "58,4", "58.40" and "58,4 g" all match 58.4).
-// A field that holds no number is wrong, also where 0 is expected. A wrong row keeps what was typed and
-// gets " - richtig ist: " and the expected text as stored. A disabled field has no task and is not judged.
+// A field that holds no number, or a second one after it ("20 oder 21"), is wrong, also where 0 is expected.
+// A wrong row keeps what was typed and gets " - richtig ist: " and the expected text as stored. A disabled
+// field has no task and is not judged.
 void judgeNumberRow(SheetScore& score, TextBox& field, const QString& expected);
 
 // The calculator's result as the field shows it: the shortest form that reads back as the same value, with

@@ -115,13 +115,23 @@ TEST(ParseNumber, ValuesBeyondSinglePrecisionBecomeInfinite)
     EXPECT_EQ(ParseNumber(small), -std::numeric_limits<float>::infinity());
 }
 
-TEST(StartsWithNumber, TellsANumberFromNoAnswer)
+// A number answer may carry a unit or a word, a coefficient nothing; neither may hedge with a second number.
+TEST(NumberAnswer, TellsOneNumberFromHedgesAndNoAnswer)
 {
     const struct {
         QString text;
-        bool number;
-    } cases[] = {{"58.4 g", true}, {" - 1", true},  {".5", true}, {"+.5", true}, {"", false},
-                 {"   ", false},   {"g 58", false}, {".", false}, {"-", false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(startsWithNumber(c.text), c.number) << c.text.toStdString();
+        bool starts;
+        bool one;  // a number sheet's answer
+        bool bare; // a coefficient
+    } cases[] = {
+        {"58.4 g", true, true, false},      {" - 1", true, true, true},     {".5", true, true, true},
+        {"+.5", true, true, true},          {"", false, false, false},      {"   ", false, false, false},
+        {"g 58", false, false, false},      {".", false, false, false},     {"-", false, false, false},
+        {"12.5 g/mol", true, true, false},  {"1.2E1", true, true, true},    {"1 2 ", true, true, true},
+        {"20 oder 21", true, false, false}, {"70.9.5", true, false, false}, {"2x", true, true, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(startsWithNumber(c.text), c.starts) << c.text.toStdString();
+        EXPECT_EQ(isOneNumber(c.text), c.one) << c.text.toStdString();
+        EXPECT_EQ(isBareNumber(c.text), c.bare) << c.text.toStdString();
+    }
 }

@@ -79,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RowCase{"CapitalExponent", 8, " 18", "1,8E1", true, "1,8E1"},
                       RowCase{"BlankBetweenDigits", 8, " 18", "1 8", true, "1 8"},
                       RowCase{"CloseIsWrong", 8, " 18", "18,01", false, "18,01 - richtig ist:  18"},
+                      RowCase{"HedgeIsWrong", 8, " 20", "20 oder 21", false, "20 oder 21 - richtig ist:  20"},
                       RowCase{"EmptyIsWrong", 8, " 18", "", false, " - richtig ist:  18"},
                       RowCase{"EmptyIsWrongAlsoForZero", 12, "0", "", false, " - richtig ist: 0"},
                       RowCase{"WordsAreWrongAlsoForZero", 12, "0", "keine", false, "keine - richtig ist: 0"},

@@ -47,8 +47,9 @@ PeriodicTableWindow::PeriodicTableWindow(QWidget* parent)
 
     auto* footer = new QLabel(
         QStringLiteral(
-            "Die Atommassen (in u) sind auf zwei Nachkommastellen gerundet. Für die molare Masse einer "
-            "Verbindung gilt: Erst addieren, dann runden."),
+            "Die Atommassen (in u) sind genau die, mit denen die Aufgaben gerechnet sind. Für die molare "
+            "Masse einer Verbindung gilt: Erst mit diesen Werten addieren, dann auf eine Nachkommastelle "
+            "runden."),
         this);
     footer->setWordWrap(true);
     footer->setAlignment(Qt::AlignCenter);

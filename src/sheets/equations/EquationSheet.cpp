@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueReader.h"
 #include "components/NumberText.h"
 #include "components/TextTools.h"
+#include "sheets/NumberInput.h"
 #include "sheets/SheetContext.h"
 #include "sheets/SheetDraw.h"
 #include "sheets/SheetScore.h"
@@ -151,8 +152,10 @@ void EquationSheet::hOK9()
                 continue;
             if (trimBlanks(field.Text).isEmpty())
                 field.Text = QStringLiteral("1"); // as in chemical notation, no coefficient means one
-            const bool right =
-                readLeadingNumber(field.Text) == readLeadingNumber(state.g_Solutions[at(slot + 1)]);
+            QString typed = field.Text;
+            NormalizeNumberText(typed); // "2,0" is the number 2, "2,5" is not
+            const bool right = isBareNumber(typed) &&
+                               readLeadingNumber(typed) == readLeadingNumber(state.g_Solutions[at(slot + 1)]);
             field.BackColor = right ? Colour::LightGreen : Colour::LightRed;
             Einsetz2[at(slot)].Visible = !right;
             allRight = allRight && right;
