@@ -3,7 +3,6 @@
 #include "components/NumberText.h"
 #include "components/TextTools.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -57,13 +56,31 @@ QStringView afterNumber(const QString& normalised)
     return QStringView(normalised).mid(leadingNumberLength(normalised));
 }
 
+// Whether the digit at `at` begins a number of its own, rather than a unit's power written after its
+// letters ("dm3", "mol^-1", "mol-1").
+bool beginsAnotherNumber(QStringView rest, qsizetype at)
+{
+    if (at > 0 && rest.at(at - 1).isDigit())
+        return false;
+    qsizetype before = at;
+    if (before > 0 && (rest.at(before - 1) == QLatin1Char('-') || rest.at(before - 1) == QChar(0x2212)))
+        --before;
+    if (before > 0 && rest.at(before - 1) == QLatin1Char('^'))
+        --before;
+    return before == 0 || !rest.at(before - 1).isLetter();
+}
+
 } // namespace
 
 bool isOneNumber(const QString& normalised)
 {
     const QStringView rest = afterNumber(normalised);
-    return startsWithNumber(normalised) &&
-           std::none_of(rest.begin(), rest.end(), [](QChar c) { return c.isDigit(); });
+    if (!startsWithNumber(normalised))
+        return false;
+    for (qsizetype i = 0; i < rest.size(); ++i)
+        if (rest.at(i).isDigit() && beginsAnotherNumber(rest, i))
+            return false;
+    return true;
 }
 
 bool isBareNumber(const QString& normalised)

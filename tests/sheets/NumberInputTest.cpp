@@ -128,7 +128,9 @@ TEST(NumberAnswer, TellsOneNumberFromHedgesAndNoAnswer)
         {"+.5", true, true, true},          {"", false, false, false},      {"   ", false, false, false},
         {"g 58", false, false, false},      {".", false, false, false},     {"-", false, false, false},
         {"12.5 g/mol", true, true, false},  {"1.2E1", true, true, true},    {"1 2 ", true, true, true},
-        {"20 oder 21", true, false, false}, {"70.9.5", true, false, false}, {"2x", true, true, false}};
+        {"20 oder 21", true, false, false}, {"70.9.5", true, false, false}, {"2x", true, true, false},
+        {"24.5 dm3", true, true, false},    {"58.4 g·mol^-1", true, true, false},
+        {"20-21", true, false, false},      {"20 g 21", true, false, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(startsWithNumber(c.text), c.starts) << c.text.toStdString();
         EXPECT_EQ(isOneNumber(c.text), c.one) << c.text.toStdString();
