@@ -145,34 +145,27 @@ void ChoiceWheelTest::typeAhead_data()
 {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<Qt::KeyboardModifiers>("held");
     QTest::addColumn<QString>("after");
-    QTest::newRow("first item with the letter") << "Atom"
-                                                << "b"
-                                                << "Base";
-    QTest::newRow("same letter walks on") << "Atom"
-                                          << "bb"
-                                          << "Bor";
-    QTest::newRow("walks round to the first") << "Brom"
-                                              << "b"
-                                              << "Base";
-    QTest::newRow("either case") << "Atom"
-                                 << "O"
-                                 << "oxid";
-    QTest::newRow("more letters narrow") << "Atom"
-                                         << "oxida"
-                                         << "Oxidation";
-    QTest::newRow("no such item stays") << "Bor"
-                                        << "q"
-                                        << "Bor";
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("first item with the letter") << "Atom" << "b" << none << "Base";
+    QTest::newRow("same letter walks on") << "Atom" << "bb" << none << "Bor";
+    QTest::newRow("walks round to the first") << "Brom" << "b" << none << "Base";
+    QTest::newRow("either case") << "Atom" << "O" << none << "oxid";
+    QTest::newRow("more letters narrow") << "Atom" << "oxida" << none << "Oxidation";
+    QTest::newRow("no such item stays") << "Bor" << "q" << none << "Bor";
+    QTest::newRow("a shortcut key never turns") << "Atom" << "b" << Qt::KeyboardModifiers(Qt::MetaModifier)
+                                                << "Atom";
 }
 
 void ChoiceWheelTest::typeAhead()
 {
     QFETCH(QString, shown);
     QFETCH(QString, typed);
+    QFETCH(Qt::KeyboardModifiers, held);
     QFETCH(QString, after);
     BoundWheel bound(elements, shown);
-    QTest::keyClicks(bound.wheel, typed);
+    QTest::keyClicks(bound.wheel, typed, held);
     QCOMPARE(bound.model.Value, after);
 }
 
