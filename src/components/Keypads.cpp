@@ -17,7 +17,7 @@ QString keypadCharacters(KeypadKind kind)
         QString capitals;
         for (const QChar letter : letters)
             capitals += letter.toUpper(); // per character: ß stays ß
-        return letters + capitals + QLatin1Char(' ') + keypad::textSigns;
+        return keypad::textDigits + letters + capitals + QLatin1Char(' ') + keypad::textSigns;
     }
     case KeypadKind::Number:
         return blockCharacters(keypad::numberBlock);

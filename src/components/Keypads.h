@@ -6,13 +6,15 @@
 // The on-screen pads that answer fields open, and what their keys type. The desktop lays out exactly these
 // keys; that every answer of the catalogue can be typed on the pad of its field is checked against them.
 enum class KeypadKind {
-    Text,    // letters with umlauts and ß, a shift key for the capitals, blank, brackets and hyphen
+    Text,    // digits, letters with umlauts and ß, a shift key for the capitals, blank, brackets, hyphen
     Number,  // digits, decimal comma, minus and E
     Formula, // capitals and small letters side by side, digits, the adduct dot and brackets
 };
 
 namespace keypad {
 
+// The text pad's digits, as on top of a German keyboard: some names have them ("2-Methylpropan").
+inline const QString textDigits = QStringLiteral("1234567890");
 // The text pad's letters in small letters, row by row as on a German keyboard; its shift key gives the
 // capitals (ß has none).
 inline const QStringList textLetterRows = {QStringLiteral("qwertzuiopü"), QStringLiteral("asdfghjklöä"),

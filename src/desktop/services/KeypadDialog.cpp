@@ -98,34 +98,37 @@ QPushButton* KeypadDialog::addTypingKey(const QString& characters, const QString
 
 void KeypadDialog::buildTextKeys(QGridLayout& grid)
 {
-    // Two grid columns per key, so that the rows can be offset by half a key as on a keyboard; the first
-    // letter of each row starts one column further in.
+    // Two grid columns per key, so that the rows can be offset by half a key as on a keyboard: the digits
+    // on top, then the letters, each row of them one column further in.
+    const QString& digits = keypad::textDigits;
+    for (int i = 0; i < digits.size(); ++i)
+        grid.addWidget(addTypingKey(QString(digits[i])), 0, 2 * i, 1, 2);
     const QStringList& letterRows = keypad::textLetterRows;
     for (int row = 0; row < letterRows.size(); ++row) {
         const QString& letters = letterRows[row];
         for (int i = 0; i < letters.size(); ++i) {
             QPushButton* key = addTypingKey(QString(letters[i]));
             m_letterKeys << key;
-            grid.addWidget(key, row, row + 2 * i, 1, 2);
+            grid.addWidget(key, row + 1, row + 2 * i, 1, 2);
         }
     }
     m_shiftKey = addKey(QStringLiteral("⇧"), QStringLiteral("Großbuchstabe"));
     m_shiftKey->setCheckable(true);
     connect(m_shiftKey, &QPushButton::clicked, this, &KeypadDialog::toggleShift);
-    grid.addWidget(m_shiftKey, 2, 0, 1, 2);
+    grid.addWidget(m_shiftKey, 3, 0, 1, 2);
 
     QPushButton* backspace = addKey(backspaceLabel, QStringLiteral("Löschen"));
     connect(backspace, &QPushButton::clicked, m_edit, &QLineEdit::backspace);
-    grid.addWidget(backspace, 2, 18, 1, 4);
+    grid.addWidget(backspace, 3, 18, 1, 4);
 
     // The bottom row: the signs of names, the brackets left of the blank and the hyphen right of it.
-    grid.addWidget(addTypingKey(QStringLiteral(" "), QStringLiteral("Leerzeichen")), 3, 4, 1, 14);
+    grid.addWidget(addTypingKey(QStringLiteral(" "), QStringLiteral("Leerzeichen")), 4, 4, 1, 14);
     const QString& signs = keypad::textSigns;
     for (int i = 0; i < signs.size(); ++i) {
         const QString sign(signs[i]);
         const bool hyphen = sign == QLatin1String("-");
         const int column = hyphen ? 18 : 2 * i;
-        grid.addWidget(addTypingKey(sign, hyphen ? QStringLiteral("Bindestrich") : padSignName(sign)), 3,
+        grid.addWidget(addTypingKey(sign, hyphen ? QStringLiteral("Bindestrich") : padSignName(sign)), 4,
                        column, 1, 2);
     }
 }
