@@ -94,8 +94,8 @@ public:
 
     // --- Form-level state ----------------------------------------------------------------------------
     int m_CurrentPage = 0;
-    int m_OkDelay = 0;   // timer ticks until but_OK shows
-    int m_NextDelay = 0; // timer ticks until but_Next shows
+    int m_OkDelay = 0;     // timer ticks until but_OK shows
+    int m_NextDelay = 0;   // timer ticks until but_Next shows
     int m_PraiseDelay = 0; // timer ticks until the praise gives way to the judged rows
     std::int32_t m_StartTime = 0;
     // Messages about the page being filled (a catalogue section too small for it), shown once the page has

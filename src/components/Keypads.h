@@ -33,8 +33,9 @@ inline const DigitBlock numberBlock = {
     QStringLiteral("-E")};
 
 // The formula pad: thirteen letters a row, capitals above small letters, and its block of digits.
-inline const QStringList formulaLetterRows = {QStringLiteral("ABCDEFGHIJKLM"), QStringLiteral("NOPQRSTUVWXYZ"),
-                                              QStringLiteral("abcdefghijklm"), QStringLiteral("nopqrstuvwxyz")};
+inline const QStringList formulaLetterRows = {
+    QStringLiteral("ABCDEFGHIJKLM"), QStringLiteral("NOPQRSTUVWXYZ"), QStringLiteral("abcdefghijklm"),
+    QStringLiteral("nopqrstuvwxyz")};
 inline const DigitBlock formulaBlock = {
     {QStringLiteral("789"), QStringLiteral("456"), QStringLiteral("123"), QStringLiteral("0·")},
     QStringLiteral("()")};

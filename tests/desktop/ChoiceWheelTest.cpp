@@ -148,14 +148,20 @@ void ChoiceWheelTest::typeAhead_data()
     QTest::addColumn<Qt::KeyboardModifiers>("held");
     QTest::addColumn<QString>("after");
     const Qt::KeyboardModifiers none;
-    QTest::newRow("first item with the letter") << "Atom" << "b" << none << "Base";
-    QTest::newRow("same letter walks on") << "Atom" << "bb" << none << "Bor";
-    QTest::newRow("walks round to the first") << "Brom" << "b" << none << "Base";
-    QTest::newRow("either case") << "Atom" << "O" << none << "oxid";
-    QTest::newRow("more letters narrow") << "Atom" << "oxida" << none << "Oxidation";
-    QTest::newRow("no such item stays") << "Bor" << "q" << none << "Bor";
-    QTest::newRow("a shortcut key never turns") << "Atom" << "b" << Qt::KeyboardModifiers(Qt::MetaModifier)
-                                                << "Atom";
+    QTest::newRow("first item with the letter") << "Atom"
+                                                << "b" << none << "Base";
+    QTest::newRow("same letter walks on") << "Atom"
+                                          << "bb" << none << "Bor";
+    QTest::newRow("walks round to the first") << "Brom"
+                                              << "b" << none << "Base";
+    QTest::newRow("either case") << "Atom"
+                                 << "O" << none << "oxid";
+    QTest::newRow("more letters narrow") << "Atom"
+                                         << "oxida" << none << "Oxidation";
+    QTest::newRow("no such item stays") << "Bor"
+                                        << "q" << none << "Bor";
+    QTest::newRow("a shortcut key never turns") << "Atom"
+                                                << "b" << Qt::KeyboardModifiers(Qt::MetaModifier) << "Atom";
 }
 
 void ChoiceWheelTest::typeAhead()

@@ -209,10 +209,11 @@ void MainWindowTest::shortcutKeysNeverTypeAndEnterPressesTheFocusedButton()
     // The shortcuts of OK, Weiter, Neustart, Periodensystem and Taschenrechner, whose buttons are hidden.
     const auto pressShortcuts = [field] {
         for (const char letter : {'o', 'w', 'n', 'p', 't'})
-            for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::AltModifier),
-                                                          Qt::ControlModifier | Qt::AltModifier,
-                                                          Qt::KeyboardModifiers(Qt::MetaModifier)})
-                QTest::sendKeyEvent(QTest::Click, field, Qt::Key(Qt::Key_A + letter - 'a'), letter, modifiers);
+            for (const Qt::KeyboardModifiers modifiers :
+                 {Qt::KeyboardModifiers(Qt::AltModifier), Qt::ControlModifier | Qt::AltModifier,
+                  Qt::KeyboardModifiers(Qt::MetaModifier)})
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key(Qt::Key_A + letter - 'a'), letter,
+                                    modifiers);
     };
     pressShortcuts();
     QCOMPARE(window.model.elements.EleSym[0].Text, symbol);

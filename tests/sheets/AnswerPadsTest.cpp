@@ -93,7 +93,7 @@ TEST_F(WindowTest, EveryShippedAnswerCanBeTypedOnThePadOfItsField)
         const QString offered = keypadCharacters(padOpened(world));
         for (const QString& answer : field.answers)
             for (const QChar character : answer)
-                EXPECT_TRUE(offered.contains(character))
-                    << field.name << ": " << answer.toStdString() << " needs " << QString(character).toStdString();
+                EXPECT_TRUE(offered.contains(character)) << field.name << ": " << answer.toStdString()
+                                                         << " needs " << QString(character).toStdString();
     }
 }

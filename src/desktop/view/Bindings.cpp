@@ -129,7 +129,8 @@ void Bindings::button(QAbstractButton& widget, const Button& model, Handler clic
 void Bindings::answerLine(QLineEdit& widget, QString& model, KeyPress keyPress)
 {
     refuseShortcutTyping(widget);
-    QObject::connect(&widget, &QLineEdit::textEdited, &widget, [&model](const QString& text) { model = text; });
+    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
+                     [&model](const QString& text) { model = text; });
     QObject::connect(&widget, &QLineEdit::returnPressed, &widget,
                      [this, keyPress] { dispatch([keyPress] { keyPress(KeyEnter); }); });
 }
