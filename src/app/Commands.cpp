@@ -65,6 +65,8 @@ void frm_AppMain::tmr_Delay_Timer()
         but_Next.Visible = true;
         SetFocus(&but_Next); // the pupil's next step after a judged sheet
     }
+    if (m_PraiseDelay > 0 && --m_PraiseDelay == 0)
+        lab_Correct.Visible = false;
 }
 
 void frm_AppMain::ctl_Avatar1_Click()

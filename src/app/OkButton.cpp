@@ -47,6 +47,7 @@ void frm_AppMain::ShowPraise()
 {
     lab_Correct.Visible = true;
     lab_Correct.Text = services.sound.PraiseText();
+    m_PraiseDelay = 20; // two seconds, then the judged rows are in view again
 }
 
 void frm_AppMain::UpdateGrade()

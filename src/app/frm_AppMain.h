@@ -51,7 +51,7 @@ public:
     Button but_Next;
     std::array<Button, 2> but_GameTools;    // periodic table, calculator
     std::array<Button, 2> but_GameCommands; // quit, new test
-    Panel lab_Correct;                      // the praise after a fully right sheet
+    Panel lab_Correct;                      // the praise after a fully right sheet, for two seconds
     Panel Streberstufe;                     // the expert statistics
     Label Aufgabenanz;
     Label RichtigAnz;
@@ -94,8 +94,9 @@ public:
 
     // --- Form-level state ----------------------------------------------------------------------------
     int m_CurrentPage = 0;
-    int m_OkDelay = 0;   // timer ticks until but_OK shows
-    int m_NextDelay = 0; // timer ticks until but_Next shows
+    int m_OkDelay = 0;     // timer ticks until but_OK shows
+    int m_NextDelay = 0;   // timer ticks until but_Next shows
+    int m_PraiseDelay = 0; // timer ticks until the praise gives way to the judged rows
     std::int32_t m_StartTime = 0;
     // Messages about the page being filled (a catalogue section too small for it), shown once the page has
     // slid in.

@@ -57,11 +57,13 @@ struct Panel {
     bool Visible = true;
 };
 
-// ctl_Button: a command button; "&" in the caption marks its Alt shortcut, Tag holds its command text.
+// ctl_Button: a command button; "&" in the caption marks its Alt shortcut, Tag holds its command text. A
+// disabled button shows that it would do nothing.
 struct Button : Geometry {
     QString Caption;
     QString Tag;
     bool Visible = true;
+    bool Enabled = true;
 };
 
 // ctl_Title / ctl_TitleBar: a title strip; the window's header raises command texts.

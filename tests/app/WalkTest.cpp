@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Slide,
                                            SlideCase{"Whiteboard", 3840, 2100}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(WindowTest, PraisePanelHidesOnClickAndOnEveryPageSwitch)
+TEST_F(WindowTest, PraisePanelHidesOnClickOnEveryPageSwitchAndAfterTwoSeconds)
 {
     startTest();
     form.ShowPraise();
@@ -129,5 +129,11 @@ TEST_F(WindowTest, PraisePanelHidesOnClickAndOnEveryPageSwitch)
     EXPECT_FALSE(form.lab_Correct.Visible);
     form.ShowPraise();
     form.but_Next_Click();
+    EXPECT_FALSE(form.lab_Correct.Visible);
+    form.ShowPraise();
+    for (int tick = 0; tick < 19; ++tick)
+        form.tmr_Delay_Timer();
+    EXPECT_TRUE(form.lab_Correct.Visible);
+    form.tmr_Delay_Timer(); // it never covers the judged rows for long
     EXPECT_FALSE(form.lab_Correct.Visible);
 }

@@ -145,34 +145,33 @@ void ChoiceWheelTest::typeAhead_data()
 {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<Qt::KeyboardModifiers>("held");
     QTest::addColumn<QString>("after");
+    const Qt::KeyboardModifiers none;
     QTest::newRow("first item with the letter") << "Atom"
-                                                << "b"
-                                                << "Base";
+                                                << "b" << none << "Base";
     QTest::newRow("same letter walks on") << "Atom"
-                                          << "bb"
-                                          << "Bor";
+                                          << "bb" << none << "Bor";
     QTest::newRow("walks round to the first") << "Brom"
-                                              << "b"
-                                              << "Base";
+                                              << "b" << none << "Base";
     QTest::newRow("either case") << "Atom"
-                                 << "O"
-                                 << "oxid";
+                                 << "O" << none << "oxid";
     QTest::newRow("more letters narrow") << "Atom"
-                                         << "oxida"
-                                         << "Oxidation";
+                                         << "oxida" << none << "Oxidation";
     QTest::newRow("no such item stays") << "Bor"
-                                        << "q"
-                                        << "Bor";
+                                        << "q" << none << "Bor";
+    QTest::newRow("a shortcut key never turns") << "Atom"
+                                                << "b" << Qt::KeyboardModifiers(Qt::MetaModifier) << "Atom";
 }
 
 void ChoiceWheelTest::typeAhead()
 {
     QFETCH(QString, shown);
     QFETCH(QString, typed);
+    QFETCH(Qt::KeyboardModifiers, held);
     QFETCH(QString, after);
     BoundWheel bound(elements, shown);
-    QTest::keyClicks(bound.wheel, typed);
+    QTest::keyClicks(bound.wheel, typed, held);
     QCOMPARE(bound.model.Value, after);
 }
 

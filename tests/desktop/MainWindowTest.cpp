@@ -26,6 +26,7 @@ private slots:
     void viewCarriesOutFocusAndCloseRequests();
     void tabFollowsTheVisualOrder();
     void questionsDefaultToNein();
+    void shortcutKeysNeverTypeAndEnterPressesTheFocusedButton();
     void everyPageFitsEveryScreen_data();
     void everyPageFitsEveryScreen();
 };
@@ -190,6 +191,45 @@ void MainWindowTest::questionsDefaultToNein()
     QTimer::singleShot(100, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
     QVERIFY(!window.platform.AskYesNo(QStringLiteral("Wirklich einen neuen Test beginnen?"),
                                       QStringLiteral("Neu?")));
+}
+
+void MainWindowTest::shortcutKeysNeverTypeAndEnterPressesTheFocusedButton()
+{
+    RunningWindow window;
+    MainWindowView& view = window.view;
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QTest::mouseClick(window.find<QAbstractButton>(QStringLiteral("Expert1")), Qt::LeftButton); // no tools
+    window.services.user.SetUserName(QStringLiteral("Mia"));
+    view.handle([&window] { window.model.but_OK_Click(); });
+    auto* field = window.find<QLineEdit>(QStringLiteral("EleSym0"));
+    QCOMPARE(QApplication::focusWidget(), field);
+    const QString symbol = window.state.g_Solutions[0];
+    typeInto(field, symbol);
+    // The shortcuts of OK, Weiter, Neustart, Periodensystem and Taschenrechner, whose buttons are hidden.
+    const auto pressShortcuts = [field] {
+        for (const char letter : {'o', 'w', 'n', 'p', 't'})
+            for (const Qt::KeyboardModifiers modifiers :
+                 {Qt::KeyboardModifiers(Qt::AltModifier), Qt::ControlModifier | Qt::AltModifier,
+                  Qt::KeyboardModifiers(Qt::MetaModifier)})
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key(Qt::Key_A + letter - 'a'), letter,
+                                    modifiers);
+    };
+    pressShortcuts();
+    QCOMPARE(window.model.elements.EleSym[0].Text, symbol);
+    QVERIFY(window.model.elements.EleSym[0].BackColor == Colour::Default); // not judged
+
+    auto* ok = window.find<QPushButton>(QStringLiteral("but_OK"));
+    QTRY_VERIFY(ok->isVisible());
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    QVERIFY(window.model.elements.EleSym[0].BackColor == Colour::LightGreen);
+    const QString judged = field->text();
+    field->setFocus();
+    pressShortcuts(); // OK is hidden again and Weiter not shown yet
+    QCOMPARE(field->text(), judged);
+    QCOMPARE(window.model.m_CurrentPage, 1);
+    QCOMPARE(window.guard.seen(), QStringList());
 }
 
 void MainWindowTest::everyPageFitsEveryScreen_data()

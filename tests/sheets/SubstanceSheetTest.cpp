@@ -136,19 +136,33 @@ TEST_F(SubstanceSheetTest, SixRightGivePraiseAndFillTheCategory)
     EXPECT_EQ(form.ctl_Mark.MarkText, "1+");
 }
 
-TEST_F(SubstanceSheetTest, AClickEditsTheEntryInTheFormulaEditor)
+TEST_F(SubstanceSheetTest, AClickEditsANameOnTheTextPadAndAFormulaInTheFormulaEditor)
 {
-    open();
+    page().lab_SubsTerm[0].Term = "H2O";
+    page().Substanz[4].Caption = "Ammoniak";
     page().Substein[4].Term = "NH";
-    world.termEdits = {"NH3", "Wasser"};
+    page().Substein[0].Term = "Was";
+    world.termEdits = {"NH3"};
+    world.padInputs = {"Wasser"};
     page().Substein_Click(4);
     page().Substein_Click(0);
-    page().Substein_Click(0); // the editor gives the entry back unchanged
-    EXPECT_EQ(world.callsStartingWith("Dialogs.EditTerm"),
-              QStringList({"Dialogs.EditTerm: NH | Ammoniak", "Dialogs.EditTerm:  | H2O",
-                           "Dialogs.EditTerm: Wasser | H2O"}));
+    page().Substein_Click(0); // a cancelled pad gives the entry back unchanged
+    EXPECT_EQ(world.callsStartingWith("Dialogs."),
+              QStringList({"Dialogs.EditTerm: NH | Ammoniak", "Dialogs.ShowTextPad: H2O",
+                           "Dialogs.ShowTextPad: H2O"}));
     EXPECT_EQ(page().Substein[4].Term, "NH3");
     EXPECT_EQ(page().Substein[0].Term, "Wasser");
+}
+
+TEST_F(SubstanceSheetTest, EnterWalksTheRingOfSixInputs)
+{
+    page().Substein_KeyPress(2, KeyEnter);
+    EXPECT_EQ(form.FocusRequest, &page().Substein[3]);
+    page().Substein_KeyPress(5, KeyEnter);
+    EXPECT_EQ(form.FocusRequest, &page().Substein[0]);
+    form.FocusRequest = nullptr;
+    page().Substein_KeyPress(1, 'a');
+    EXPECT_EQ(form.FocusRequest, nullptr);
 }
 
 TEST_F(SubstanceSheetTest, LeavingRestsTheInputsAndHidesTheLowerTitles)

@@ -188,10 +188,8 @@ QWidget& ResultWindowView::buildActions()
     QPushButton& anthem = button(*actions, QStringLiteral("Musik"));
     QPushButton& print = button(*actions, QStringLiteral("but_Print"));
     keepPlaceWhenHidden(anthem);
-    for (QPushButton* widget : {&anthem, &print}) {
-        widget->setAutoDefault(true); // Enter presses the button that has the focus
+    for (QPushButton* widget : {&anthem, &print})
         buttons->addWidget(widget);
-    }
     m_bindings->button(anthem, m_model.Musik, [this] { m_model.Musik_Click(); });
     m_bindings->button(print, m_model.but_Print, [this] { m_model.PrintCertificate(); });
     column->addLayout(buttons);
@@ -215,9 +213,7 @@ QWidget& ResultWindowView::buildActions()
         widget->setMinimumWidth(80);
         row->addWidget(widget);
     }
-    // Enter presses "Ja"; "Nein" ends the program and answers only to a click or Space, never to a stray
-    // Enter.
-    yes.setAutoDefault(true);
+    // Enter presses the button that has the focus, so "Nein", which ends the program, only when it has it.
     m_bindings->button(yes, m_model.CSCmd1, [this] { m_model.CSCmd1_Click(); });
     m_bindings->button(no, m_model.CSCmd3, [this] { m_model.CSCmd3_Click(); });
     column->addSpacing(10);

@@ -1,5 +1,8 @@
 #include "desktop/services/KeypadDialog.h"
 
+#include "desktop/tools/PadKey.h"
+#include "desktop/widgets/ShortcutTyping.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,10 +15,6 @@ namespace {
 constexpr int KeySize = 56; // comfortably above 48 logical pixels for a child's finger
 
 const QString backspaceLabel = QStringLiteral("⌫");
-
-// The letters of a German keyboard, row by row; the first letter of each row starts one column further in.
-const QStringList letterRows = {QStringLiteral("qwertzuiopü"), QStringLiteral("asdfghjklöä"),
-                                QStringLiteral("yxcvbnmß")};
 
 QFont scaled(QFont font, double factor)
 {
@@ -45,6 +44,7 @@ KeypadDialog::KeypadDialog(QWidget* parent, KeypadKind kind, const QString& prom
     m_edit->setFont(scaled(font(), 1.5));
     m_edit->setAccessibleName(prompt);
     m_edit->setMinimumHeight(KeySize);
+    refuseShortcutTyping(*m_edit);
     layout->addWidget(m_edit);
 
     auto* grid = new QGridLayout;
@@ -89,52 +89,57 @@ QPushButton* KeypadDialog::addKey(const QString& label, const QString& accessibl
     return key;
 }
 
+QPushButton* KeypadDialog::addTypingKey(const QString& characters, const QString& accessibleName)
+{
+    QPushButton* key = addKey(characters, accessibleName);
+    connect(key, &QPushButton::clicked, this, [this, key] { type(key->text()); });
+    return key;
+}
+
 void KeypadDialog::buildTextKeys(QGridLayout& grid)
 {
-    // Two grid columns per key, so that the rows can be offset by half a key as on a keyboard.
+    // Two grid columns per key, so that the rows can be offset by half a key as on a keyboard: the digits
+    // on top, then the letters, each row of them one column further in.
+    const QString& digits = keypad::textDigits;
+    for (int i = 0; i < digits.size(); ++i)
+        grid.addWidget(addTypingKey(QString(digits[i])), 0, 2 * i, 1, 2);
+    const QStringList& letterRows = keypad::textLetterRows;
     for (int row = 0; row < letterRows.size(); ++row) {
         const QString& letters = letterRows[row];
         for (int i = 0; i < letters.size(); ++i) {
-            QPushButton* key = addKey(QString(letters[i]));
-            connect(key, &QPushButton::clicked, this, [this, key] { type(key->text()); });
+            QPushButton* key = addTypingKey(QString(letters[i]));
             m_letterKeys << key;
-            grid.addWidget(key, row, row + 2 * i, 1, 2);
+            grid.addWidget(key, row + 1, row + 2 * i, 1, 2);
         }
     }
     m_shiftKey = addKey(QStringLiteral("⇧"), QStringLiteral("Großbuchstabe"));
     m_shiftKey->setCheckable(true);
     connect(m_shiftKey, &QPushButton::clicked, this, &KeypadDialog::toggleShift);
-    grid.addWidget(m_shiftKey, 2, 0, 1, 2);
-
-    QPushButton* blank = addKey(QStringLiteral(" "), QStringLiteral("Leerzeichen"));
-    connect(blank, &QPushButton::clicked, this, [this] { type(QStringLiteral(" ")); });
-    grid.addWidget(blank, 3, 4, 1, 14);
+    grid.addWidget(m_shiftKey, 3, 0, 1, 2);
 
     QPushButton* backspace = addKey(backspaceLabel, QStringLiteral("Löschen"));
     connect(backspace, &QPushButton::clicked, m_edit, &QLineEdit::backspace);
-    grid.addWidget(backspace, 2, 18, 1, 4);
+    grid.addWidget(backspace, 3, 18, 1, 4);
+
+    // The bottom row: the signs of names, the brackets left of the blank and the hyphen right of it.
+    grid.addWidget(addTypingKey(QStringLiteral(" "), QStringLiteral("Leerzeichen")), 4, 4, 1, 14);
+    const QString& signs = keypad::textSigns;
+    for (int i = 0; i < signs.size(); ++i) {
+        const QString sign(signs[i]);
+        const bool hyphen = sign == QLatin1String("-");
+        const int column = hyphen ? 18 : 2 * i;
+        grid.addWidget(addTypingKey(sign, hyphen ? QStringLiteral("Bindestrich") : padSignName(sign)), 4,
+                       column, 1, 2);
+    }
 }
 
 void KeypadDialog::buildNumberKeys(QGridLayout& grid)
 {
-    const QStringList rows = {QStringLiteral("789"), QStringLiteral("456"), QStringLiteral("123"),
-                              QStringLiteral("0,")};
-    for (int row = 0; row < rows.size(); ++row)
-        for (int column = 0; column < rows[row].size(); ++column) {
-            QPushButton* key = addKey(QString(rows[row][column]));
-            connect(key, &QPushButton::clicked, this, [this, key] { type(key->text()); });
-            // The 0 takes two columns, as on a calculator.
-            const bool wide = rows[row][column] == QLatin1Char('0');
-            grid.addWidget(key, row, wide ? 0 : column + (row == 3 ? 1 : 0), 1, wide ? 2 : 1);
-        }
+    addDigitBlock(grid, keypad::numberBlock, 0,
+                  [this](const QString& sign) { return addTypingKey(sign, padSignName(sign)); });
     QPushButton* backspace = addKey(backspaceLabel, QStringLiteral("Löschen"));
     connect(backspace, &QPushButton::clicked, m_edit, &QLineEdit::backspace);
     grid.addWidget(backspace, 0, 3);
-    for (const QString& sign : {QStringLiteral("-"), QStringLiteral("E")}) {
-        QPushButton* key = addKey(sign, sign == QLatin1String("-") ? QStringLiteral("Minus") : QString());
-        connect(key, &QPushButton::clicked, this, [this, sign] { type(sign); });
-        grid.addWidget(key, sign == QLatin1String("-") ? 1 : 2, 3);
-    }
 }
 
 void KeypadDialog::type(const QString& characters)

@@ -52,9 +52,12 @@ void addRow(PageContext& context, SubstanceSheet& page, QGridLayout& rows, int i
     input.setObjectName(QStringLiteral("Substein%1").arg(i));
     input.setMinimumHeight(FieldHeight);
     input.setCursor(Qt::PointingHandCursor);
-    input.setToolTip(QStringLiteral("Anklicken für den Formeleditor – oder einfach lostippen"));
+    input.setToolTip(i < 3 ? QStringLiteral("Anklicken für die Bildschirmtastatur – oder einfach lostippen")
+                           : QStringLiteral("Anklicken für den Formeleditor – oder einfach lostippen"));
     const QString& task = i < 3 ? page.lab_SubsTerm[row].Term : page.Substanz[row].Caption;
-    context.bind.termInput(input, page.Substein[row], task, [&page, i] { page.Substein_Click(i); });
+    context.bind.termInput(
+        input, page.Substein[row], task, [&page, i] { page.Substein_Click(i); },
+        [&page, i](int key) { page.Substein_KeyPress(i, key); });
     rows.addWidget(&input, line, 1);
 
     QLabel& title = fixedLabel(frame, QString(), look::BasePointSize);

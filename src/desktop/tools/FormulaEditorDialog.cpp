@@ -5,6 +5,7 @@
 #include "desktop/view/Look.h"
 #include "desktop/widgets/FormulaField.h"
 #include "desktop/widgets/FormulaLabel.h"
+#include "desktop/widgets/ShortcutTyping.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,33 +21,6 @@ namespace {
 constexpr int letterKeySize = 50;
 constexpr int lettersPerRow = 13;
 constexpr int signColumn = lettersPerRow + 1; // one free column between letters and signs
-
-const QStringList letterRows = {QStringLiteral("ABCDEFGHIJKLM"), QStringLiteral("NOPQRSTUVWXYZ"),
-                                QStringLiteral("abcdefghijklm"), QStringLiteral("nopqrstuvwxyz")};
-
-struct SignKey {
-    QString label;
-    QString accessibleName;
-    int row;
-    int column;
-    int columnSpan = 1;
-};
-
-const QList<SignKey> signKeys = {
-    {QStringLiteral("7"), {}, 0, 0},
-    {QStringLiteral("8"), {}, 0, 1},
-    {QStringLiteral("9"), {}, 0, 2},
-    {QStringLiteral("4"), {}, 1, 0},
-    {QStringLiteral("5"), {}, 1, 1},
-    {QStringLiteral("6"), {}, 1, 2},
-    {QStringLiteral("1"), {}, 2, 0},
-    {QStringLiteral("2"), {}, 2, 1},
-    {QStringLiteral("3"), {}, 2, 2},
-    {QStringLiteral("0"), {}, 3, 0, 2},
-    {QStringLiteral("·"), QStringLiteral("Malpunkt"), 3, 2},
-    {QStringLiteral("("), QStringLiteral("Klammer auf"), 1, 3},
-    {QStringLiteral(")"), QStringLiteral("Klammer zu"), 2, 3},
-};
 
 const QColor hintColour(0x9C, 0x1C, 0x1C);
 
@@ -65,6 +39,7 @@ FormulaEditorDialog::FormulaEditorDialog(QWidget* parent, const QString& prompt,
     m_edit->setFont(look::sized(font(), look::TaskPointSize + 4));
     m_edit->setAccessibleName(prompt.isEmpty() ? QStringLiteral("Formel") : prompt);
     m_edit->setMinimumHeight(padKeySize);
+    refuseShortcutTyping(*m_edit);
     layout->addWidget(m_edit);
 
     m_preview = new FormulaLabel(this);
@@ -124,6 +99,7 @@ QString FormulaEditorDialog::formula() const
 
 void FormulaEditorDialog::addLetterKeys(QGridLayout& grid)
 {
+    const QStringList& letterRows = keypad::formulaLetterRows;
     for (int row = 0; row < letterRows.size(); ++row)
         for (int column = 0; column < lettersPerRow; ++column) {
             const QString letter(letterRows[row][column]);
@@ -135,12 +111,11 @@ void FormulaEditorDialog::addLetterKeys(QGridLayout& grid)
 
 void FormulaEditorDialog::addSignKeys(QGridLayout& grid)
 {
-    for (const SignKey& sign : signKeys) {
-        QPushButton* key = makePadKey(this, sign.label, sign.accessibleName, letterKeySize);
-        const QString text = sign.label;
-        connect(key, &QPushButton::clicked, this, [this, text] { m_edit->insert(text); });
-        grid.addWidget(key, sign.row, signColumn + sign.column, 1, sign.columnSpan);
-    }
+    addDigitBlock(grid, keypad::formulaBlock, signColumn, [this](const QString& sign) {
+        QPushButton* key = makePadKey(this, sign, padSignName(sign), letterKeySize);
+        connect(key, &QPushButton::clicked, this, [this, sign] { m_edit->insert(sign); });
+        return key;
+    });
     QPushButton* backspace = makePadKey(this, QStringLiteral("⌫"), QStringLiteral("Löschen"), letterKeySize);
     connect(backspace, &QPushButton::clicked, m_edit, &QLineEdit::backspace);
     grid.addWidget(backspace, 0, signColumn + 3);

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "components/Keypads.h"
+
 #include <QString>
 
+#include <functional>
+
+class QGridLayout;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
@@ -16,3 +21,12 @@ void addPadPrompt(QVBoxLayout& layout, const QString& prompt);
 
 QPushButton* makePadKey(QWidget* parent, const QString& label, const QString& accessibleName = QString(),
                         int size = padKeySize);
+
+// The accessible name of a pad key that shows a sign ("·", "(", ")", "-"); empty for a digit or letter.
+QString padSignName(const QString& sign);
+
+// Lays out a block of digit keys from column firstColumn on: its rows, "0" two columns wide, and its side
+// signs in the fourth column from row 1 on (row 0 is left for the pad's backspace key). makeKey makes the
+// key that types the character it is given.
+void addDigitBlock(QGridLayout& grid, const keypad::DigitBlock& block, int firstColumn,
+                   const std::function<QPushButton*(const QString&)>& makeKey);

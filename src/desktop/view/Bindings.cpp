@@ -5,10 +5,10 @@
 #include "desktop/widgets/FormulaLabel.h"
 #include "desktop/widgets/PanelLabel.h"
 #include "desktop/widgets/PressFilter.h"
+#include "desktop/widgets/ShortcutTyping.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -66,31 +66,6 @@ void setRoleColour(QWidget& widget, QPalette::ColorRole role, Colour colour)
     widget.setPalette(palette);
 }
 
-// Runs action when Return or Enter is pressed in the widget, instead of the widget's own handling.
-class EnterFilter final : public QObject {
-public:
-    EnterFilter(QWidget& widget, std::function<void()> action) : QObject(&widget), m_action(std::move(action))
-    {
-        widget.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                m_action();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_action;
-};
-
 } // namespace
 
 void setShown(QWidget& widget, bool shown)
@@ -142,20 +117,28 @@ void Bindings::button(QAbstractButton& widget, const Button& model, Handler clic
 {
     focusable(&model, widget);
     QObject::connect(&widget, &QAbstractButton::clicked, &widget, [this, click] { dispatch(click); });
+    onEnter(widget, [&widget] { widget.click(); }); // Enter presses the focused button, as Space does
     renderer([&widget, &model] {
         setTextOf(widget, model.Caption);
         setAccessibleNameOf(widget, QString(model.Caption).remove(QLatin1Char('&')));
+        setEnabledOf(widget, model.Enabled);
         setShown(widget, model.Visible);
     });
+}
+
+void Bindings::answerLine(QLineEdit& widget, QString& model, KeyPress keyPress)
+{
+    refuseShortcutTyping(widget);
+    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
+                     [&model](const QString& text) { model = text; });
+    QObject::connect(&widget, &QLineEdit::returnPressed, &widget,
+                     [this, keyPress] { dispatch([keyPress] { keyPress(KeyEnter); }); });
 }
 
 void Bindings::textField(QLineEdit& widget, TextBox& model, const Label& task, Handler click,
                          KeyPress keyPress)
 {
-    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
-                     [&model](const QString& text) { model.Text = text; });
-    QObject::connect(&widget, &QLineEdit::returnPressed, &widget,
-                     [this, keyPress] { dispatch([keyPress] { keyPress(KeyEnter); }); });
+    answerLine(widget, model.Text, std::move(keyPress));
     onPress(widget, [this, &widget, click] {
         if (!widget.isEnabled())
             return;                            // a row without a task takes no answer
@@ -181,10 +164,10 @@ void Bindings::termLabel(FormulaLabel& widget, const TermLabel& model)
     });
 }
 
-void Bindings::termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click)
+void Bindings::termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click,
+                         KeyPress keyPress)
 {
-    QObject::connect(&widget, &QLineEdit::textEdited, &widget,
-                     [&model](const QString& text) { model.Term = text; });
+    answerLine(widget, model.Term, std::move(keyPress));
     QObject::connect(&widget, &FormulaField::clicked, &widget, [this, &widget, click] {
         if (widget.isEnabled()) // a row without a task takes no answer
             dispatch(click);
@@ -204,7 +187,7 @@ void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handle
     widget.setAutoExclusive(false); // the model keeps the choice exclusive
     QObject::connect(&widget, &QAbstractButton::clicked, &widget, [this, click] { dispatch(click); });
     if (keyPress)
-        new EnterFilter(widget, [this, keyPress] { dispatch([keyPress] { keyPress(KeyEnter); }); });
+        onEnter(widget, [this, keyPress] { dispatch([keyPress] { keyPress(KeyEnter); }); });
     focusable(&model, widget);
     renderer([&widget, &model] {
         setTextOf(widget, model.Caption);

@@ -40,7 +40,7 @@ public:
     // Place and visibility; the model's place is taken as it is, or mapped by place.
     void frame(QWidget& widget, const Frame& model, Placement place = {});
     void geometry(QWidget& widget, const Geometry& model);
-    // Caption and visibility; a click runs the handler.
+    // Caption, visibility and enabled state; a click, or Enter while it has the focus, runs the handler.
     void button(QAbstractButton& widget, const Button& model, Handler click);
     // Text, colour, visibility and enabled state; the accessible name is the task's caption. Typing writes
     // the text into the model; a mouse press runs click (the keypad), Enter runs keyPress with 13.
@@ -48,8 +48,9 @@ public:
     // A formula label: its formula and visibility.
     void termLabel(FormulaLabel& widget, const TermLabel& model);
     // A formula input: formula, colour and enabled state; the accessible name is the row's task text.
-    // Typing writes the formula into the model; a click runs click (the formula editor).
-    void termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click);
+    // Typing writes the formula into the model; a click runs click (a pad), Enter runs keyPress with 13.
+    void termInput(FormulaField& widget, TermInput& model, const QString& task, Handler click,
+                   KeyPress keyPress);
     // Caption, colours, chosen and enabled state; a click runs the handler, which keeps its group to one
     // choice. Enter runs keyPress with 13, when one is given. The model may ask for the focus on it.
     void option(QAbstractButton& widget, const OptionButton& model, Handler click, KeyPress keyPress = {});
@@ -71,6 +72,10 @@ public:
     void moveFocusAsRequested(WindowModel& window) const;
 
 private:
+    // An answer typed into a line edit: typing writes the model, Enter runs keyPress with 13, and shortcut
+    // keys never type.
+    void answerLine(QLineEdit& widget, QString& model, KeyPress keyPress);
+
     Dispatch m_dispatch;
     std::vector<Handler> m_renderers;
     std::map<ControlId, QWidget*> m_focusTargets;

@@ -4,6 +4,7 @@
 #include "desktop/services/DesktopUser.h"
 #include "desktop/view/Look.h"
 #include "desktop/widgets/AvatarFigure.h"
+#include "desktop/widgets/ShortcutTyping.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,6 +26,7 @@ QLineEdit& nameField(QWidget& frame, PageContext& context)
     field->setFont(look::sized(field->font(), look::TaskPointSize));
     field->setMinimumHeight(40);
     field->setMaxLength(60);
+    refuseShortcutTyping(*field);
     frm_AppMain& model = context.model;
     UserService& user = model.services.user;
     QObject::connect(field, &QLineEdit::textEdited, field,

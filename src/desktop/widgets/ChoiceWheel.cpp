@@ -228,8 +228,8 @@ void ChoiceWheel::keyPressEvent(QKeyEvent* event)
         break;
     }
     const QString typed = event->text();
-    if (!alt && !(event->modifiers() & Qt::ControlModifier) && typed.size() == 1 &&
-        typed.at(0).isLetterOrNumber()) {
+    const bool shortcut = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    if (!shortcut && typed.size() == 1 && typed.at(0).isLetterOrNumber()) {
         typeAhead(typed);
         return;
     }

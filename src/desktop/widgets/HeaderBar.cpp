@@ -1,6 +1,7 @@
 #include "desktop/widgets/HeaderBar.h"
 
 #include "desktop/widgets/PanelLabel.h"
+#include "desktop/widgets/PressFilter.h"
 
 #include <QHBoxLayout>
 #include <QLinearGradient>
@@ -40,6 +41,7 @@ void HeaderBar::addHelpButton()
     help->setToolTip(QStringLiteral("Hilfe (F1)"));
     help->setFixedSize(40, 40);
     connect(help, &QPushButton::clicked, this, [this] { m_raiseCommand(HelpCommand); });
+    onEnter(*help, [help] { help->click(); });
     m_layout->addWidget(help);
 }
 

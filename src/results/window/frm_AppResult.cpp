@@ -48,6 +48,7 @@ void frm_AppResult::ShowResults()
     for (Label& line : Titel)
         line.Visible = result.earnsTitle;
     Musik.Visible = result.earnsTitle;
+    Musik.Enabled = !m_memory.AnthemPlayed; // it plays once per program run: afterwards it promises nothing
     Texturt[1].Caption = state.g_GradeWords;
 
     Texturt[2].Caption = processingLine(state.g_TestDate[1], state.g_TestTimes[1], state.g_TestTimes[2]);
@@ -60,7 +61,7 @@ void frm_AppResult::ShowResults()
         lab_EinzelergebnisWert[i].Caption = categories[i].value;
     }
     // The pupil's next step is one of the buttons, never "Nein" by accident.
-    SetFocus(result.earnsTitle ? &Musik : &but_Print);
+    SetFocus(result.earnsTitle && Musik.Enabled ? &Musik : &but_Print);
 }
 
 void frm_AppResult::CentreResultFrame()

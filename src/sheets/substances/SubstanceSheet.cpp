@@ -94,6 +94,18 @@ void SubstanceSheet::Leave()
 void SubstanceSheet::Substein_Click(int index)
 {
     TermInput& input = Substein[index];
-    const QString& prompt = index < 3 ? lab_SubsTerm[index].Term : Substanz[index].Caption;
-    input.Term = m_context.services.dialogs.EditTerm(input.Term, prompt);
+    if (index < 3) {
+        // A name needs umlauts, ß, blanks and hyphens, which only the text pad has.
+        TextBox name{input.Term};
+        m_context.services.dialogs.ShowTextPad(name, lab_SubsTerm[index].Term);
+        input.Term = name.Text;
+    } else {
+        input.Term = m_context.services.dialogs.EditTerm(input.Term, Substanz[index].Caption);
+    }
+}
+
+void SubstanceSheet::Substein_KeyPress(int index, int keyAscii)
+{
+    if (keyAscii == KeyEnter)
+        m_context.SetFocus(&Substein[(index + 1) % Rows]);
 }

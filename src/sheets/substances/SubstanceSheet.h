@@ -27,9 +27,11 @@ public:
     void Leave() override;
     void hOK11();
 
-    // A click opens the formula editor on the row's entry, with the row's task as the prompt, and takes
-    // back what it returns.
+    // A click opens a pad on the row's entry, with the row's task as the prompt, and takes back what it
+    // returns: the text pad for a name (rows 0..2), the formula editor for a formula (rows 3..5).
     void Substein_Click(int index);
+    // Enter moves on to the next input, from the last back to the first.
+    void Substein_KeyPress(int index, int keyAscii);
 
 private:
     SheetContext& m_context;

@@ -137,9 +137,11 @@ TEST_F(ResultWindow, TheAnthemPlaysOncePerProgramRun)
     EXPECT_FALSE(first->Musik.Visible);
     first->Musik_Click();
 
-    // A later test run of the same program: the button shows again, but the anthem does not play again.
+    // A later test run of the same program: the button shows again, disabled, and the anthem does not play.
     const auto second = show(20, 20);
     EXPECT_TRUE(second->Musik.Visible);
+    EXPECT_FALSE(second->Musik.Enabled);
+    EXPECT_EQ(second->FocusRequest, &second->but_Print);
     second->Musik_Click();
     EXPECT_EQ(world.callsStartingWith("Sound.PlayMelody"), QStringList{"Sound.PlayMelody: Hymne"});
 }
