@@ -18,8 +18,9 @@ struct CatalogueLoad {
     CatalogueExtent extent = CatalogueExtent::Nothing;
 };
 
-// The start names this many problems; the rest are counted, and `koltest --check` lists them.
-inline constexpr qsizetype ProblemsNamedAtStart = 20;
+// The start names this many problems, so that its message fits on a small screen with its OK; the rest
+// are counted, and `koltest --check` lists them.
+inline constexpr qsizetype ProblemsNamedAtStart = 10;
 
 // Reads the catalogue file at path into the nine arrays and beginner limits. Every load starts from
 // empty arrays (only the blank record 0) and empty limits, so the arrays hold exactly what the file holds.
