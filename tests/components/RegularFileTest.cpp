@@ -109,13 +109,4 @@ INSTANTIATE_TEST_SUITE_P(
                 LinkRule::Follow, "Keine Berechtigung", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RegularFileTest, NamesWhatTheSystemRefuses)
-{
-    EXPECT_EQ(readRegularFile(QString(256, u'n'), Limit).problem,
-              "Der Name ist länger, als das System erlaubt.");
-    EXPECT_EQ(readRegularFile(QStringLiteral("/nirgends/\uFFFD.dat"), Limit).problem,
-              "Unter diesem Namen gibt es nichts. Der Name enthält Bytes, die kein gültiges UTF-8 sind; so "
-              "lässt er sich nicht wiederfinden.");
-}
-
 } // namespace
