@@ -22,7 +22,6 @@ public:
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    int fd() const { return m_fd; }
 
 private:
     int m_fd;
@@ -59,6 +58,17 @@ FileContent notRegular(mode_t mode)
     if (S_ISSOCK(mode))
         return special("ein Socket", "a socket");
     return special("eine besondere Datei", "a special file");
+}
+
+// A size as a reader sees it: "256 KiB", "64 MiB", "800 Bytes".
+QString byteSizeText(qint64 bytes)
+{
+    constexpr qint64 KiB = 1024;
+    if (bytes >= KiB * KiB && bytes % (KiB * KiB) == 0)
+        return QStringLiteral("%1 MiB").arg(bytes / (KiB * KiB));
+    if (bytes >= KiB && bytes % KiB == 0)
+        return QStringLiteral("%1 KiB").arg(bytes / KiB);
+    return QStringLiteral("%1 Bytes").arg(bytes);
 }
 
 FileContent tooLarge(qint64 limit)
@@ -120,14 +130,4 @@ FileContent readRegularFile(const QString& path, qint64 limit, LinkRule links)
         if (got == 0)
             return {std::move(bytes), QString(), QString()};
     }
-}
-
-QString byteSizeText(qint64 bytes)
-{
-    constexpr qint64 KiB = 1024;
-    if (bytes >= KiB * KiB && bytes % (KiB * KiB) == 0)
-        return QStringLiteral("%1 MiB").arg(bytes / (KiB * KiB));
-    if (bytes >= KiB && bytes % KiB == 0)
-        return QStringLiteral("%1 KiB").arg(bytes / KiB);
-    return QStringLiteral("%1 Bytes").arg(bytes);
 }

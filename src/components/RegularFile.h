@@ -24,6 +24,3 @@ struct FileContent {
 
 // Reads the whole file at path when it is a regular file of at most limit bytes.
 FileContent readRegularFile(const QString& path, qint64 limit, LinkRule links = LinkRule::Follow);
-
-// A size as a reader sees it: "256 KiB", "64 MiB", "800 Bytes".
-QString byteSizeText(qint64 bytes);
