@@ -46,18 +46,21 @@ struct BrokenByte {
     unsigned char byte;
 };
 
-// The UTF-8 of the text: how many multi-byte characters are valid, and the first broken byte of every
-// line that has one. Lines are counted as the reader counts them (CR, CR LF, LF).
+// The UTF-8 of the text: how many multi-byte characters are valid, how many bytes are broken, and the
+// first broken byte of the first lines that have one. Lines are counted as the reader counts them (CR,
+// CR LF, LF).
 struct Utf8Scan {
     qsizetype validSequences = 0;
     qsizetype brokenBytes = 0;
-    QList<BrokenByte> firstBrokenPerLine;
+    qsizetype linesWithBrokenBytes = 0;
+    QList<BrokenByte> firstBrokenPerLine; // of the first BrokenLinesNamed such lines
 };
 
 Utf8Scan scanUtf8(QByteArrayView bytes)
 {
     Utf8Scan scan;
     int line = 1;
+    int lastBrokenLine = 0;
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i < bytes.size();) {
         const char c = bytes[i];
@@ -74,9 +77,10 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
             i += length;
             continue;
         }
-        if (++scan.brokenBytes,
-            scan.firstBrokenPerLine.isEmpty() || scan.firstBrokenPerLine.constLast().line != line)
+        ++scan.brokenBytes;
+        if (line != lastBrokenLine && ++scan.linesWithBrokenBytes <= BrokenLinesNamed)
             scan.firstBrokenPerLine.append({line, i - lineStart + 1, static_cast<unsigned char>(c)});
+        lastBrokenLine = line;
         ++i;
     }
     return scan;
@@ -84,8 +88,7 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
 
 void reportBrokenBytes(const Utf8Scan& scan, QList<CatalogueProblem>& problems)
 {
-    for (qsizetype k = 0; k < std::min<qsizetype>(scan.firstBrokenPerLine.size(), BrokenLinesNamed); ++k) {
-        const BrokenByte& broken = scan.firstBrokenPerLine[k];
+    for (const BrokenByte& broken : scan.firstBrokenPerLine)
         problems.append({CatalogueProblem::Severity::Error, broken.line,
                          QStringLiteral("Byte 0x%1 (das %2. Byte der Zeile) ist kein gültiges UTF-8, obwohl "
                                         "die Datei als UTF-8 gespeichert ist; vermutlich wurde hier Text aus "
@@ -93,8 +96,7 @@ void reportBrokenBytes(const Utf8Scan& scan, QList<CatalogueProblem>& problems)
                                         "dieser Stelle „\uFFFD“.")
                              .arg(QString::number(broken.byte, 16).toUpper())
                              .arg(broken.column)});
-    }
-    const qsizetype more = scan.firstBrokenPerLine.size() - BrokenLinesNamed;
+    const qsizetype more = scan.linesWithBrokenBytes - BrokenLinesNamed;
     if (more > 0)
         problems.append(wholeFileError(
             QStringLiteral("%1 weitere Zeilen enthalten Bytes, die kein gültiges UTF-8 sind.").arg(more)));
