@@ -12,7 +12,7 @@ if [[ ${1:-} == --fuzz ]]; then
         -DKOLTEST_WERROR=${KOLTEST_WERROR:-OFF}
     # Seeds: the kept inputs of each target and, for the catalogue, every catalogue of the project. New
     # inputs go to build-fuzz/corpus, a failing one to build-fuzz/findings (keep it in tests/data/fuzz).
-    for target in catalogue numbers notation; do
+    for target in catalogue numbers notation form record; do
         seeds=("$here/tests/data/fuzz/$target")
         options=()
         # Whole catalogues are long; their first 4 KiB already hold several sections, and run much faster.

@@ -5,6 +5,8 @@
 #include "catalogue/FormulaNotation.h"
 #include "catalogue/LoadCatalogue.h"
 #include "components/NumberText.h"
+#include "results/certificate/CertificateForm.h"
+#include "results/records/ResultRecord.h"
 
 #include <array>
 #include <cmath>
@@ -217,4 +219,59 @@ QString notationProperties(QByteArrayView bytes)
         return QStringLiteral("„%1“ has the common factor %2").arg(text).arg(commonFactor(equation));
     imbalance(equation);
     return checkEquationSlots(text, equation);
+}
+
+QString formProperties(QByteArrayView bytes)
+{
+    const FormReading reading = readCertificateForm(bytes.toByteArray());
+    const qsizetype lines = bytes.count('\n') + bytes.count('\r') + 1;
+    for (const FormError& error : reading.errors)
+        if (error.line < 0 || error.line > lines || error.text.isEmpty())
+            return QStringLiteral("finding at line %1 of a form with at most %2 lines: %3")
+                .arg(error.line)
+                .arg(lines)
+                .arg(error.text);
+    if (!reading.errors.isEmpty())
+        return {};
+    for (const FormElement& element : reading.form.elements) {
+        const bool space = element.kind == ElementKind::Space || element.kind == ElementKind::FlexibleSpace;
+        const qsizetype cells = space ? 0 : element.kind == ElementKind::Text ? 1 : 2;
+        if (element.cells.size() != cells)
+            return QStringLiteral("element of line %1 has %2 cells")
+                .arg(element.line)
+                .arg(element.cells.size());
+        if (!(element.spaceMillimetres >= 0 && element.spaceMillimetres <= 300))
+            return QStringLiteral("space of %1 mm in line %2")
+                .arg(element.spaceMillimetres)
+                .arg(element.line);
+        if (!(element.style.pointSize >= 4 && element.style.pointSize <= 96))
+            return QStringLiteral("font size %1 in line %2").arg(element.style.pointSize).arg(element.line);
+    }
+    return {};
+}
+
+QString recordProperties(QByteArrayView bytes)
+{
+    const RecordReading reading = readRecordText(bytes.toByteArray());
+    if (!reading.record)
+        return reading.problem.isEmpty() ? QStringLiteral("refused without a reason") : QString();
+    const ResultRecord& record = *reading.record;
+    const auto outside = [](const CategoryScore& score, int most) {
+        return score.right < 0 || score.right > score.asked || score.asked > most;
+    };
+    if (outside({record.right, record.asked}, MostAskedPerRun))
+        return QStringLiteral("accepted %1 of %2 right").arg(record.right).arg(record.asked);
+    for (std::size_t i = 0; i < record.categories.size(); ++i)
+        if (outside(record.categories[i], resultCategories()[i].mostAsked))
+            return QStringLiteral("accepted %1 of %2 in %3")
+                .arg(record.categories[i].right)
+                .arg(record.categories[i].asked)
+                .arg(QLatin1String(resultCategories()[i].key));
+    if (record.durationSeconds &&
+        !(*record.durationSeconds >= 0 && *record.durationSeconds < LongestRunSeconds))
+        return QStringLiteral("accepted the duration %1").arg(*record.durationSeconds);
+    const RecordReading again = readRecordText(recordText(record));
+    if (!again.record || !(*again.record == record))
+        return QStringLiteral("the record does not come back through its own text: %1").arg(again.problem);
+    return {};
 }

@@ -16,3 +16,11 @@ QString numberProperties(QByteArrayView bytes);
 
 // The formula and the equation notation readers.
 QString notationProperties(QByteArrayView bytes);
+
+// The certificate form reader: a form read without findings has only sizes and spaces in their ranges and
+// the cells its kind takes; every finding has a line of the file and a text.
+QString formProperties(QByteArrayView bytes);
+
+// The result record reader: a record it accepts holds only numbers a test run produces and comes back
+// unchanged through its own text; a refusal gives its reason.
+QString recordProperties(QByteArrayView bytes);

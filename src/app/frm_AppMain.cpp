@@ -100,7 +100,7 @@ void frm_AppMain::Form_Load()
 
     const CatalogueLoad load = LoadCatalogue(state.g_CatalogFile, state);
     if (!load.problems.isEmpty()) {
-        for (const QString& line : diagnosticLines(state.g_CatalogFile, load.problems))
+        for (const QString& line : startDiagnostics(state.g_CatalogFile, load))
             platform.Diagnose(line);
         tools.notices.ShowNotice(describeLoadProblems(state.g_CatalogFile, load), QString());
     }

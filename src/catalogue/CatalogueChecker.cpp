@@ -12,16 +12,11 @@ QList<CatalogueProblem> checkCatalogue(const QByteArray& bytes)
 
 QList<CatalogueProblem> checkCatalogueFile(const QString& path)
 {
-    const CatalogueBytes file = readCatalogueBytes(path);
-    if (!file.bytes)
-        return {{CatalogueProblem::Severity::Error, 0, file.error}};
-    return checkCatalogue(*file.bytes);
+    return checkedCatalogueFile(path).allFindings();
 }
 
-QString checkSummary(const QString& path, const QList<CatalogueProblem>& findings)
+QString checkSummary(const QString& path, qsizetype errors, qsizetype warnings)
 {
-    const auto errors = std::count_if(findings.begin(), findings.end(), isError);
-    const auto warnings = findings.size() - errors;
     return QStringLiteral("%1: %2 Fehler, %3 %4")
         .arg(path)
         .arg(errors)
@@ -31,10 +26,20 @@ QString checkSummary(const QString& path, const QList<CatalogueProblem>& finding
 
 int runCatalogueCheck(const QString& path, QTextStream& out)
 {
-    const QList<CatalogueProblem> findings = checkCatalogueFile(path);
+    const CheckedCatalogue checked = checkedCatalogueFile(path);
+    const QList<CatalogueProblem> findings = checked.allFindings();
     for (const QString& line : diagnosticLines(path, findings))
         out << line << '\n';
-    out << checkSummary(path, findings) << '\n';
+    const qsizetype leftOut = checked.errorsLeftOut + checked.warningsLeftOut;
+    if (leftOut > 0)
+        out << QStringLiteral(
+                   "%1: … und %2 weitere Befunde, hier nicht einzeln genannt; sie folgen oft aus den "
+                   "ersten.")
+                   .arg(path)
+                   .arg(leftOut)
+            << '\n';
+    const qsizetype errors = std::count_if(findings.begin(), findings.end(), isError) + checked.errorsLeftOut;
+    out << checkSummary(path, errors, findings.size() + leftOut - errors) << '\n';
     out.flush();
-    return std::any_of(findings.begin(), findings.end(), isError) ? 1 : 0;
+    return errors > 0 ? 1 : 0;
 }

@@ -1,25 +1,18 @@
 #include "catalogue/CatalogueReader.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
+#include "catalogue/CatalogueEncoding.h"
+#include "components/RegularFile.h"
+
+#include <algorithm>
 
 namespace {
 
-bool hasNonAscii(const QByteArray& bytes)
-{
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    return false;
-}
+// A catalogue is a few hundred kilobytes; anything near this is no catalogue.
+constexpr qint64 LargestCatalogue = 64 * 1024 * 1024;
 
-bool isValidUtf8(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8(bytes);
-    return !utf8.hasError();
-}
+// No line of any record comes near this; a longer line is reported and not read.
+constexpr qsizetype LongestLine = 1000;
+constexpr int OverlongLinesNamed = 20;
 
 CatalogueProblem error(int line, const QString& message)
 {
@@ -41,10 +34,80 @@ QString sectionsMissingAfter(Section section)
     return QStringLiteral(" Damit fehlen auch %1.").arg(named);
 }
 
+// The lines of the file one after the other, decoded as they are taken: no list of all lines is ever
+// held, so a file of millions of empty lines costs little more than its bytes.
+class LineCursor {
+public:
+    LineCursor(QByteArrayView bytes, CatalogueEncoding& encoding, QList<CatalogueProblem>& problems)
+        : m_bytes(bytes), m_encoding(encoding), m_problems(problems), m_pos(encoding.textStart())
+    {
+        advance();
+    }
+
+    bool atEnd() const { return !m_next; }
+    const SourceLine& peek() const { return *m_next; }
+    SourceLine take()
+    {
+        SourceLine line = std::move(*m_next);
+        advance();
+        return line;
+    }
+    // The number of the last line of the file, once the cursor is at its end.
+    int lastNumber() const { return m_number; }
+
+    // Counts the long lines that were not named one by one.
+    void reportLinesLeftOut() const
+    {
+        const int more = m_overlongLines - OverlongLinesNamed;
+        if (more > 0)
+            m_problems.append(
+                error(0, QStringLiteral("%1 weitere Zeilen sind länger als %2 Zeichen und werden "
+                                        "nicht gelesen.")
+                             .arg(more)
+                             .arg(LongestLine)));
+    }
+
+private:
+    void advance()
+    {
+        if (m_pos >= m_bytes.size()) {
+            m_next.reset();
+            return;
+        }
+        qsizetype end = m_pos;
+        while (end < m_bytes.size() && m_bytes[end] != '\r' && m_bytes[end] != '\n')
+            ++end;
+        const QByteArrayView bytes = m_bytes.sliced(m_pos, end - m_pos);
+        m_pos = end + (end + 1 < m_bytes.size() && m_bytes[end] == '\r' && m_bytes[end + 1] == '\n' ? 2 : 1);
+        m_next = SourceLine{++m_number, {}};
+        const qsizetype characters = m_encoding.characterCount(bytes);
+        if (characters <= LongestLine) {
+            m_next->text = m_encoding.decode(bytes);
+            return;
+        }
+        m_next->overlong = true;
+        if (++m_overlongLines <= OverlongLinesNamed)
+            m_problems.append(error(m_number, QStringLiteral("Die Zeile ist %1 Zeichen lang, länger als eine "
+                                                             "Zeile eines Eintrags sein kann (höchstens %2); "
+                                                             "das Programm liest sie nicht, und ein Eintrag, "
+                                                             "zu dem sie gehört, fehlt im Test.")
+                                                  .arg(characters)
+                                                  .arg(LongestLine)));
+    }
+
+    QByteArrayView m_bytes;
+    CatalogueEncoding& m_encoding;
+    QList<CatalogueProblem>& m_problems;
+    qsizetype m_pos;
+    int m_number = 0;
+    int m_overlongLines = 0;
+    std::optional<SourceLine> m_next;
+};
+
 // Walks the lines of the file as the loader reads them: free lines up to "#", then records up to "@".
 class StructureReader {
 public:
-    explicit StructureReader(const QList<SourceLine>& lines) : m_lines(lines) {}
+    explicit StructureReader(LineCursor& lines) : m_lines(lines) {}
 
     void readAll(RawCatalogue& result)
     {
@@ -52,18 +115,23 @@ public:
             if (!readSection(section, result))
                 return;
         }
-        result.linesAfterEnd = m_lines.mid(m_pos);
+        while (!m_lines.atEnd() && !result.markerAfterEnd) {
+            SourceLine line = m_lines.take();
+            if (isMarkerLine(line.text))
+                result.markerAfterEnd = std::move(line);
+        }
     }
 
 private:
-    bool atEnd() const { return m_pos >= m_lines.size(); }
-    const SourceLine& take() { return m_lines.at(m_pos++); }
-    int lastLineNumber() const { return m_lines.isEmpty() ? 0 : m_lines.constLast().number; }
+    bool atEnd() const { return m_lines.atEnd(); }
+    SourceLine take() { return m_lines.take(); }
+    const QString& nextText() const { return m_lines.peek().text; }
+    int lastLineNumber() const { return m_lines.lastNumber(); }
 
     bool readSection(Section section, RawCatalogue& result)
     {
-        while (!atEnd() && m_lines.at(m_pos).text != sectionStartMarker)
-            ++m_pos;
+        while (!atEnd() && nextText() != sectionStartMarker)
+            take();
         if (atEnd()) {
             result.problems.append(
                 error(lastLineNumber(), QStringLiteral("%1 fehlt: Die Datei endet, bevor eine Zeile „#“ "
@@ -84,9 +152,9 @@ private:
                 result.sections.append(raw);
                 return false;
             }
-            if (m_lines.at(m_pos).text == sectionStartMarker) {
+            if (nextText() == sectionStartMarker) {
                 // "#" is never data: the next section begins here, so this one lacks its "@".
-                raw.nextSectionLine = m_lines.at(m_pos).number;
+                raw.nextSectionLine = m_lines.peek().number;
                 result.problems.append(error(
                     raw.nextSectionLine,
                     QStringLiteral("Vor dieser Zeile „#“ fehlt die Zeile „@“, die %1 abschließt. "
@@ -96,7 +164,7 @@ private:
                 result.sections.append(raw);
                 return true;
             }
-            const SourceLine& first = take();
+            const SourceLine first = take();
             if (first.text == sectionEndMarker) {
                 raw.endLine = first.number;
                 result.sections.append(raw);
@@ -108,7 +176,7 @@ private:
                 continue;
             }
             RawRecord record{first};
-            while (record.size() < recordLines && !atEnd() && m_lines.at(m_pos).text != sectionStartMarker)
+            while (record.size() < recordLines && !atEnd() && nextText() != sectionStartMarker)
                 record.append(take());
             if (record.size() < recordLines && atEnd()) {
                 result.problems.append(
@@ -122,87 +190,34 @@ private:
                 result.sections.append(raw);
                 return false;
             }
-            if (record.size() == recordLines) // one that a "#" cut short is dropped; the next round ends here
+            // One that a "#" cut short is dropped, and the next round ends here; one with a line too long to
+            // read is dropped, and its line was reported.
+            if (record.size() == recordLines && std::none_of(record.begin(), record.end(), isOverlong))
                 raw.records.append(record);
         }
     }
 
-    const QList<SourceLine>& m_lines;
-    qsizetype m_pos = 0;
+    static bool isOverlong(const SourceLine& line) { return line.overlong; }
+
+    LineCursor& m_lines;
 };
 
 } // namespace
 
-bool isUtf8WithoutMark(const QByteArray& bytes)
-{
-    return !bytes.startsWith(utf8ByteOrderMark) && hasNonAscii(bytes) && isValidUtf8(bytes);
-}
-
-std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems)
-{
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        problems.append(
-            error(0, QStringLiteral("Die Datei ist als UTF-16 („Unicode“) gespeichert; das Programm "
-                                    "kann sie nicht lesen. Bitte als „Windows-1252“ (ANSI) oder als "
-                                    "„UTF-8 mit BOM“ speichern.")));
-        return std::nullopt;
-    }
-    if (bytes.startsWith(utf8ByteOrderMark))
-        return QString::fromUtf8(bytes.mid(utf8ByteOrderMark.size()));
-    if (isUtf8WithoutMark(bytes)) {
-        // Windows-1252 text with non-ASCII characters is practically never valid UTF-8, so the guess is safe.
-        problems.append({CatalogueProblem::Severity::Warning, 0,
-                         QStringLiteral("Die Datei ist als UTF-8 ohne Byte-Order-Mark gespeichert; das "
-                                        "Programm liest sie als UTF-8. Sicherer ist es, sie als „UTF-8 mit "
-                                        "BOM“ oder als „Windows-1252“ (ANSI) zu speichern.")});
-        return QString::fromUtf8(bytes);
-    }
-    QStringDecoder windows1252("windows-1252");
-    return windows1252(bytes);
-}
-
-QList<SourceLine> splitLines(const QString& text)
-{
-    QList<SourceLine> lines;
-    qsizetype start = 0;
-    int number = 1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines.append({number++, text.mid(start, i - start)});
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append({number, text.mid(start)});
-    return lines;
-}
-
 RawCatalogue parseCatalogue(const QByteArray& bytes)
 {
     RawCatalogue result;
-    const std::optional<QString> text = decodeCatalogue(bytes, result.problems);
-    if (text)
-        StructureReader(splitLines(*text)).readAll(result);
+    CatalogueEncoding encoding(bytes, result.problems);
+    if (!encoding.readable())
+        return result;
+    LineCursor lines(bytes, encoding, result.problems);
+    StructureReader(lines).readAll(result);
+    lines.reportLinesLeftOut();
     return result;
 }
 
 CatalogueBytes readCatalogueBytes(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {std::nullopt, QStringLiteral("Die Datei existiert nicht.")};
-    if (info.isDir())
-        return {std::nullopt, QStringLiteral("Das ist ein Ordner, keine Datei.")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt,
-                QStringLiteral("Die Datei lässt sich nicht öffnen (%1).").arg(file.errorString())};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt,
-                QStringLiteral("Die Datei lässt sich nicht lesen (%1).").arg(file.errorString())};
-    return {std::move(bytes), {}};
+    FileContent file = readRegularFile(path, LargestCatalogue);
+    return {std::move(file.bytes), file.problem};
 }

@@ -16,6 +16,7 @@
 struct SourceLine {
     int number = 0; // 1-based
     QString text;
+    bool overlong = false; // longer than any line of a record: reported, its text not read
 };
 
 // The lines of one record, as many as its section takes.
@@ -41,7 +42,8 @@ struct RawSection {
 struct RawCatalogue {
     QList<RawSection> sections; // the sections found, complete or not, in file order
     QList<CatalogueProblem> problems;
-    QList<SourceLine> linesAfterEnd; // after the ninth "@", which nothing reads
+    std::optional<SourceLine>
+        markerAfterEnd; // the first marker line after the ninth "@", which nothing reads
 };
 
 // The marker lines. They count only as whole lines, case-sensitive, untrimmed.
@@ -57,25 +59,15 @@ inline bool isMarkerLine(const QString& text)
 // A file that starts with these bytes is read as UTF-8.
 inline const QByteArray utf8ByteOrderMark("\xEF\xBB\xBF");
 
-// True for a file that is valid UTF-8 with non-ASCII characters but has no byte-order mark.
-bool isUtf8WithoutMark(const QByteArray& bytes);
-
-// Decodes the file: Windows-1252, or UTF-8 when it starts with the UTF-8 byte-order mark. A file that is
-// valid UTF-8 with non-ASCII characters but has no mark is read as UTF-8 too, with a warning that says how
-// to save it. A UTF-16 file is not read at all (nothing is returned), and a problem says so.
-std::optional<QString> decodeCatalogue(const QByteArray& bytes, QList<CatalogueProblem>& problems);
-
-// The lines of a text; a line ends at a carriage return, a carriage return followed by a line feed, or
-// a lone line feed.
-QList<SourceLine> splitLines(const QString& text);
-
-// Reads the structure of the whole file. Stops at the first place where the file ends before its ninth
-// "@" and notes the problem, naming every section that is missing; everything read before it stays. A
-// line "#" where a section's records are read begins the next section: the section before it lacks its
-// "@", which is noted once, and reading goes on with the next section.
+// Reads the structure of the whole file (its encoding: catalogue/CatalogueEncoding.h; a line ends at CR,
+// CR LF or LF). Stops at the first place where the file ends before its ninth "@" and notes the problem,
+// naming every section that is missing; everything read before it stays. A line "#" where a section's
+// records are read begins the next section: the section before it lacks its "@", which is noted once, and
+// reading goes on with the next section. A line longer than any line of a record is reported and its
+// record is left out. Work and memory grow with the records, not with the lines around them.
 RawCatalogue parseCatalogue(const QByteArray& bytes);
 
-// The file's bytes, or a German reason why it cannot be read.
+// The file's bytes, or a German reason why it cannot be read (components/RegularFile.h).
 struct CatalogueBytes {
     std::optional<QByteArray> bytes;
     QString error;

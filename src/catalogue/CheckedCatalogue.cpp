@@ -33,15 +33,11 @@ void dropFreeLinesReadAsRecords(RawSection& section)
 // wrote tasks where nothing reads them.
 void checkLinesAfterEnd(const RawCatalogue& raw, CheckFindings& findings)
 {
-    for (const SourceLine& line : raw.linesAfterEnd) {
-        if (!isMarkerLine(line.text))
-            continue;
-        findings.warning(line.number,
+    if (const std::optional<SourceLine>& line = raw.markerAfterEnd)
+        findings.warning(line->number,
                          QStringLiteral("Die Zeile „%1“ steht nach dem neunten „@“; dort liest das "
                                         "Programm nichts mehr.")
-                             .arg(line.text));
-        return;
-    }
+                             .arg(line->text));
 }
 
 } // namespace
@@ -64,10 +60,22 @@ CheckedCatalogue checkedCatalogue(const QByteArray& bytes)
     CheckedCatalogue result{parseCatalogue(bytes), {}};
     for (RawSection& section : result.raw.sections)
         dropFreeLinesReadAsRecords(section);
-    CheckFindings findings;
+    CheckFindings findings(FindingsKept);
     for (const RawSection& section : result.raw.sections)
         checkSection(section, findings);
     checkLinesAfterEnd(result.raw, findings);
     result.contentFindings = findings.problems();
+    result.errorsLeftOut = findings.errorsLeftOut();
+    result.warningsLeftOut = findings.warningsLeftOut();
     return result;
+}
+
+CheckedCatalogue checkedCatalogueFile(const QString& path)
+{
+    const CatalogueBytes file = readCatalogueBytes(path);
+    if (file.bytes)
+        return checkedCatalogue(*file.bytes);
+    CheckedCatalogue unread;
+    unread.raw.problems.append({CatalogueProblem::Severity::Error, 0, file.error});
+    return unread;
 }

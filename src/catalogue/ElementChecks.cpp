@@ -10,11 +10,17 @@ namespace {
 // "Gemeint ist wohl „Na“."; nothing when there is none.
 QString caseHint(const QString& text, bool symbol)
 {
+    const auto sameBut = [&text](const QString& candidate) {
+        return candidate.compare(text, Qt::CaseInsensitive) == 0;
+    };
     for (const ChemicalElement& element : elementTable()) {
-        const QStringList candidates = symbol ? QStringList{element.symbol} : element.names;
-        for (const QString& candidate : candidates)
-            if (candidate.compare(text, Qt::CaseInsensitive) == 0)
-                return QStringLiteral(" Gemeint ist wohl „%1“.").arg(candidate);
+        // Compared where they stand: a file of many faults asks this for each of them.
+        if (symbol && sameBut(element.symbol))
+            return QStringLiteral(" Gemeint ist wohl „%1“.").arg(element.symbol);
+        if (!symbol)
+            for (const QString& name : element.names)
+                if (sameBut(name))
+                    return QStringLiteral(" Gemeint ist wohl „%1“.").arg(name);
     }
     return {};
 }

@@ -82,6 +82,16 @@ QString whatTheTestUses(const CatalogueLoad& load)
     return QStringLiteral("Alle Aufgaben wurden gelesen und werden verwendet.");
 }
 
+qsizetype problemCount(const CatalogueLoad& load)
+{
+    return load.problems.size() + load.errorsLeftOut;
+}
+
+QList<CatalogueProblem> problemsNamedAtStart(const CatalogueLoad& load)
+{
+    return load.problems.first(std::min(load.problems.size(), ProblemsNamedAtStart));
+}
+
 } // namespace
 
 CatalogueLoad loadCatalogueBytes(const QByteArray& bytes, CatalogueArrays& into)
@@ -94,6 +104,7 @@ CatalogueLoad loadCatalogueBytes(const QByteArray& bytes, CatalogueArrays& into)
     load.problems = checked.raw.problems;
     std::copy_if(checked.contentFindings.begin(), checked.contentFindings.end(),
                  std::back_inserter(load.problems), isError);
+    load.errorsLeftOut = checked.errorsLeftOut;
     sortByLine(load.problems);
     if (checked.raw.sections.isEmpty() && std::any_of(load.problems.begin(), load.problems.end(), isError))
         load.extent = CatalogueExtent::Nothing; // not even the first section's "#" was found, or not decoded
@@ -107,7 +118,7 @@ CatalogueLoad LoadCatalogue(const QString& path, CatalogueArrays& into)
     const CatalogueBytes file = readCatalogueBytes(path);
     if (!file.bytes) {
         clearCatalogue(into);
-        return {{{CatalogueProblem::Severity::Error, 0, file.error}}, CatalogueExtent::Nothing};
+        return {{{CatalogueProblem::Severity::Error, 0, file.error}}, 0, CatalogueExtent::Nothing};
     }
     return loadCatalogueBytes(*file.bytes, into);
 }
@@ -115,12 +126,16 @@ CatalogueLoad LoadCatalogue(const QString& path, CatalogueArrays& into)
 QString describeLoadProblems(const QString& path, const CatalogueLoad& load)
 {
     QString text = QStringLiteral("Mit der Aufgabendatei „%1“ stimmt etwas nicht:\n").arg(path);
-    for (const CatalogueProblem& problem : load.problems) {
+    for (const CatalogueProblem& problem : problemsNamedAtStart(load)) {
         text += QStringLiteral("\n• ");
         if (problem.line > 0)
             text += QStringLiteral("Zeile %1: ").arg(problem.line);
         text += problem.message;
     }
+    if (const qsizetype more = problemCount(load) - ProblemsNamedAtStart; more > 0)
+        text += QStringLiteral("\n• … und %1 weitere. Alle nennt der Befehl „koltest --check %2“.")
+                    .arg(more)
+                    .arg(path);
     text += QStringLiteral("\n\n") + whatTheTestUses(load) +
             QStringLiteral(" Bitte sag deiner Lehrerin oder deinem Lehrer Bescheid.");
     return text;
@@ -136,5 +151,14 @@ QStringList diagnosticLines(const QString& path, const QList<CatalogueProblem>& 
         const QString place = problem.line > 0 ? QStringLiteral("%1:%2").arg(path).arg(problem.line) : path;
         lines.append(QStringLiteral("%1: %2: %3").arg(place, severity, problem.message));
     }
+    return lines;
+}
+
+QStringList startDiagnostics(const QString& path, const CatalogueLoad& load)
+{
+    QStringList lines = diagnosticLines(path, problemsNamedAtStart(load));
+    if (const qsizetype more = problemCount(load) - ProblemsNamedAtStart; more > 0)
+        lines.append(
+            QStringLiteral("%1: note: %2 more problems; koltest --check %1 lists them").arg(path).arg(more));
     return lines;
 }

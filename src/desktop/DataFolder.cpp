@@ -1,7 +1,11 @@
 #include "desktop/DataFolder.h"
 
+#include "components/FolderAccess.h"
+
 #include <QDir>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 namespace {
 
@@ -58,17 +62,20 @@ DataFolderChoice resolveDataFolder(const DataFolderSources& sources)
     for (const FolderSource& candidate : candidates) {
         if (candidate.path.isEmpty())
             continue;
-        if (QFileInfo(candidate.path).isDir()) {
+        // The catalogue is read by its name, so the folder must be searchable, not listable.
+        const FolderAccess access = folderAccess(candidate.path, X_OK);
+        if (access.usable()) {
             choice.folder = asFolder(candidate.path);
             choice.exists = true;
             break;
         }
         if (candidate.diagnosticName.isEmpty())
             continue;
-        choice.notes
-            << QStringLiteral("%1 %2 is not a folder; ignored").arg(candidate.diagnosticName, candidate.path);
-        missing << QStringLiteral("Den Katalogordner „%1“ (%2) gibt es nicht.")
-                       .arg(candidate.path, candidate.germanName);
+        choice.notes << QStringLiteral("%1 %2: %3; ignored")
+                            .arg(candidate.diagnosticName, candidate.path, access.english());
+        missing << access.german(
+            QStringLiteral("Katalogordner „%1“ (%2)").arg(candidate.path, candidate.germanName),
+            candidate.path);
     }
     if (!choice.exists)
         choice.folder = asFolder(sources.sourceTreeData);
@@ -93,17 +100,20 @@ ResultsFolderChoice resolveResultsFolder(const ResultsFolderSources& sources)
             continue;
         choice.folder = asFolder(candidate.path);
         choice.standard = false;
-        choice.exists = QFileInfo(candidate.path).isDir();
+        // A drop folder lets pupils write but not list; whether they may write, the writer finds out.
+        const FolderAccess access = folderAccess(candidate.path, F_OK);
+        choice.exists = access.usable();
         if (!choice.exists) {
-            choice.diagnostic = QStringLiteral("results folder %1 (from %2) is not a folder; no results are "
-                                               "stored until it exists")
-                                    .arg(candidate.path, candidate.diagnosticName);
+            choice.diagnostic =
+                QStringLiteral("results folder %1 (from %2): %3; no results are stored until it "
+                               "can be used")
+                    .arg(candidate.path, candidate.diagnosticName, access.english());
             choice.notice =
-                QStringLiteral(
-                    "Den Ergebnisordner „%1“ (%2) gibt es nicht.\nSolange es ihn "
-                    "nicht gibt, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin oder deinem "
-                    "Lehrer Bescheid.")
-                    .arg(candidate.path, candidate.germanName);
+                access.german(
+                    QStringLiteral("Ergebnisordner „%1“ (%2)").arg(candidate.path, candidate.germanName),
+                    candidate.path) +
+                QStringLiteral("\nSolange das so ist, werden keine Ergebnisse gespeichert. Bitte sag deiner "
+                               "Lehrerin oder deinem Lehrer Bescheid.");
         }
         return choice;
     }

@@ -65,6 +65,14 @@ INSTANTIATE_TEST_SUITE_P(
         FixtureCase{"utf8-without-bom.dat",
                     {{0, W, "UTF-8 ohne Byte-Order-Mark gespeichert; das Programm liest sie als UTF-8"}}},
         FixtureCase{"utf16.dat", {{0, E, "UTF-16"}}},
+        FixtureCase{"utf32.dat", {{0, E, "als UTF-32 gespeichert"}}},
+        // One Windows-1252 byte in a UTF-8 file is named with its line; the markers "ææ" still count.
+        FixtureCase{"utf8-broken-byte.dat",
+                    {{0, W, "UTF-8 ohne Byte-Order-Mark"},
+                     {72, E, "Byte 0xE4 (das 2. Byte der Zeile) ist kein gültiges UTF-8"}}},
+        // A line longer than a record can be is named once, and its record is left out.
+        FixtureCase{"overlong-line.dat",
+                    {{17, E, "Die Zeile ist 1300 Zeichen lang, länger als eine Zeile eines Eintrags"}}},
         FixtureCase{"ends-inside-record.dat",
                     {{140, E, "hat 4 Einträge; seine Seite braucht mindestens 5"},
                      {149, E, "unvollständig: Die Datei endet nach 1 von 2 Zeilen."}}},
@@ -207,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"MissingFile",
                     fixture("no-such-file.dat"),
                     1,
-                    {fixture("no-such-file.dat") + ": error: Die Datei existiert nicht.",
+                    {fixture("no-such-file.dat") + ": error: Unter diesem Namen gibt es nichts.",
                      fixture("no-such-file.dat") + ": 1 Fehler, 0 Warnungen", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -34,5 +34,7 @@ TEST_P(KeptFuzzInputs, HoldEveryProperty)
 INSTANTIATE_TEST_SUITE_P(Targets, KeptFuzzInputs,
                          ::testing::Values(FuzzTarget{"catalogue", catalogueProperties},
                                            FuzzTarget{"numbers", numberProperties},
-                                           FuzzTarget{"notation", notationProperties}),
+                                           FuzzTarget{"notation", notationProperties},
+                                           FuzzTarget{"form", formProperties},
+                                           FuzzTarget{"record", recordProperties}),
                          [](const auto& info) { return std::string(info.param.folder); });

@@ -146,9 +146,10 @@ void HelpTest::aMissingHelpFileGetsAMessage()
     StderrCapture stderrLines;
     desk.dialogs.ShowHelp();
     QVERIFY(!desk.dialogs.help());
-    QCOMPARE(desk.world.notices, QStringList(QStringLiteral(
-                                     "Die Hilfe kann nicht angezeigt werden: Die Datei „hilfe.html“ fehlt im "
-                                     "Datenordner oder lässt sich nicht lesen.")));
+    QCOMPARE(desk.world.notices,
+             QStringList(
+                 QStringLiteral("Die Hilfe kann nicht angezeigt werden: Die Datei „hilfe.html“ im "
+                                "Datenordner lässt sich nicht lesen. Unter diesem Namen gibt es nichts.")));
     const QStringList lines = stderrLines.diagnostics();
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines[0].startsWith(QStringLiteral("koltest: Die Hilfe ") + empty.path() +

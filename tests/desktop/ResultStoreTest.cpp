@@ -202,7 +202,7 @@ void ResultStoreTest::resultsCommandOnAFolderThatIsNotThere()
     QVERIFY(koltest.waitForFinished(30000));
     QCOMPARE(koltest.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(koltest.readAllStandardError()),
-             QStringLiteral("koltest: results: %1/ is not a folder\n").arg(folder));
+             QStringLiteral("koltest: Den Ergebnisordner „%1/“ gibt es nicht.\n").arg(folder));
 }
 
 int runResultStoreTests(int argc, char* argv[])

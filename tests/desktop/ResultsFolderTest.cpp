@@ -65,7 +65,7 @@ void ResultsFolderTest::order_data()
                                 path("standard")}
         << path("share/7b/") << false
         << QStringLiteral("Den Ergebnisordner „%1“ (Einstellung Ergebnisse in %2) gibt es nicht.\nSolange "
-                          "es ihn nicht gibt, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin "
+                          "das so ist, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin "
                           "oder deinem Lehrer "
                           "Bescheid.")
                .arg(path("share/7b"), systemFile);
@@ -74,7 +74,7 @@ void ResultsFolderTest::order_data()
         << false
         << QStringLiteral(
                "Den Ergebnisordner „%1“ (Umgebungsvariable KOLTEST_RESULTS_DIR) gibt es nicht.\nSolange "
-               "es ihn nicht gibt, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin oder "
+               "das so ist, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin oder "
                "deinem Lehrer "
                "Bescheid.")
                .arg(path("gone"));

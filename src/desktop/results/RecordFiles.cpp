@@ -1,5 +1,8 @@
 #include "desktop/results/RecordFiles.h"
 
+#include "components/FolderAccess.h"
+#include "components/RegularFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -92,36 +95,28 @@ WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content)
 FolderScan scanResultsFolder(const QString& folder)
 {
     FolderScan scan;
-    const QFileInfo info(folder);
-    if (!info.isDir()) {
-        scan.problem = QStringLiteral("%1 is not a folder").arg(folder);
+    // Its records can be read only where the folder may be listed and searched.
+    if (const FolderAccess access = folderAccess(folder, R_OK | X_OK); !access.usable()) {
+        scan.problem = access.german(QStringLiteral("Ergebnisordner „%1“").arg(folder), folder);
         return scan;
     }
-    if (!info.isReadable() || !info.isExecutable()) {
-        scan.problem = QStringLiteral("%1 cannot be read").arg(folder);
-        return scan;
-    }
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Name);
-    for (const QFileInfo& entry : files) {
-        if (isPassedOverSilently(entry.fileName()))
+    // FIFOs, devices and links are listed too: they are no records and are named as such.
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::System, QDir::Name);
+    for (const QString& name : names) {
+        if (isPassedOverSilently(name))
             continue;
-        const auto skip = [&](const QString& reason) {
-            scan.skipped << entry.filePath() + QStringLiteral(": ") + reason;
-        };
-        if (entry.size() > LargestRecord) {
-            skip(QStringLiteral("not a result record (too large)"));
+        const QString path = QDir(folder).filePath(name);
+        // A pupil may plant anything under any name; a link is not followed, not even to a record.
+        const FileContent file = readRegularFile(path, LargestRecord, LinkRule::Refuse);
+        if (!file.bytes) {
+            scan.skipped << path + QStringLiteral(": not read: ") + file.diagnostic;
             continue;
         }
-        QFile file(entry.filePath());
-        if (!file.open(QIODevice::ReadOnly)) {
-            skip(QStringLiteral("cannot be read: ") + file.errorString());
-            continue;
-        }
-        const RecordReading reading = readRecordText(file.read(LargestRecord + 1));
+        const RecordReading reading = readRecordText(*file.bytes);
         if (reading.record)
             scan.records << *reading.record;
         else
-            skip(QStringLiteral("not a result record: ") + reading.problem);
+            scan.skipped << path + QStringLiteral(": not a result record: ") + reading.problem;
     }
     return scan;
 }

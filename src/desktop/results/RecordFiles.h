@@ -28,10 +28,11 @@ WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content);
 
 struct FolderScan {
     QList<ResultRecord> records; // in the order of the file names
-    QStringList skipped;         // "FILE: reason" for every file that is no record
-    QString problem;             // the folder itself could not be read; empty otherwise
+    QStringList skipped;         // "FILE: not read: why" or "FILE: not a result record: why" for each
+    QString problem;             // German: why the folder itself cannot be read; empty when it can
 };
 
 // Reads every record of the folder. Temporary files and the spreadsheet file are passed over silently,
-// every other file that is no record is named in skipped.
+// every other file that is no record is named in skipped: a link (never followed), a FIFO, a device, a
+// file too large for a record, and a record with numbers that no test run produces.
 FolderScan scanResultsFolder(const QString& folder);

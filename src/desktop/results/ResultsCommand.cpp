@@ -1,5 +1,6 @@
 #include "desktop/results/ResultsCommand.h"
 
+#include "components/VisibleText.h"
 #include "desktop/CommandLine.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/results/RecordFiles.h"
@@ -55,11 +56,12 @@ int runResultsCommand(const CommandLineWords& commandLine)
     }
     FolderScan scan = scanResultsFolder(folder);
     if (!scan.problem.isEmpty()) {
-        writeDiagnostic(QStringLiteral("results: ") + scan.problem);
+        writeDiagnostic(scan.problem);
         return 1;
     }
+    // File names and contents are a pupil's: what would steer the terminal is shown as its code.
     for (const QString& skipped : scan.skipped)
-        writeDiagnostic(QStringLiteral("skipped ") + skipped);
+        writeDiagnostic(QStringLiteral("skipped ") + visibleText(skipped));
     std::stable_sort(scan.records.begin(), scan.records.end(), runsBefore);
 
     QTextStream out(stdout);

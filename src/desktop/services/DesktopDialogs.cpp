@@ -41,11 +41,10 @@ void DesktopDialogs::ShowHelp()
         if (!page.error.isEmpty()) {
             writeDiagnostic(QStringLiteral("Die Hilfe %1 lässt sich nicht lesen: %2")
                                 .arg(folder + HelpFileName, page.error));
-            m_notices.ShowNotice(
-                QStringLiteral("Die Hilfe kann nicht angezeigt werden: Die Datei „%1“ fehlt im "
-                               "Datenordner oder lässt sich nicht lesen.")
-                    .arg(HelpFileName),
-                QString());
+            m_notices.ShowNotice(QStringLiteral("Die Hilfe kann nicht angezeigt werden: Die Datei „%1“ im "
+                                                "Datenordner lässt sich nicht lesen. %2")
+                                     .arg(HelpFileName, page.error),
+                                 QString());
             return;
         }
         // The help stands on the main window, never on a dialog that may close before it.

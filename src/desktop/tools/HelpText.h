@@ -9,7 +9,7 @@ inline const QString VersionMarker = QStringLiteral("{{VERSION}}");
 
 struct HelpPage {
     QString html;
-    QString error; // why the file could not be read; empty when it was
+    QString error; // German: why the file could not be read (components/RegularFile.h); empty when it was
 };
 
 // Reads the page (UTF-8) from the file and puts the version in for its marker.

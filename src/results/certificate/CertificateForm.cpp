@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -24,12 +25,12 @@ bool isColour(const QString& word)
     return colour.match(word).hasMatch();
 }
 
-// A number with a decimal point or comma.
+// A finite number with a decimal point or comma; "nan" and "inf" are no sizes.
 std::optional<double> readNumber(const QString& word)
 {
     bool ok = false;
     const double value = QString(word).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 class FormReader {

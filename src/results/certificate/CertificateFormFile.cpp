@@ -1,9 +1,9 @@
 #include "results/certificate/CertificateFormFile.h"
 
 #include "components/PrintFields.h"
+#include "components/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -44,25 +44,17 @@ FormFileReading readFormFile(const QString& dataFolder, const PrintFields& field
                           .arg(name),
                       QStringLiteral("certificate form \"%1\" is not a bare file name").arg(name));
     reading.path = QDir(dataFolder).filePath(name);
-    QFile file(reading.path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(reading,
-                      QStringLiteral("Das Zeugnis kann nicht gedruckt werden: Die Vorlage „%1“ fehlt oder "
-                                     "ist nicht lesbar.")
-                          .arg(QDir::toNativeSeparators(reading.path)),
-                      QStringLiteral("%1: error: cannot read the certificate form: %2")
-                          .arg(reading.path, file.errorString()));
-    if (file.size() > LargestFormBytes)
-        return failed(reading,
-                      QStringLiteral("Das Zeugnis kann nicht gedruckt werden: Die Vorlage „%1“ ist zu groß "
-                                     "für eine Vorlage.")
-                          .arg(QDir::toNativeSeparators(reading.path)),
-                      QStringLiteral("%1: error: the certificate form has %2 bytes, more than %3")
-                          .arg(reading.path)
-                          .arg(file.size())
-                          .arg(LargestFormBytes));
+    const FileContent file = readRegularFile(reading.path, LargestFormBytes);
+    if (!file.bytes)
+        return failed(
+            reading,
+            QStringLiteral("Das Zeugnis kann nicht gedruckt werden: Die Vorlage „%1“ lässt sich nicht "
+                           "lesen. %2")
+                .arg(QDir::toNativeSeparators(reading.path), file.problem),
+            QStringLiteral("%1: error: cannot read the certificate form: %2")
+                .arg(reading.path, file.diagnostic));
 
-    FormReading read = readCertificateForm(file.readAll());
+    FormReading read = readCertificateForm(*file.bytes);
     if (read.errors.isEmpty()) {
         reading.form = std::move(read.form);
         return reading;

@@ -17,5 +17,6 @@ struct FormFileReading {
 };
 
 // The field "FILE" must be a bare file name: a name with a folder in it would let the certificate read a
-// file from anywhere, so it is refused. Files larger than a form can reasonably be are refused as well.
+// file from anywhere, so it is refused. Anything but a regular file of at most 256 KiB is refused as well
+// (components/RegularFile.h).
 FormFileReading readFormFile(const QString& dataFolder, const PrintFields& fields);

@@ -1,5 +1,7 @@
 #include "results/records/ClassOverview.h"
 
+#include "components/VisibleText.h"
+
 #include <QDateTime>
 #include <QHash>
 
@@ -12,14 +14,14 @@ QString pupilKey(const QString& name)
     return name.simplified().toCaseFolded();
 }
 
-// A name as one line of the table: line ends and other control characters become blanks.
+// Wide enough for any real name; a longer one would widen every line of the table.
+constexpr qsizetype NameWidth = 40;
+
+// A name as one cell of the table: what a terminal would not show (line breaks, bidi controls, zero-width
+// characters) appears as its code, so that two names that look alike differ visibly, and a long name is cut.
 QString shownName(const QString& name)
 {
-    QString shown = name;
-    for (QChar& c : shown)
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    shown = shown.simplified();
+    const QString shown = cutToWidth(visibleText(name.trimmed()), NameWidth);
     return shown.isEmpty() ? QStringLiteral("(ohne Namen)") : shown;
 }
 
@@ -75,7 +77,9 @@ QList<PupilLatest> latestRunPerPupil(const QList<ResultRecord>& records)
             pupil.latest = record;
     }
     std::stable_sort(pupils.begin(), pupils.end(), [](const PupilLatest& a, const PupilLatest& b) {
-        return QString::compare(shownName(a.latest.name), shownName(b.latest.name), Qt::CaseInsensitive) < 0;
+        return QStringView(a.latest.name)
+                   .trimmed()
+                   .compare(QStringView(b.latest.name).trimmed(), Qt::CaseInsensitive) < 0;
     });
     return pupils;
 }

@@ -32,33 +32,42 @@ int wholeCount(double value)
     return static_cast<int>(std::min(std::round(value), double{std::numeric_limits<int>::max()}));
 }
 
-std::optional<int> readCount(const QString& text)
+// Right of asked, both plain digits, right not above asked, asked not above most.
+std::optional<CategoryScore> readScore(const QString& rightText, const QString& askedText, int most)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 0 || text.startsWith(QLatin1Char('+')))
+    const auto count = [most](const QString& text) -> std::optional<int> {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok || value < 0 || value > most || text.startsWith(QLatin1Char('+')))
+            return std::nullopt;
+        return value;
+    };
+    const auto right = count(rightText);
+    const auto asked = count(askedText);
+    if (!right || !asked || *right > *asked)
         return std::nullopt;
-    return value;
+    return CategoryScore{*right, *asked};
 }
 
-// "right/asked", both whole numbers, right not above asked.
-std::optional<CategoryScore> readScore(const QString& text)
+// "right/asked" of a category.
+std::optional<CategoryScore> readScore(const QString& text, int most)
 {
     const QStringList parts = text.split(QLatin1Char('/'));
     if (parts.size() != 2)
         return std::nullopt;
-    const auto right = readCount(parts[0]);
-    const auto asked = readCount(parts[1]);
-    if (!right || !asked || *right > *asked)
-        return std::nullopt;
-    return CategoryScore{*right, *asked};
+    return readScore(parts[0], parts[1], most);
+}
+
+bool isBelievableDuration(double seconds)
+{
+    return std::isfinite(seconds) && seconds >= 0 && seconds < LongestRunSeconds;
 }
 
 std::optional<double> readDuration(const QString& text)
 {
     bool ok = false;
     const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < 0)
+    if (!ok || !isBelievableDuration(value))
         return std::nullopt;
     return value;
 }
@@ -135,15 +144,15 @@ std::optional<QString> unescaped(const QString& value)
 const std::array<ResultCategory, ResultCategoryCount>& resultCategories()
 {
     static const std::array<ResultCategory, ResultCategoryCount> categories = {{
-        {"ELEMENTE", "Elemente"},
-        {"ZAHLSILBEN", "Zahlsilben"},
-        {"SUBSTANZNAMEN", "Substanznamen"},
-        {"MOLMASSEN", "Molmassen"},
-        {"STOFFMENGEN", "Stoffmengen"},
-        {"DEFINITIONEN", "Definitionen"},
-        {"GLEICHUNGEN", "Gleichungen"},
-        {"LADUNGSZAHLEN", "Ladungszahlen"},
-        {"JANEIN", "Ja/Nein"},
+        {"ELEMENTE", "Elemente", 6},
+        {"ZAHLSILBEN", "Zahlsilben", 4},
+        {"SUBSTANZNAMEN", "Substanznamen", 6},
+        {"MOLMASSEN", "Molmassen", 4},
+        {"STOFFMENGEN", "Stoffmengen", 5},
+        {"DEFINITIONEN", "Definitionen", 7},
+        {"GLEICHUNGEN", "Gleichungen", 10},
+        {"LADUNGSZAHLEN", "Ladungszahlen", 4},
+        {"JANEIN", "Ja/Nein", 6},
     }};
     return categories;
 }
@@ -165,14 +174,15 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
     if (const QVariant* duration = fieldValue(fields, "DAUER")) {
         bool ok = false;
         const double seconds = duration->toDouble(&ok);
-        if (ok && std::isfinite(seconds) && seconds >= 0 && seconds < 86400.0 * 366) {
+        if (ok && isBelievableDuration(seconds)) {
             record.durationSeconds = seconds;
             record.start = endSecond.addSecs(-std::llround(seconds)).time();
         }
     }
     for (std::size_t i = 0; i < record.categories.size(); ++i)
         if (const QVariant* score = fieldValue(fields, resultCategories()[i].key))
-            record.categories[i] = readScore(score->toString()).value_or(CategoryScore{});
+            record.categories[i] =
+                readScore(score->toString(), resultCategories()[i].mostAsked).value_or(CategoryScore{});
     return record;
 }
 
@@ -265,18 +275,17 @@ RecordReading readRecordText(const QByteArray& bytes)
     if (expert != QLatin1String("ja") && expert != QLatin1String("nein"))
         return bad(expertKey);
     record.expert = expert == QLatin1String("ja");
-    const auto right = readCount(values.value(rightKey));
-    const auto asked = readCount(values.value(askedKey));
-    if (!right || !asked || *right > *asked)
+    const auto total = readScore(values.value(rightKey), values.value(askedKey), MostAskedPerRun);
+    if (!total)
         return bad(rightKey + QLatin1Char('/') + askedKey);
-    record.right = *right;
-    record.asked = *asked;
+    record.right = total->right;
+    record.asked = total->asked;
     record.grade = values.value(gradeKey);
     if (!isGrade(record.grade))
         return bad(gradeKey);
     for (std::size_t i = 0; i < record.categories.size(); ++i) {
         const QString key = QLatin1String(resultCategories()[i].key);
-        const auto score = readScore(values.value(key));
+        const auto score = readScore(values.value(key), resultCategories()[i].mostAsked);
         if (!score)
             return bad(key);
         record.categories[i] = *score;

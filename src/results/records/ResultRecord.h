@@ -16,7 +16,14 @@ inline constexpr int ResultCategoryCount = 9;
 struct ResultCategory {
     const char* key;     // the field of the test run's record, "ELEMENTE" ...
     const char* heading; // the German heading a teacher reads
+    int mostAsked;       // what one test run asks of it at most: its rows (an equation counts twice)
 };
+
+// What one test run asks at most, the categories together.
+inline constexpr int MostAskedPerRun = 52;
+
+// A test run left open for longer than this has no believable duration.
+inline constexpr double LongestRunSeconds = 86400.0 * 366;
 
 const std::array<ResultCategory, ResultCategoryCount>& resultCategories();
 
@@ -55,5 +62,8 @@ struct RecordReading {
     QString problem; // why the text is no record; empty when it is one
 };
 
-// Reads a record file's text back; anything that is not a whole record is refused with its reason.
+// Reads a record file's text back; anything that is not a whole record is refused with its reason, and so
+// is a record with numbers no test run can produce: counts that are not whole numbers from 0 to what a run
+// asks (MostAskedPerRun, a category's mostAsked), more right than asked, a duration that is negative, not
+// a number or longer than LongestRunSeconds. Such a file was written by someone else.
 RecordReading readRecordText(const QByteArray& text);

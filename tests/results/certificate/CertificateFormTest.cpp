@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenForm{"AlignmentOnlyForText", "Tabelle links: a | b\n", 1, "Unbekannte Angabe „links“."},
         BrokenForm{"SpaceNotANumber", "Text: a\nAbstand: viel\n", 2, "„Abstand“ ist eine Zahl"},
         BrokenForm{"NegativeSpace", "Abstand: -3\nText: a\n", 1, "„Abstand“ ist eine Zahl"},
+        BrokenForm{"SpaceNotANumberValue", "Text: a\nAbstand: nan\nText: b\n", 2, "„Abstand“ ist eine Zahl"},
+        BrokenForm{"SizeNotANumberValue", "Text nan: a\n", 1, "Unbekannte Angabe „nan“."},
         BrokenForm{"BorderColour", "Rahmen: doppelt blau\nText: a\n", 1, "„Rahmen“ ist „keiner“"},
         BrokenForm{"NotUtf8",
                    "Text: a\nText: b\nText: Pr\xFC"
@@ -147,8 +149,9 @@ TEST_P(FormFileTest, RefusesWithAMessageAndADiagnostic)
 INSTANTIATE_TEST_SUITE_P(
     Table, FormFileTest,
     ::testing::Values(
-        FormFile{"Missing", "form.zq-frm", nullptr, "fehlt oder ist nicht lesbar",
-                 "DIR/form.zq-frm: error: cannot read the certificate form"},
+        FormFile{"Missing", "form.zq-frm", nullptr,
+                 "lässt sich nicht lesen. Unter diesem Namen gibt es nichts.",
+                 "DIR/form.zq-frm: error: cannot read the certificate form: cannot open: No such file"},
         FormFile{"PathInTheName", "../form.zq-frm", "Text: a\n", "„../form.zq-frm“ ist kein Dateiname",
                  "certificate form \"../form.zq-frm\" is not a bare file name"},
         FormFile{"NoName", "", "Text: a\n", "„“ ist kein Dateiname", "certificate form \"\" is not"},

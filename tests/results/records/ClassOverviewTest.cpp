@@ -53,12 +53,20 @@ TEST(ClassOverview, ShowsTheLatestRunsAndTheClassShareOfEachCategory)
     EXPECT_TRUE(
         text.startsWith(QStringLiteral("Klassenübersicht – Testläufe: 3, Schülerinnen und Schüler: 2\n")))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Anna        06.12.2026  1+    52 von 52  2\n")))
+    EXPECT_TRUE(text.contains(QStringLiteral("Anna               06.12.2026  1+    52 von 52  2\n")))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Ben NOTE=1  06.12.2026  2     40 von 52  1\n")))
+    EXPECT_TRUE(text.contains(QStringLiteral("Ben<U+000A>NOTE=1  06.12.2026  2     40 von 52  1\n")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Elemente       75 %  (9 von 12)\n"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ja/Nein        50 %  (2 von 4)\n"))) << text.toStdString();
+}
+
+// One planted name of 60 000 characters would otherwise widen every line of the table to its length.
+TEST(ClassOverview, CutsALongName)
+{
+    const QString text = classOverview({sampleRecord(QString(60000, u'x'), "2026-12-06", "10:00:00")});
+    EXPECT_TRUE(text.contains(QString(39, u'x') + QStringLiteral("…  06.12.2026"))) << text.toStdString();
+    EXPECT_LT(text.size(), 1000);
 }
 
 TEST(ClassOverview, SaysSoWhenThereAreNoResults)

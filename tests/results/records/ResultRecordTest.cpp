@@ -92,19 +92,27 @@ QByteArray replaced(const char* from, const char* to)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, BrokenRecord,
-    ::testing::Values(Refusal{"empty", "", "does not begin"},
-                      Refusal{"foreign text", "Einkaufsliste\nMilch\n", "does not begin"},
-                      Refusal{"cut off", whole().left(whole().size() / 2), "incomplete"},
-                      Refusal{"not UTF-8", replaced("Anna", "\xff\xfe"), "not UTF-8"},
-                      Refusal{"no key", replaced("NOTE=", "NOTE"), "line"},
-                      Refusal{"twice", replaced("NOTE=2", "NAME=x\nNOTE=2"), "line"},
-                      Refusal{"broken escape", replaced("NAME=Anna", "NAME=Anna\\"), "line"},
-                      Refusal{"bad date", replaced("DATUM=2026-12-06", "DATUM=2026-13-06"), "DATUM"},
-                      Refusal{"more right than asked", replaced("RICHTIG=40", "RICHTIG=53"), "RICHTIG"},
-                      Refusal{"no grade", replaced("NOTE=2", "NOTE=2x"), "NOTE"},
-                      Refusal{"category missing", replaced("JANEIN=1/2\n", ""), "JANEIN"},
-                      Refusal{"category as a date", replaced("JANEIN=1/2", "JANEIN=1.2"), "JANEIN"},
-                      Refusal{"negative duration", replaced("DAUER=754", "DAUER=-754"), "DAUER"}),
+    ::testing::Values(
+        Refusal{"empty", "", "does not begin"},
+        Refusal{"foreign text", "Einkaufsliste\nMilch\n", "does not begin"},
+        Refusal{"cut off", whole().left(whole().size() / 2), "incomplete"},
+        Refusal{"not UTF-8", replaced("Anna", "\xff\xfe"), "not UTF-8"},
+        Refusal{"no key", replaced("NOTE=", "NOTE"), "line"},
+        Refusal{"twice", replaced("NOTE=2", "NAME=x\nNOTE=2"), "line"},
+        Refusal{"broken escape", replaced("NAME=Anna", "NAME=Anna\\"), "line"},
+        Refusal{"bad date", replaced("DATUM=2026-12-06", "DATUM=2026-13-06"), "DATUM"},
+        Refusal{"more right than asked", replaced("RICHTIG=40", "RICHTIG=53"), "RICHTIG"},
+        Refusal{"no grade", replaced("NOTE=2", "NOTE=2x"), "NOTE"},
+        Refusal{"category missing", replaced("JANEIN=1/2\n", ""), "JANEIN"},
+        Refusal{"category as a date", replaced("JANEIN=1/2", "JANEIN=1.2"), "JANEIN"},
+        Refusal{"negative duration", replaced("DAUER=754", "DAUER=-754"), "DAUER"},
+        // Numbers no test run produces: a planted record must not reach the class's sums.
+        Refusal{"more asked than a run asks", replaced("ANZAHL=52", "ANZAHL=2147483647"), "RICHTIG/ANZAHL"},
+        Refusal{"half a point", replaced("RICHTIG=40", "RICHTIG=40.5"), "RICHTIG/ANZAHL"},
+        Refusal{"category beyond its rows", replaced("ELEMENTE=5/6", "ELEMENTE=5/7"), "ELEMENTE"},
+        Refusal{"category near 2^31", replaced("ELEMENTE=5/6", "ELEMENTE=2147483646/2147483647"), "ELEMENTE"},
+        Refusal{"endless duration", replaced("DAUER=754", "DAUER=1e308"), "DAUER"},
+        Refusal{"duration not a number", replaced("DAUER=754", "DAUER=nan"), "DAUER"}),
     [](const ::testing::TestParamInfo<Refusal>& info) {
         std::string name = info.param.name;
         for (char& c : name)
