@@ -22,7 +22,8 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$scratch" -B "$scratch/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLTEST_DESKTOP=OFF \
     -DKOLTEST_BENCHMARKS=OFF "${launcher[@]}" >"$scratch/configure.log"
 build() { cmake --build "$scratch/build" --parallel "$(nproc)" --target core_tests >"$scratch/build.log" 2>&1; }
-run_tests() { timeout "$limit" "$scratch/build/tests/core_tests" --gtest_brief=1 >"$scratch/test.log" 2>&1; }
+# In a subshell of its own, so that a crash the fault causes is counted, not announced by this shell.
+run_tests() { (timeout "$limit" "$scratch/build/tests/core_tests" --gtest_brief=1 >"$scratch/test.log" 2>&1) 2>/dev/null; }
 
 build || { echo "The unchanged tree does not build: $scratch/build.log" >&2; exit 1; }
 run_tests || { echo "The logic tests fail on the unchanged tree: $scratch/test.log" >&2; exit 1; }
