@@ -1,5 +1,6 @@
 #include "desktop/results/ResultsCommand.h"
 
+#include "components/SafeFileWriter.h"
 #include "desktop/CommandLine.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/results/RecordFiles.h"
@@ -9,7 +10,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -22,16 +22,6 @@ bool runsBefore(const ResultRecord& a, const ResultRecord& b)
     const QDateTime startA(a.date, a.start.isValid() ? a.start : a.end);
     const QDateTime startB(b.date, b.start.isValid() ? b.start : b.end);
     return startA < startB;
-}
-
-// Empty when written; else why not.
-QString writeSpreadsheet(const QString& path, const QByteArray& content)
-{
-    // Written to a temporary file beside it and renamed, so a reader never sees half a table.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        return file.errorString();
-    return QString();
 }
 
 } // namespace
@@ -65,11 +55,19 @@ int runResultsCommand(const CommandLineWords& commandLine)
     QTextStream out(stdout);
     out << QStringLiteral("Ergebnisordner: %1\n").arg(QDir::toNativeSeparators(folder))
         << classOverview(scan.records);
-    const QString spreadsheet = QDir(folder).filePath(QLatin1String(ResultsSpreadsheetName));
-    const QString problem = writeSpreadsheet(spreadsheet, csvDocument(scan.records));
-    if (!problem.isEmpty()) {
+    // "--results-dir ORDNER --results DIR" reads DIR and writes the table into ORDNER: the way out when
+    // someone has planted something under the table's name in a share.
+    const bool tableElsewhere = !commandLine.words.value(1).isEmpty() && !commandLine.resultsDir.isEmpty();
+    const QString spreadsheet = QDir(tableElsewhere ? commandLine.resultsDir : folder)
+                                    .filePath(QLatin1String(ResultsSpreadsheetName));
+    // The table holds the whole class: only the teachers' group may read it.
+    const FileWrite write = writeFileSafely(spreadsheet, csvDocument(scan.records), ExistingFile::Replace,
+                                            FileReaders::OwnerAndGroup);
+    if (!write.written()) {
         out.flush();
-        writeDiagnostic(QStringLiteral("results: cannot write %1: %2").arg(spreadsheet, problem));
+        writeDiagnostic(QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben: %2. Eine vorhandene Datei "
+                                       "dieses Namens bleibt unverändert.")
+                            .arg(QDir::toNativeSeparators(spreadsheet), write.problem));
         return 1;
     }
     out << QStringLiteral("\nTabelle für die Tabellenkalkulation: %1\n")
