@@ -75,7 +75,8 @@ int main(int argc, char* argv[])
 
     ProcessRandom random;
     DesktopServices services(commandLine, random);
-    InstanceLock lock(InstanceLock::defaultPath());
+    const LockPlace lockFile = InstanceLock::defaultPlace();
+    InstanceLock lock(lockFile.path, lockFile.problem);
     DesktopPlatform platform(commandLine.text(), services.windows, lock);
     mdl_KolTest state;
     AppContext context{state, services.shared, services.sharedTools, platform, random};
