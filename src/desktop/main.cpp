@@ -47,21 +47,28 @@ int main(int argc, char* argv[])
     for (const QString& problem : commandLine.problems)
         writeDiagnostic(problem);
 
-    // Package tools and bug reports ask for the version; like the check, it needs no display.
-    if (commandLine.words.value(0) == QLatin1String("--version")) {
+    // None of the commands needs a display, so none of them makes a GUI application.
+    switch (commandLine.command) {
+    case ProgramCommand::Help:
+        QTextStream(stdout) << usageText();
+        return 0;
+    case ProgramCommand::Wrong:
+        QTextStream(stderr) << QStringLiteral("koltest: unbekannte Angabe „%1“\n").arg(commandLine.wrongWord)
+                            << usageText();
+        return 2;
+    case ProgramCommand::Version:
         QTextStream(stdout) << "koltest " << programVersion() << Qt::endl;
         return 0;
-    }
-
-    // The catalogue check runs without any window, so that it works on machines without a display.
-    if (isCheckCommand(commandLine)) {
+    case ProgramCommand::Check: {
         QCoreApplication checker(argc, argv);
         return runCheckCommand(commandLine);
     }
-    // So does the class overview of the results folder.
-    if (isResultsCommand(commandLine)) {
+    case ProgramCommand::Results: {
         QCoreApplication overview(argc, argv);
         return runResultsCommand(commandLine);
+    }
+    case ProgramCommand::Test:
+        break;
     }
 
     QApplication application(argc, argv);

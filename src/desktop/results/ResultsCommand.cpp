@@ -26,17 +26,8 @@ bool runsBefore(const ResultRecord& a, const ResultRecord& b)
 
 } // namespace
 
-bool isResultsCommand(const CommandLineWords& commandLine)
-{
-    return commandLine.words.value(0) == QLatin1String("--results");
-}
-
 int runResultsCommand(const CommandLineWords& commandLine)
 {
-    if (commandLine.words.size() > 2) {
-        writeDiagnostic(QStringLiteral("usage: koltest [--results-dir DIR] --results [DIR]"));
-        return 2;
-    }
     QString folder = commandLine.words.value(1);
     if (folder.isEmpty()) {
         const ResultsFolderChoice choice =
