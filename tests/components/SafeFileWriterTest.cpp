@@ -37,7 +37,7 @@ struct stat statusOf(const QString& path)
 }
 
 // What someone planted under the name the program writes.
-enum class Planted { LinkToFile, LinkToNothing, Folder, Fifo, File };
+enum class Planted { LinkToFile, LinkToNothing, Folder, File };
 
 bool plant(Planted what, const QString& path, const QString& victim)
 {
@@ -50,8 +50,6 @@ bool plant(Planted what, const QString& path, const QString& victim)
                0;
     case Planted::Folder:
         return ::mkdir(name.constData(), 0777) == 0;
-    case Planted::Fifo:
-        return ::mkfifo(name.constData(), 0666) == 0;
     case Planted::File:
         return makeFile(path, "alt");
     }
@@ -64,6 +62,8 @@ struct HostileCase {
     const char* problem;
 };
 
+// The table's name, the certificate's and the folders and FIFOs planted there are the results command's
+// attacks (ResultStoreTest); here what only the writer itself sees.
 class PlantedName : public ::testing::TestWithParam<HostileCase> {};
 
 TEST_P(PlantedName, IsRefusedAndLeftAsItWas)
@@ -79,9 +79,7 @@ TEST_P(PlantedName, IsRefusedAndLeftAsItWas)
         writeFileSafely(target, "Datum;Name\r\n", GetParam().existing, FileReaders::OwnerAndGroup);
     EXPECT_EQ(write.error, EEXIST);
     EXPECT_EQ(write.problem, QString::fromUtf8(GetParam().problem));
-    const struct stat after = statusOf(target);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(statusOf(target).st_ino, before.st_ino);
     EXPECT_EQ(contentOf(victim), Victim);
     // Nothing else appeared: no file behind the dangling link, no temporary file.
     EXPECT_EQ(
@@ -92,29 +90,13 @@ TEST_P(PlantedName, IsRefusedAndLeftAsItWas)
 #define SPECIAL(kind)                                                                                        \
     "Unter diesem Namen steht " kind " statt einer gewöhnlichen Datei; das Programm ersetzt so etwas nicht"
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PlantedName,
-    ::testing::Values(
-        HostileCase{Planted::LinkToFile, ExistingFile::Replace, SPECIAL("eine symbolische Verknüpfung")},
-        HostileCase{Planted::LinkToNothing, ExistingFile::Replace, SPECIAL("eine symbolische Verknüpfung")},
-        HostileCase{Planted::Folder, ExistingFile::Replace, SPECIAL("ein Ordner")},
-        HostileCase{Planted::Fifo, ExistingFile::Replace, SPECIAL("eine benannte Pipe (FIFO)")},
-        HostileCase{Planted::LinkToFile, ExistingFile::Keep, SPECIAL("eine symbolische Verknüpfung")},
-        HostileCase{Planted::File, ExistingFile::Keep, "Eine Datei dieses Namens gibt es schon"}));
-
-TEST(SafeFileWriter, ReplacesARegularFileWholeAndNamesAMissingFolder)
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("zeugnis.pdf"));
-    ASSERT_TRUE(makeFile(target, "altes Zeugnis, viel länger als das neue"));
-    EXPECT_TRUE(writeFileSafely(target, "neu", ExistingFile::Replace, FileReaders::AsUsual).written());
-    EXPECT_EQ(contentOf(target), "neu");
-
-    const FileWrite missing = writeFileSafely(dir.filePath(QStringLiteral("fehlt/zeugnis.pdf")), "neu",
-                                              ExistingFile::Replace, FileReaders::AsUsual);
-    EXPECT_EQ(missing.error, ENOENT);
-    EXPECT_EQ(missing.problem, QStringLiteral("Der Ordner existiert nicht"));
-}
+INSTANTIATE_TEST_SUITE_P(Table, PlantedName,
+                         ::testing::Values(HostileCase{Planted::LinkToNothing, ExistingFile::Replace,
+                                                       SPECIAL("eine symbolische Verknüpfung")},
+                                           HostileCase{Planted::LinkToFile, ExistingFile::Keep,
+                                                       SPECIAL("eine symbolische Verknüpfung")},
+                                           HostileCase{Planted::File, ExistingFile::Keep,
+                                                       "Eine Datei dieses Namens gibt es schon"}));
 
 // What writers killed half-way left behind goes after a day; nothing else is touched.
 TEST(SafeFileWriter, RemovesItsOwnTemporaryFilesOlderThanADay)
