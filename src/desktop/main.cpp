@@ -53,7 +53,10 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << usageText();
         return 0;
     case ProgramCommand::Wrong:
-        QTextStream(stderr) << QStringLiteral("koltest: unbekannte Angabe „%1“\n").arg(commandLine.wrongWord)
+        QTextStream(stderr) << (commandLine.wrongWord.startsWith(QLatin1Char('-'))
+                                    ? QStringLiteral("koltest: unbekannte Option „%1“\n")
+                                    : QStringLiteral("koltest: unerwartete Angabe „%1“\n"))
+                                   .arg(commandLine.wrongWord)
                             << usageText();
         return 2;
     case ProgramCommand::Version:

@@ -191,7 +191,7 @@ void HostTest::usageNeedsNoDisplay_data()
     QTest::newRow("--help") << "--help" << 0 << usageText() << QString();
     QTest::newRow("a misspelt option")
         << "--chek" << 2 << QString()
-        << QStringLiteral("koltest: unbekannte Angabe „--chek“\n") + usageText();
+        << QStringLiteral("koltest: unbekannte Option „--chek“\n") + usageText();
 }
 
 void HostTest::usageNeedsNoDisplay()
