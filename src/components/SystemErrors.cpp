@@ -29,6 +29,13 @@ QString germanSystemError(int errorNumber)
         return QStringLiteral("Das Gerät dahinter ist nicht erreichbar.");
     case ENOSPC:
         return QStringLiteral("Kein Speicherplatz mehr auf dem Datenträger.");
+    case EFBIG:
+        return QStringLiteral("Die Datei ist zu groß für den Datenträger.");
+    case EEXIST:
+        return QStringLiteral("Eine Datei dieses Namens gibt es schon.");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("Die Datei wird gerade benutzt.");
     case EDQUOT:
         return QStringLiteral("Das Speicherkontingent auf dem Datenträger ist erschöpft.");
     case EROFS:

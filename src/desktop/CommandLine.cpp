@@ -13,6 +13,56 @@ const FolderOption folderOptions[] = {
     {QStringLiteral("--results-dir"), &CommandLineWords::resultsDir},
 };
 
+const QString helpOption = QStringLiteral("--help");
+
+// The commands that stand first, with how many words (a file or folder) may follow them.
+struct CommandWord {
+    QString word;
+    ProgramCommand command;
+    qsizetype mostFollowing;
+};
+
+const CommandWord commandWords[] = {
+    {QStringLiteral("--check"), ProgramCommand::Check, 1},
+    {QStringLiteral("--results"), ProgramCommand::Results, 1},
+    {QStringLiteral("--version"), ProgramCommand::Version, 0},
+};
+
+// The words a test run understands: "/NEW" (capitals only), "-DEV" (any case), "DIFFICULTY=N".
+bool isTestWord(const QString& word)
+{
+    return word == QLatin1String("/NEW") || word.compare(QLatin1String("-DEV"), Qt::CaseInsensitive) == 0 ||
+           word.startsWith(QLatin1String("DIFFICULTY="), Qt::CaseInsensitive);
+}
+
+// Which command the words ask for; the first word that does not belong makes them Wrong.
+void findCommand(CommandLineWords& line)
+{
+    if (line.words.contains(helpOption)) {
+        line.command = ProgramCommand::Help;
+        return;
+    }
+    const QString first = line.words.value(0);
+    for (const CommandWord& command : commandWords) {
+        if (first != command.word)
+            continue;
+        line.command = command.command;
+        for (qsizetype i = 1; i < line.words.size(); ++i)
+            if (i > command.mostFollowing || line.words[i].startsWith(QLatin1Char('-'))) {
+                line.command = ProgramCommand::Wrong;
+                line.wrongWord = line.words[i];
+                return;
+            }
+        return;
+    }
+    for (const QString& word : line.words)
+        if (!isTestWord(word)) {
+            line.command = ProgramCommand::Wrong;
+            line.wrongWord = word;
+            return;
+        }
+}
+
 } // namespace
 
 CommandLineWords splitCommandLine(const QStringList& arguments)
@@ -36,7 +86,30 @@ CommandLineWords splitCommandLine(const QStringList& arguments)
         if (!taken)
             result.words << word;
     }
+    findCommand(result);
     return result;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Aufruf: koltest [/NEW] [-DEV] [DIFFICULTY=N] [--data-dir ORDNER] [--results-dir ORDNER]\n"
+        "        koltest [--data-dir ORDNER] --check [DATEI]\n"
+        "        koltest [--results-dir ORDNER] --results [ORDNER]\n"
+        "        koltest --version | --help\n"
+        "\n"
+        "Ohne Befehl startet der Chemietest im Fenster.\n"
+        "  /NEW                   auch starten, wenn das Programm schon läuft\n"
+        "  -DEV                   Fenster schließen ohne Rückfrage\n"
+        "  DIFFICULTY=N           Schwierigkeitsgrad festlegen: 0 normal, 1 Experte\n"
+        "  --data-dir ORDNER      Aufgabenkatalog aus ORDNER lesen\n"
+        "  --results-dir ORDNER   Ergebnisse nach ORDNER schreiben\n"
+        "  --check [DATEI]        Aufgabenkatalog prüfen\n"
+        "  --results [ORDNER]     Übersicht der Klasse zeigen, Tabelle koltest-ergebnisse.csv schreiben\n"
+        "  --version              Version ausgeben\n"
+        "  --help                 diese Hilfe ausgeben\n"
+        "\n"
+        "Mehr in der Handbuchseite: man koltest\n");
 }
 
 QString parameterValue(const QStringList& words, const QString& name, const QString& defaultValue)

@@ -47,21 +47,31 @@ int main(int argc, char* argv[])
     for (const QString& problem : commandLine.problems)
         writeDiagnostic(problem);
 
-    // Package tools and bug reports ask for the version; like the check, it needs no display.
-    if (commandLine.words.value(0) == QLatin1String("--version")) {
+    // None of the commands needs a display, so none of them makes a GUI application.
+    switch (commandLine.command) {
+    case ProgramCommand::Help:
+        QTextStream(stdout) << usageText();
+        return 0;
+    case ProgramCommand::Wrong:
+        QTextStream(stderr) << (commandLine.wrongWord.startsWith(QLatin1Char('-'))
+                                    ? QStringLiteral("koltest: unbekannte Option „%1“\n")
+                                    : QStringLiteral("koltest: unerwartete Angabe „%1“\n"))
+                                   .arg(commandLine.wrongWord)
+                            << usageText();
+        return 2;
+    case ProgramCommand::Version:
         QTextStream(stdout) << "koltest " << programVersion() << Qt::endl;
         return 0;
-    }
-
-    // The catalogue check runs without any window, so that it works on machines without a display.
-    if (isCheckCommand(commandLine)) {
+    case ProgramCommand::Check: {
         QCoreApplication checker(argc, argv);
         return runCheckCommand(commandLine);
     }
-    // So does the class overview of the results folder.
-    if (isResultsCommand(commandLine)) {
+    case ProgramCommand::Results: {
         QCoreApplication overview(argc, argv);
         return runResultsCommand(commandLine);
+    }
+    case ProgramCommand::Test:
+        break;
     }
 
     QApplication application(argc, argv);
@@ -75,7 +85,8 @@ int main(int argc, char* argv[])
 
     ProcessRandom random;
     DesktopServices services(commandLine, random);
-    InstanceLock lock(InstanceLock::defaultPath());
+    const LockPlace lockFile = InstanceLock::defaultPlace();
+    InstanceLock lock(lockFile.path, lockFile.problem);
     DesktopPlatform platform(commandLine.text(), services.windows, lock);
     mdl_KolTest state;
     AppContext context{state, services.shared, services.sharedTools, platform, random};

@@ -1,3 +1,4 @@
+#include "SmallDisk.h"
 #include "components/PrintFields.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/print/CertificateOutput.h"
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 // The shipped certificate as a pupil gets it: written to a PDF without any dialog and read back as text.
 class CertificateTest : public QObject {
     Q_OBJECT
@@ -19,7 +22,8 @@ private slots:
     void showsTheResult_data();
     void showsTheResult();
     void printsTheSamePageTwice();
-    void unwritableFolderIsReported();
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
 
 private:
     CertificatePage shippedCertificate(const QString& body) const;
@@ -124,12 +128,40 @@ void CertificateTest::printsTheSamePageTwice()
     QCOMPARE(pdfText(first), pdfText(second));
 }
 
-void CertificateTest::unwritableFolderIsReported()
+void CertificateTest::failedSaveKeepsTheOldFile_data()
 {
-    const QString path = m_dir.filePath(QStringLiteral("fehlt/zeugnis.pdf"));
-    const QString message = saveCertificatePdf(shippedCertificate(ResultLines), path);
-    QVERIFY2(message.startsWith(QStringLiteral("Das Zeugnis konnte nicht als „")), qPrintable(message));
-    QVERIFY(!QFile::exists(path));
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("a folder that is not there") << "fehlt"
+                                                << "Der Ordner lässt sich nicht öffnen. Unter diesem Namen gibt es nichts.";
+    QTest::newRow("a full disk") << "voll"
+                                 << "Kein Speicherplatz mehr auf dem Datenträger.";
+}
+
+void CertificateTest::failedSaveKeepsTheOldFile()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, cause);
+    const QString path = m_dir.filePath(folder + QStringLiteral("/zeugnis.pdf"));
+    std::optional<SmallDisk> disk;
+    QByteArray old;
+    if (folder == QLatin1String("voll")) {
+        disk.emplace(m_dir.filePath(folder));
+        if (!disk->whyNot().isEmpty())
+            QSKIP(qPrintable(disk->whyNot()));
+        QCOMPARE(saveCertificatePdf(shippedCertificate(ResultLines), path), QString());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        old = written.readAll();
+        QVERIFY(disk->fill());
+    }
+    const QString message = saveCertificatePdf(shippedCertificate(ResultLines + TitleLines), path);
+    QVERIFY2(
+        message.startsWith(
+            QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden. %2\n").arg(path, cause)),
+        qPrintable(message));
+    QFile kept(path);
+    QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), old);
 }
 
 int runCertificateTests(int argc, char* argv[])

@@ -4,10 +4,12 @@
 #include "desktop/services/DesktopHost.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(DataFolderSources)
+Q_DECLARE_METATYPE(ProgramCommand)
 
 class HostTest : public QObject {
     Q_OBJECT
@@ -17,6 +19,10 @@ private slots:
     void resolutionOrder();
     void commandLine_data();
     void commandLine();
+    void command_data();
+    void command();
+    void usageNeedsNoDisplay_data();
+    void usageNeedsNoDisplay();
     void reportLine_data();
     void reportLine();
 
@@ -137,6 +143,75 @@ void HostTest::commandLine()
     QCOMPARE(words.resultsDir, resultsDir);
     QCOMPARE(parameterValue(words.words, QStringLiteral("DIFFICULTY"), QStringLiteral("-1")), difficulty);
     QCOMPARE(words.problems.size(), arguments.last().endsWith(QLatin1String("-dir")) ? 1 : 0);
+}
+
+void HostTest::command_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<ProgramCommand>("command");
+    QTest::addColumn<QString>("wrongWord");
+    using C = ProgramCommand;
+    QTest::newRow("nothing: the test") << QStringList{} << C::Test << QString();
+    QTest::newRow("the test's own words")
+        << QStringList{"/NEW", "-dev", "difficulty=1", "--data-dir", "d", "--results-dir=r"} << C::Test
+        << QString();
+    QTest::newRow("--help wherever it stands") << QStringList{"/NEW", "--help"} << C::Help << QString();
+    QTest::newRow("--check with a file") << QStringList{"--check", "k.dat"} << C::Check << QString();
+    QTest::newRow("--results with a folder")
+        << QStringList{"--results-dir", "r", "--results", "x"} << C::Results << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << C::Version << QString();
+    QTest::newRow("a misspelt command") << QStringList{"--resluts"} << C::Wrong << "--resluts";
+    QTest::newRow("a misspelt command with a file") << QStringList{"--chek", "k.dat"} << C::Wrong << "--chek";
+    QTest::newRow("a file before the command") << QStringList{"k.dat", "--check"} << C::Wrong << "k.dat";
+    QTest::newRow("two files") << QStringList{"--check", "a.dat", "b.dat"} << C::Wrong << "b.dat";
+    QTest::newRow("an option after the command") << QStringList{"--results", "-x"} << C::Wrong << "-x";
+    QTest::newRow("a word after --version") << QStringList{"--version", "jetzt"} << C::Wrong << "jetzt";
+    QTest::newRow("/NEW in small letters") << QStringList{"/new"} << C::Wrong << "/new";
+    QTest::newRow("an unknown parameter") << QStringList{"LEVEL=2"} << C::Wrong << "LEVEL=2";
+    QTest::newRow("a short option") << QStringList{"-h"} << C::Wrong << "-h";
+}
+
+void HostTest::command()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(ProgramCommand, command);
+    QFETCH(QString, wrongWord);
+    const CommandLineWords words = splitCommandLine(arguments);
+    QCOMPARE(words.command, command);
+    QCOMPARE(words.wrongWord, wrongWord);
+}
+
+// Neither the usage nor a wrong word opens a window, so both work where there is no display.
+void HostTest::usageNeedsNoDisplay_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--help") << "--help" << 0 << usageText() << QString();
+    QTest::newRow("a misspelt option")
+        << "--chek" << 2 << QString()
+        << QStringLiteral("koltest: unbekannte Option „--chek“\n") + usageText();
+}
+
+void HostTest::usageNeedsNoDisplay()
+{
+    QFETCH(QString, word);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess koltest;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    koltest.setProcessEnvironment(environment);
+    koltest.start(QStringLiteral(KOLTEST_PROGRAM), {word});
+    QVERIFY(koltest.waitForFinished(30000));
+    QCOMPARE(koltest.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(koltest.exitCode(), status);
+    QCOMPARE(QString::fromUtf8(koltest.readAllStandardOutput()), out);
+    QCOMPARE(QString::fromUtf8(koltest.readAllStandardError()), err);
+    QVERIFY(usageText().startsWith(QStringLiteral("Aufruf: koltest ")));
 }
 
 void HostTest::reportLine_data()

@@ -1,4 +1,5 @@
 #include "desktop/results/ResultStore.h"
+#include "SmallDisk.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/results/RecordFiles.h"
 #include "results/records/ResultsCsv.h"
@@ -9,6 +10,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +50,19 @@ void writeFile(const QString& path, const QByteArray& content)
     QCOMPARE(file.write(content), content.size());
 }
 
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+struct stat statusOf(const QString& path)
+{
+    struct stat status {};
+    ::lstat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
 } // namespace
 
 class ResultStoreTest : public QObject {
@@ -58,6 +75,10 @@ private slots:
     void eightMachinesWriteAtOnce();
     void resultsCommand();
     void resultsCommandOnAFolderThatIsNotThere();
+    void hostileTableName_data();
+    void hostileTableName();
+    void recordsAreForTheTeachersGroupOnly_data();
+    void recordsAreForTheTeachersGroupOnly();
 
 private:
     QTemporaryDir m_dir;
@@ -203,6 +224,99 @@ void ResultStoreTest::resultsCommandOnAFolderThatIsNotThere()
     QCOMPARE(koltest.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(koltest.readAllStandardError()),
              QStringLiteral("koltest: Den Ergebnisordner „%1/“ gibt es nicht.\n").arg(folder));
+}
+
+// What a pupil with write access to the share plants under the table's name, and a full disk: the
+// teacher's "--results" writes nothing through it, replaces nothing, and says why in German.
+void ResultStoreTest::hostileTableName_data()
+{
+    QTest::addColumn<QString>("planted");
+    QTest::addColumn<QString>("cause");
+    const QString special = QStringLiteral("Unter diesem Namen steht %1 statt einer gewöhnlichen Datei; das "
+                                           "Programm ersetzt so etwas nicht.");
+    QTest::newRow("a link to a file of the teacher")
+        << "link" << special.arg(QStringLiteral("eine symbolische Verknüpfung"));
+    QTest::newRow("a folder") << "folder" << special.arg(QStringLiteral("ein Ordner"));
+    QTest::newRow("a FIFO") << "fifo" << special.arg(QStringLiteral("eine benannte Pipe (FIFO)"));
+    QTest::newRow("a full disk") << "full" << QStringLiteral("Kein Speicherplatz mehr auf dem Datenträger.");
+}
+
+void ResultStoreTest::hostileTableName()
+{
+    QFETCH(QString, planted);
+    QFETCH(QString, cause);
+    const QString folder = m_dir.filePath(QStringLiteral("hostile-") + planted);
+    std::optional<SmallDisk> disk;
+    if (planted == QLatin1String("full")) {
+        disk.emplace(folder);
+        if (!disk->whyNot().isEmpty())
+            QSKIP(qPrintable(disk->whyNot()));
+    }
+    QVERIFY(QDir().mkpath(folder));
+    Notices notices;
+    ResultStore(resolveResultsFolder({folder, {}, {}, {}, {}}), m_pupil, notices)
+        .store(37, 52, endOfRunFields());
+    const QString table = folder + QStringLiteral("/koltest-ergebnisse.csv");
+    const QByteArray table8 = QFile::encodeName(table);
+    // The file that must stay as it is: the teacher's own behind the link, or the old table.
+    QString victim = m_dir.filePath(QStringLiteral("authorized_keys-") + planted);
+    writeFile(victim, "ssh-ed25519 AAAA lehrer@schule\n");
+    if (planted == QLatin1String("link"))
+        QCOMPARE(::symlink(QFile::encodeName(victim).constData(), table8.constData()), 0);
+    else if (planted == QLatin1String("folder"))
+        QCOMPARE(::mkdir(table8.constData(), 0777), 0);
+    else if (planted == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(table8.constData(), 0666), 0);
+    else {
+        victim = table;
+        writeFile(victim, "alte Tabelle");
+        QVERIFY(disk->fill());
+    }
+    const struct stat before = statusOf(table);
+    const QByteArray victimBefore = contentOf(victim);
+
+    QProcess koltest;
+    koltest.start(QStringLiteral(KOLTEST_PROGRAM), {QStringLiteral("--results"), folder});
+    QVERIFY(koltest.waitForFinished(30000));
+    QCOMPARE(koltest.exitCode(), 1);
+    QCOMPARE(
+        QString::fromUtf8(koltest.readAllStandardError()),
+        QStringLiteral("koltest: Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei dieses "
+                       "Namens bleibt unverändert.\n")
+            .arg(table, cause));
+    QCOMPARE(contentOf(victim), victimBefore);
+    QCOMPARE(statusOf(table).st_ino, before.st_ino);
+    QCOMPARE(QDir(folder).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".tmp")),
+             QStringList());
+    if (planted != QLatin1String("link"))
+        return;
+    // The teacher's way out: the table goes elsewhere.
+    const QString elsewhere = m_dir.filePath(QStringLiteral("auswertung"));
+    QVERIFY(QDir().mkpath(elsewhere));
+    koltest.start(QStringLiteral(KOLTEST_PROGRAM),
+                  {QStringLiteral("--results-dir"), elsewhere, QStringLiteral("--results"), folder});
+    QVERIFY(koltest.waitForFinished(30000));
+    QCOMPARE(koltest.exitCode(), 0);
+    QVERIFY(contentOf(elsewhere + QStringLiteral("/koltest-ergebnisse.csv")).contains("Zo\xC3\xAB"));
+}
+
+void ResultStoreTest::recordsAreForTheTeachersGroupOnly_data()
+{
+    QTest::addColumn<int>("umask");
+    QTest::newRow("umask 0") << 0;
+    QTest::newRow("umask 077") << 077;
+}
+
+void ResultStoreTest::recordsAreForTheTeachersGroupOnly()
+{
+    QFETCH(int, umask);
+    const QString folder = m_dir.filePath(QStringLiteral("umask-%1").arg(umask));
+    QVERIFY(QDir().mkpath(folder));
+    const mode_t before = ::umask(mode_t(umask));
+    const WrittenRecord record = writeNewRecord(folder, "KOLTEST-ERGEBNIS 1\n");
+    ::umask(before);
+    QCOMPARE(record.problem, QString());
+    QCOMPARE(statusOf(record.path).st_mode & 07777, mode_t(0640));
 }
 
 int runResultStoreTests(int argc, char* argv[])

@@ -1,13 +1,14 @@
 #include "desktop/print/CertificateOutput.h"
 
+#include "components/SafeFileWriter.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/print/CertificatePainter.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
 
@@ -39,27 +40,26 @@ QString saveCertificatePdf(const CertificatePage& page, const QString& path)
 {
     const auto failed = [&](const QString& cause) {
         writeDiagnostic(QStringLiteral("%1: cannot save the certificate: %2").arg(path, cause));
-        return QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden. Bitte einen Ordner "
-                              "wählen, in den Sie schreiben dürfen, und es noch einmal versuchen.")
-            .arg(QDir::toNativeSeparators(path));
+        return QStringLiteral(
+                   "Das Zeugnis konnte nicht als „%1“ gespeichert werden. %2\nEine vorhandene "
+                   "Datei dieses Namens bleibt unverändert. Bitte Platz schaffen oder einen anderen "
+                   "Ordner wählen und es noch einmal versuchen.")
+            .arg(QDir::toNativeSeparators(path), cause);
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
+    // A certificate is a few dozen kilobytes: made whole in memory, then written in one safe step.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setCreator(QStringLiteral("koltest"));
         writer.setTitle(QStringLiteral("Zeugnis"));
         setUpCertificatePaper(writer, page);
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return failed(QStringLiteral("the PDF writer did not start"));
-        }
+        if (!painter.begin(&writer))
+            return failed(QStringLiteral("Das PDF konnte nicht erzeugt werden."));
         paintCertificate(painter, paperOf(writer), page);
         painter.end();
     }
-    if (!file.commit())
-        return failed(file.errorString());
-    return {};
+    const FileWrite write = writeFileSafely(path, pdf.data(), ExistingFile::Replace, FileReaders::AsUsual);
+    return write.written() ? QString() : failed(write.problem);
 }

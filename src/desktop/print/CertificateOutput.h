@@ -11,5 +11,6 @@ class QPrinter;
 QString printCertificate(QPrinter& printer, const CertificatePage& page);
 
 // Writes the certificate as a PDF file. The file appears complete or not at all: an existing file is
-// replaced only when the whole new one was written.
+// replaced only when the whole new one was written, and a link, folder or other special file of that name
+// never.
 QString saveCertificatePdf(const CertificatePage& page, const QString& path);

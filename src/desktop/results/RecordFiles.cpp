@@ -2,6 +2,7 @@
 
 #include "components/FolderAccess.h"
 #include "components/RegularFile.h"
+#include "components/SafeFileWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +11,7 @@
 #include <QRandomGenerator>
 #include <QSysInfo>
 
-#include <unistd.h>
+#include <cerrno>
 
 namespace {
 
@@ -34,19 +35,6 @@ QString hostPart(const QString& host)
     return part.isEmpty() ? QStringLiteral("rechner") : part.left(40);
 }
 
-// Writes and syncs the whole content; the file was created new, so nothing else is in it.
-QString writeWhole(QFile& file, const QByteArray& content)
-{
-    if (file.write(content) != content.size() || !file.flush())
-        return file.errorString();
-    if (::fsync(file.handle()) != 0)
-        return QStringLiteral("the data did not reach the disk");
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return QString();
-}
-
 } // namespace
 
 QString recordFileName(const QDateTime& now, const QString& host, qint64 processId, quint64 random)
@@ -59,37 +47,21 @@ QString recordFileName(const QDateTime& now, const QString& host, qint64 process
 
 WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content)
 {
-    const QDir dir(folder);
     // A clash of two random 64-bit parts is not to be expected; a few tries make sure of it.
     constexpr int Tries = 4;
-    QString problem;
+    FileWrite write;
     for (int attempt = 0; attempt < Tries; ++attempt) {
-        const QString name =
+        const QString target = QDir(folder).filePath(
             recordFileName(QDateTime::currentDateTime(), QSysInfo::machineHostName(),
-                           QCoreApplication::applicationPid(), QRandomGenerator::system()->generate64());
-        const QString target = dir.filePath(name);
-        const QString temporary = dir.filePath(QLatin1Char('.') + name + temporarySuffix);
-        QFile file(temporary);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            problem = QStringLiteral("cannot create %1: %2").arg(temporary, file.errorString());
-            if (QFileInfo::exists(temporary))
-                continue;
-            return {QString(), problem};
-        }
-        problem = writeWhole(file, content);
-        if (!problem.isEmpty()) {
-            QFile::remove(temporary);
-            return {QString(), QStringLiteral("cannot write %1: %2").arg(temporary, problem)};
-        }
-        // rename() refuses an existing target, so no record is ever overwritten.
-        if (QFile::rename(temporary, target))
+                           QCoreApplication::applicationPid(), QRandomGenerator::system()->generate64()));
+        // A record is never replaced, and only the teachers' group may read it.
+        write = writeFileSafely(target, content, ExistingFile::Keep, FileReaders::OwnerAndGroup);
+        if (write.written())
             return {target, QString()};
-        problem = QStringLiteral("cannot rename %1 to %2").arg(temporary, name);
-        QFile::remove(temporary);
-        if (!QFileInfo::exists(target))
-            return {QString(), problem};
+        if (write.error != EEXIST)
+            break;
     }
-    return {QString(), problem};
+    return {QString(), write.problem};
 }
 
 FolderScan scanResultsFolder(const QString& folder)

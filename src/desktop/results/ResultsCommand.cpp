@@ -1,5 +1,6 @@
 #include "desktop/results/ResultsCommand.h"
 
+#include "components/SafeFileWriter.h"
 #include "components/VisibleText.h"
 #include "desktop/CommandLine.h"
 #include "desktop/Diagnostics.h"
@@ -10,7 +11,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -25,29 +25,10 @@ bool runsBefore(const ResultRecord& a, const ResultRecord& b)
     return startA < startB;
 }
 
-// Empty when written; else why not.
-QString writeSpreadsheet(const QString& path, const QByteArray& content)
-{
-    // Written to a temporary file beside it and renamed, so a reader never sees half a table.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        return file.errorString();
-    return QString();
-}
-
 } // namespace
-
-bool isResultsCommand(const CommandLineWords& commandLine)
-{
-    return commandLine.words.value(0) == QLatin1String("--results");
-}
 
 int runResultsCommand(const CommandLineWords& commandLine)
 {
-    if (commandLine.words.size() > 2) {
-        writeDiagnostic(QStringLiteral("usage: koltest [--results-dir DIR] --results [DIR]"));
-        return 2;
-    }
     QString folder = commandLine.words.value(1);
     if (folder.isEmpty()) {
         const ResultsFolderChoice choice =
@@ -67,11 +48,19 @@ int runResultsCommand(const CommandLineWords& commandLine)
     QTextStream out(stdout);
     out << QStringLiteral("Ergebnisordner: %1\n").arg(QDir::toNativeSeparators(folder))
         << classOverview(scan.records);
-    const QString spreadsheet = QDir(folder).filePath(QLatin1String(ResultsSpreadsheetName));
-    const QString problem = writeSpreadsheet(spreadsheet, csvDocument(scan.records));
-    if (!problem.isEmpty()) {
+    // "--results-dir ORDNER --results DIR" reads DIR and writes the table into ORDNER: the way out when
+    // someone has planted something under the table's name in a share.
+    const bool tableElsewhere = !commandLine.words.value(1).isEmpty() && !commandLine.resultsDir.isEmpty();
+    const QString spreadsheet = QDir(tableElsewhere ? commandLine.resultsDir : folder)
+                                    .filePath(QLatin1String(ResultsSpreadsheetName));
+    // The table holds the whole class: only the teachers' group may read it.
+    const FileWrite write = writeFileSafely(spreadsheet, csvDocument(scan.records), ExistingFile::Replace,
+                                            FileReaders::OwnerAndGroup);
+    if (!write.written()) {
         out.flush();
-        writeDiagnostic(QStringLiteral("results: cannot write %1: %2").arg(spreadsheet, problem));
+        writeDiagnostic(QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
+                                       "dieses Namens bleibt unverändert.")
+                            .arg(QDir::toNativeSeparators(spreadsheet), write.problem));
         return 1;
     }
     out << QStringLiteral("\nTabelle für die Tabellenkalkulation: %1\n")
