@@ -1,0 +1,46 @@
+#include "desktop/view/OptionAccessible.h"
+
+#include <QAccessibleWidget>
+#include <QRadioButton>
+
+namespace {
+
+class OptionAccessible final : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QRadioButton& option) : QAccessibleWidget(&option, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = option().isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            option().click();
+    }
+
+private:
+    QRadioButton& option() const { return static_cast<QRadioButton&>(*widget()); }
+};
+
+QAccessibleInterface* optionFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QRadioButton"))
+        if (auto* option = qobject_cast<QRadioButton*>(object))
+            return new OptionAccessible(*option);
+    return nullptr;
+}
+
+} // namespace
+
+void installOptionAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(optionFactory), true);
+    Q_UNUSED(installed)
+}
