@@ -205,7 +205,8 @@ void CalculatorTest::everythingShowsWhole_data()
                                  << QStringList{"Abbrechen", "Übernehmen"};
 }
 
-// The hint stands whole in the display, and no key covers another, whatever the prompt.
+// The hint stands whole in the display, no key covers another, and the buttons below the keys are those
+// that have a use: without a field to fill there is nothing to take.
 void CalculatorTest::everythingShowsWhole()
 {
     QFETCH(QString, prompt);
@@ -234,6 +235,8 @@ void CalculatorTest::everythingShowsWhole()
                      qPrintable(key->text() + " covers " + other->text()));
     }
     QCOMPARE(shown, buttons);
+    // A long prompt wraps within the width that the keys and buttons give.
+    QCOMPARE(calculator.width(), CalculatorDialog(nullptr, prompt.left(1)).sizeHint().width());
 }
 
 int runCalculatorTests(int argc, char* argv[])
