@@ -20,20 +20,20 @@ constexpr int SlideSteps = 40;
 constexpr int FramePauseMs = 10;
 constexpr double SlideSeconds = SlideSteps * FramePauseMs / 1000.0;
 
-// Moves a page frame to the position `to` in the slide's time, letting input through between frames when
-// asked to.
-void slide(Frame& frame, int to, Clock& clock, Platform& platform, bool processEvents)
+// Moves a page frame to the position `to` by the deadline on the clock, letting input through between
+// frames when asked to.
+void slide(Frame& frame, int to, double deadline, Clock& clock, Platform& platform, bool processEvents)
 {
     const int from = frame.Left;
     const double start = clock.TimeValue();
     double previous = start;
     // The last frame stands exactly at `to` (a page sliding out has then left the window). It is the one
-    // after which another frame would end past the slide's time.
+    // after which another frame would end past the deadline.
     for (int step = 0;; ++step) {
         const double now = clock.TimeValue();
         const double next = now + (now - previous);
         previous = now;
-        const double timeDone = (next - start) / SlideSeconds >= 1 ? 1 : (now - start) / SlideSeconds;
+        const double timeDone = next >= deadline ? 1 : (now - start) / (deadline - start);
         const double done = std::min(1.0, std::max(timeDone, step / static_cast<double>(SlideSteps)));
         frame.Left = from + static_cast<int>(std::lround((to - from) * done));
         platform.Repaint();
@@ -47,19 +47,19 @@ void slide(Frame& frame, int to, Clock& clock, Platform& platform, bool processE
 
 } // namespace
 
-void frm_AppMain::slideOut(int page)
+void frm_AppMain::slideOut(int page, double deadline)
 {
-    slide(Seite[page], m_SlideDistance, tools.clock, platform, true);
+    slide(Seite[page], m_SlideDistance, deadline, tools.clock, platform, true);
     Seite[page].Visible = false;
 }
 
-void frm_AppMain::slideIn(int page)
+void frm_AppMain::slideIn(int page, double deadline)
 {
     Frame& frame = Seite[page];
     frame.Left = m_SlideDistance;
     frame.Visible = true;
     PresentPage(page);
-    slide(frame, 0, tools.clock, platform, false);
+    slide(frame, 0, deadline, tools.clock, platform, false);
 }
 
 void frm_AppMain::ShowPage(int page)
@@ -67,12 +67,14 @@ void frm_AppMain::ShowPage(int page)
     but_GameCommands[1].Visible = page > 2;
     m_CurrentPage = page;
     lab_Correct.Visible = false;
+    // The change keeps to its planned time: what filling the new page takes comes out of its slide.
+    double deadline = tools.clock.TimeValue();
     for (int i : PageFrames::numbers)
         if (i != page && Seite[i].Visible)
-            slideOut(i);
+            slideOut(i, deadline += SlideSeconds);
     for (int i : PageFrames::numbers) {
         if (i == page)
-            slideIn(i);
+            slideIn(i, deadline + SlideSeconds);
         platform.ProcessEvents();
     }
     for (const QString& notice : std::exchange(m_SheetNotices, {}))
