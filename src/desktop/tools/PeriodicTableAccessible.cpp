@@ -2,6 +2,7 @@
 
 #include "catalogue/PeriodicTableCells.h"
 #include "desktop/tools/PeriodicTableGrid.h"
+#include "desktop/view/AccessibleFactory.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -111,18 +112,9 @@ private:
     mutable QList<QAccessible::Id> m_cells;
 };
 
-QAccessibleInterface* periodicTableFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("PeriodicTableGrid"))
-        if (auto* grid = qobject_cast<PeriodicTableGrid*>(object))
-            return new PeriodicTableAccessible(*grid);
-    return nullptr;
-}
-
 } // namespace
 
 void installPeriodicTableAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(periodicTableFactory), true);
-    Q_UNUSED(installed)
+    installAccessibleInterface<PeriodicTableGrid, PeriodicTableAccessible>();
 }

@@ -1,5 +1,7 @@
 #include "desktop/view/OptionAccessible.h"
 
+#include "desktop/view/AccessibleFactory.h"
+
 #include <QAccessibleWidget>
 #include <QRadioButton>
 
@@ -29,18 +31,9 @@ private:
     QRadioButton& option() const { return static_cast<QRadioButton&>(*widget()); }
 };
 
-QAccessibleInterface* optionFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QRadioButton"))
-        if (auto* option = qobject_cast<QRadioButton*>(object))
-            return new OptionAccessible(*option);
-    return nullptr;
-}
-
 } // namespace
 
 void installOptionAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(optionFactory), true);
-    Q_UNUSED(installed)
+    installAccessibleInterface<QRadioButton, OptionAccessible>();
 }
