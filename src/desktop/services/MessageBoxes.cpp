@@ -9,14 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-
-// The width in design pixels at which a message wraps. The box itself wraps at a width fixed in screen
-// pixels; giving the text this width as its minimum lets it grow with the box's scale.
-constexpr int MessageWidth = 440;
-
-} // namespace
-
 void prepareMessageBox(QMessageBox& box, const QString& text, const QString& title)
 {
     box.setIcon(QMessageBox::NoIcon);
@@ -24,12 +16,8 @@ void prepareMessageBox(QMessageBox& box, const QString& text, const QString& tit
     box.setText(text);
     // The text as big as the page's task texts; the box's label keeps a font of its own.
     box.setFont(look::sized(box.font(), look::TaskPointSize));
-    for (QLabel* label : box.findChildren<QLabel*>()) {
+    for (QLabel* label : box.findChildren<QLabel*>())
         label->setFont(look::sized(label->font(), look::TaskPointSize));
-        if (label->text() == text)
-            label->setMinimumWidth(
-                label->fontMetrics().boundingRect(QRect(0, 0, MessageWidth, 0), Qt::TextWordWrap, text).width());
-    }
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
 }
 
