@@ -18,6 +18,12 @@ inline constexpr int MarkHeight = 88;
 
 inline constexpr int WindowHeight = HeaderHeight + PageAreaHeight + StatusHeight;
 
+// The smallest window: the strips at design height and the page area as large as on a 1024 x 600 screen.
+// Below it the window does not shrink, so the pages never become too small to read.
+inline constexpr int MinimumWindowHeight = 600;
+inline constexpr int MinimumWindowWidth =
+    (PageWidth * (MinimumWindowHeight - HeaderHeight - StatusHeight) + PageAreaHeight / 2) / PageAreaHeight;
+
 inline constexpr int OkButtonWidth = 160;
 inline constexpr int ToolButtonWidth = 210;
 inline constexpr int ButtonHeight = 48;

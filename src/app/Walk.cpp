@@ -1,10 +1,10 @@
 #include "app/frm_AppMain.h"
 
-#include "components/NumberText.h"
 #include "results/window/frm_AppResult.h"
 #include "testrun/TestStart.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 // The walk through the pages: the slide from one page to the next, the filling of the new page and the
@@ -13,46 +13,53 @@
 
 namespace {
 
+// One slide takes the time of forty steps of 10 ms on every screen. A frame between the pauses stands where
+// the time says, so a screen that paints slowly shows fewer frames instead of a longer slide; a clock that
+// stands still ends it after the forty steps.
 constexpr int SlideSteps = 40;
-constexpr int SlidePauseMs = 10;
+constexpr int FramePauseMs = 10;
+constexpr double SlideSeconds = SlideSteps * FramePauseMs / 1000.0;
 
-// One step of the slide, at least one pixel, so that the slide always ends.
-int slideStep(double distance)
+// Moves a page frame to the position `to` by the deadline on the clock, letting input through between
+// frames when asked to.
+void slide(Frame& frame, int to, double deadline, Clock& clock, Platform& platform, bool processEvents)
 {
-    return std::max(1, static_cast<int>(roundHalfEven(distance / SlideSteps)));
+    const int from = frame.Left;
+    const double start = clock.TimeValue();
+    double previous = start;
+    // The last frame stands exactly at `to` (a page sliding out has then left the window). It is the one
+    // after which another frame would end past the deadline.
+    for (int step = 0;; ++step) {
+        const double now = clock.TimeValue();
+        const double next = now + (now - previous);
+        previous = now;
+        const double timeDone = next >= deadline ? 1 : (now - start) / (deadline - start);
+        const double done = std::min(1.0, std::max(timeDone, step / static_cast<double>(SlideSteps)));
+        frame.Left = from + static_cast<int>(std::lround((to - from) * done));
+        platform.Repaint();
+        if (done >= 1)
+            break;
+        clock.Pause(FramePauseMs);
+        if (processEvents)
+            platform.ProcessEvents();
+    }
 }
 
 } // namespace
 
-void frm_AppMain::slideOut(int page)
+void frm_AppMain::slideOut(int page, double deadline)
 {
-    Frame& frame = Seite[page];
-    const int step = slideStep(m_SlideDistance - frame.Left);
-    // The last step lands exactly on the distance, so the page has left the window when it is hidden.
-    for (int x = frame.Left;; x += step) {
-        frame.Left = std::min(x, m_SlideDistance);
-        platform.Repaint();
-        tools.clock.Pause(SlidePauseMs);
-        platform.ProcessEvents();
-        if (frame.Left >= m_SlideDistance)
-            break;
-    }
-    frame.Visible = false;
+    slide(Seite[page], m_SlideDistance, deadline, tools.clock, platform, true);
+    Seite[page].Visible = false;
 }
 
-void frm_AppMain::slideIn(int page)
+void frm_AppMain::slideIn(int page, double deadline)
 {
     Frame& frame = Seite[page];
     frame.Left = m_SlideDistance;
     frame.Visible = true;
     PresentPage(page);
-    const int step = slideStep(m_SlideDistance);
-    for (int x = m_SlideDistance; x >= 0; x -= step) {
-        frame.Left = x;
-        platform.Repaint();
-        tools.clock.Pause(SlidePauseMs);
-    }
-    frame.Left = 0;
+    slide(frame, 0, deadline, tools.clock, platform, false);
 }
 
 void frm_AppMain::ShowPage(int page)
@@ -60,12 +67,14 @@ void frm_AppMain::ShowPage(int page)
     but_GameCommands[1].Visible = page > 2;
     m_CurrentPage = page;
     lab_Correct.Visible = false;
+    // The change keeps to its planned time: what filling the new page takes comes out of its slide.
+    double deadline = tools.clock.TimeValue();
     for (int i : PageFrames::numbers)
         if (i != page && Seite[i].Visible)
-            slideOut(i);
+            slideOut(i, deadline += SlideSeconds);
     for (int i : PageFrames::numbers) {
         if (i == page)
-            slideIn(i);
+            slideIn(i, deadline + SlideSeconds);
         platform.ProcessEvents();
     }
     for (const QString& notice : std::exchange(m_SheetNotices, {}))

@@ -138,10 +138,11 @@ public:
     void CloseBox_Click();
 
 private:
-    void slideOut(int page);
+    // Each slide ends at its deadline on the clock.
+    void slideOut(int page, double deadline);
     // Shows the results of the finished test run; returns once the pupil has closed their window.
     void showResults();
-    void slideIn(int page);
+    void slideIn(int page, double deadline);
 
     ResultWindowRunner& m_results;
 };

@@ -3,8 +3,10 @@
 #include "desktop/RunningWindow.h"
 #include "desktop/tools/CalculatorDialog.h"
 #include "desktop/tools/CalculatorEvaluation.h"
+#include "desktop/tools/PadKey.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +25,8 @@ private slots:
     void hintStaysUntilTheExpressionIsRight();
     void cancelGivesNoResult_data();
     void cancelGivesNoResult();
+    void everythingShowsWhole_data();
+    void everythingShowsWhole();
 };
 
 void CalculatorTest::evaluation_data()
@@ -156,7 +160,7 @@ void CalculatorTest::keyboardWorksToo()
 
 void CalculatorTest::hintStaysUntilTheExpressionIsRight()
 {
-    CalculatorDialog calculator(nullptr, QString());
+    CalculatorDialog calculator(nullptr, QStringLiteral("Stoffmenge"));
     for (const char* key : {"5", "plus"})
         press(calculator, key);
     press(calculator, QStringLiteral("Übernehmen"));
@@ -189,6 +193,50 @@ void CalculatorTest::cancelGivesNoResult()
             press(*calculator, QStringLiteral("Abbrechen"));
     });
     QCOMPARE(runCalculator(nullptr, QStringLiteral("Stoffmenge")), ToolsService::NoResult);
+}
+
+void CalculatorTest::everythingShowsWhole_data()
+{
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QStringList>("buttons"); // below the keys
+    QTest::newRow("no field to fill") << QString() << QStringList{"Schließen"};
+    QTest::newRow("for a field") << "Molare Masse von H2O" << QStringList{"Abbrechen", "Übernehmen"};
+    QTest::newRow("long prompt") << "Stoffmenge in Mol von " + QStringList(12, "Natriumcarbonat").join(' ')
+                                 << QStringList{"Abbrechen", "Übernehmen"};
+}
+
+// The hint stands whole in the display, no key covers another, and the buttons below the keys are those
+// that have a use: without a field to fill there is nothing to take.
+void CalculatorTest::everythingShowsWhole()
+{
+    QFETCH(QString, prompt);
+    QFETCH(QStringList, buttons);
+    CalculatorDialog calculator(nullptr, prompt);
+    calculator.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&calculator));
+    for (const char* key : {"5", "geteilt durch", "0", "ist gleich"})
+        press(calculator, key);
+    const QLabel* display = nullptr;
+    for (const QLabel* label : calculator.findChildren<QLabel*>())
+        if (label->accessibleName() == QLatin1String("Anzeige"))
+            display = label;
+    QVERIFY(display);
+    QCOMPARE(display->text(), QStringLiteral("Division durch Null"));
+    const QRect room = display->contentsRect();
+    QVERIFY(room.contains(display->fontMetrics().boundingRect(room, Qt::TextWordWrap, display->text())));
+    QStringList shown;
+    const QList<QPushButton*> keys = calculator.findChildren<QPushButton*>();
+    for (const QPushButton* key : keys) {
+        if (key->minimumWidth() > padKeySize)
+            shown << key->text();
+        QVERIFY(key->height() >= key->minimumHeight());
+        for (const QPushButton* other : keys)
+            QVERIFY2(key == other || !key->geometry().intersects(other->geometry()),
+                     qPrintable(key->text() + " covers " + other->text()));
+    }
+    QCOMPARE(shown, buttons);
+    // A long prompt wraps within the width that the keys and buttons give.
+    QCOMPARE(calculator.width(), CalculatorDialog(nullptr, prompt.left(1)).sizeHint().width());
 }
 
 int runCalculatorTests(int argc, char* argv[])

@@ -76,6 +76,7 @@ private slots:
     void typeAhead();
     void listPicksAnItem();
     void longItemWrapsInFull();
+    void arrowsKeepTheirPlace();
     void programSetsWithoutTurning();
 };
 
@@ -208,6 +209,27 @@ void ChoiceWheelTest::longItemWrapsInFull()
         text->height() >= text->heightForWidth(text->width()),
         qPrintable(QStringLiteral("%1 < %2").arg(text->height()).arg(text->heightForWidth(text->width()))));
     QVERIFY(text->height() > 2 * text->fontMetrics().lineSpacing());
+}
+
+// Items of every length shown in turn: the arrow clicked again stands where it stood.
+void ChoiceWheelTest::arrowsKeepTheirPlace()
+{
+    const QString definition = QStringLiteral(
+        "Reinstoff aus zwei oder mehr Elementen in festem Massenverhältnis; er lässt sich chemisch zerlegen.");
+    BoundWheel bound({QStringLiteral("Kurz"), definition, QStringLiteral("Mittel")}, QStringLiteral("Kurz"));
+    for (const char* name : {"Nächster Eintrag", "Vorheriger Eintrag"}) {
+        QToolButton* arrow = nullptr;
+        for (QToolButton* button : bound.wheel->findChildren<QToolButton*>())
+            if (button->accessibleName() == QString::fromUtf8(name))
+                arrow = button;
+        const QRect place(arrow->mapTo(&bound.window, QPoint()), arrow->size());
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(arrow, Qt::LeftButton);
+            QApplication::processEvents();
+            QCOMPARE(QRect(arrow->mapTo(&bound.window, QPoint()), arrow->size()), place);
+        }
+    }
+    QCOMPARE(bound.turns, QStringList({"2:" + definition, "3:Mittel", "2:" + definition, "1:Kurz"}));
 }
 
 void ChoiceWheelTest::programSetsWithoutTurning()

@@ -1,9 +1,14 @@
+#include "app/MainWindowDesign.h"
 #include "app/frm_AppMain.h"
 #include "components/TextTools.h"
 #include "desktop/ControlPlaces.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/RunningWindow.h"
 #include "desktop/view/MainWindowView.h"
+#include "desktop/tools/HelpWindow.h"
+#include "desktop/view/Look.h"
+#include "desktop/tools/PeriodicTableWindow.h"
+#include "desktop/widgets/AvatarFigure.h"
 #include "desktop/widgets/ChoiceWheel.h"
 #include "desktop/widgets/FormulaLabel.h"
 #include "desktop/widgets/GradeBadge.h"
@@ -14,8 +19,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
+
+#include <functional>
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -29,7 +39,51 @@ private slots:
     void shortcutKeysNeverTypeAndEnterPressesTheFocusedButton();
     void everyPageFitsEveryScreen_data();
     void everyPageFitsEveryScreen();
+    void dialogsTakeTheWindowScale_data() { everyPageFitsEveryScreen_data(); }
+    void dialogsTakeTheWindowScale();
 };
+
+namespace {
+
+// Runs open, which shows a modal dialog, hands the dialog to check and closes it.
+void checkModal(const std::function<void()>& open, const std::function<void(QDialog&)>& check)
+{
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll.stop();
+        seen = true;
+        check(*dialog);
+        dialog->reject();
+    });
+    poll.start(10);
+    open();
+    QVERIFY(seen);
+}
+
+// The smallest text a window shows, in points.
+double smallestText(const QWidget& window)
+{
+    double smallest = window.font().pointSizeF();
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        if ((qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
+             qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)) &&
+            widget->font().pointSizeF() > 0)
+            smallest = std::min(smallest, widget->font().pointSizeF());
+    return smallest;
+}
+
+int indicatorHeight(const QRadioButton& option)
+{
+    QStyleOptionButton style;
+    style.initFrom(&option);
+    return option.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, &option).height();
+}
+
+} // namespace
 
 void MainWindowTest::pupilTakesTheFirstTwoPages()
 {
@@ -235,21 +289,26 @@ void MainWindowTest::shortcutKeysNeverTypeAndEnterPressesTheFocusedButton()
 void MainWindowTest::everyPageFitsEveryScreen_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::newRow("netbook") << QSize(1024, 600);
-    QTest::newRow("laptop") << QSize(1366, 768);
-    QTest::newRow("whiteboard") << QSize(3840, 2160);
+    QTest::addColumn<QSize>("shown"); // never below the page area of a 1024 x 600 screen
+    QTest::newRow("netbook") << QSize(1024, 600) << QSize(1024, 600);
+    QTest::newRow("laptop") << QSize(1366, 768) << QSize(1366, 768);
+    QTest::newRow("whiteboard") << QSize(3840, 2160) << QSize(3840, 2160);
+    QTest::newRow("too small") << QSize(700, 480) << QSize(867, 600);
 }
 
 // On every screen, every page's controls lie inside the window and none covers another; so do the
-// buttons of the two strips.
+// buttons of the two strips, and a long name beside the avatar. Radio dots grow with their text.
 void MainWindowTest::everyPageFitsEveryScreen()
 {
     QFETCH(QSize, size);
+    QFETCH(QSize, shown);
     RunningWindow window;
     MainWindowView& view = window.view;
+    window.services.user.SetUserName(QStringLiteral("Maximiliane-Josephine von Hohenberg-Schillingsfürst"));
     view.showNormal();
     view.setGeometry(QRect(QPoint(0, 0), size));
-    QTRY_COMPARE(view.size(), size);
+    QTRY_COMPARE(view.size(), shown);
+    auto* avatar = window.find<AvatarFigure>(QStringLiteral("ctl_Avatar2"));
     const QRect windowRect = view.rect();
     for (const WalkStep& step : window.model.m_Walk) {
         view.handle([&window, &step] { window.model.ShowPage(step.page); });
@@ -275,7 +334,56 @@ void MainWindowTest::everyPageFitsEveryScreen()
                                         .arg(step.page)
                                         .arg(controls[i]->objectName(), controls[j]->objectName())));
         }
+        const QRect name = avatar->nameArea().toAlignedRect().translated(inWindow(*avatar).topLeft());
+        for (QWidget* control : controls)
+            QVERIFY2(control->parentWidget() != avatar->parentWidget() || !name.intersects(inWindow(*control)),
+                     qPrintable(avatar->shownName() + " runs behind " + control->objectName()));
+        for (const QRadioButton* option : page->findChildren<QRadioButton*>())
+            QVERIFY(indicatorHeight(*option) >= option->fontMetrics().height());
     }
+}
+
+// Every dialog and tool window shows its text at least at the page's size relative to the window; a
+// message's text is as large as the page's task text, and keys keep their share of the window's height.
+void MainWindowTest::dialogsTakeTheWindowScale()
+{
+    QFETCH(QSize, size);
+    RunningWindow window;
+    window.guard.stop();
+    window.view.showNormal();
+    window.view.setGeometry(QRect(QPoint(0, 0), size));
+    QVERIFY(QTest::qWaitForWindowExposed(&window.view));
+    const double taskText = window.find(QStringLiteral("AnzS5_0"))->font().pointSizeF();
+    const double share = window.view.height() / static_cast<double>(design::WindowHeight);
+    TextBox field;
+    const struct {
+        std::function<void()> open;
+        QString key; // a key of the pad and its design size; none for messages
+        int keySize;
+    } dialogs[] = {
+        {[&] { window.services.dialogs.ShowTextPad(field, QStringLiteral("Eisen")); }, "q", 56},
+        {[&] { window.services.dialogs.ShowNumberPad(field, QStringLiteral("Eisen")); }, "7", 56},
+        {[&] { window.services.dialogs.EditTerm(QStringLiteral("H2O"), QStringLiteral("Wasser")); }, "A", 50},
+        {[&] { window.services.tools.ShowCalculator(QString()); }, "7", 56},
+        {[&] { window.platform.ShowMessage(QStringLiteral("Experten müssen im Kopf rechnen!"), {}); }, {}, 0},
+        {[&] { window.platform.AskYesNo(QStringLiteral("Wirklich beenden?"), QStringLiteral("Ende?")); }, {}, 0},
+    };
+    for (const auto& dialog : dialogs)
+        checkModal(dialog.open, [&](QDialog& shown) {
+            QVERIFY(smallestText(shown) >= taskText * look::BasePointSize / look::TaskPointSize - 0.01);
+            for (const QPushButton* key : shown.findChildren<QPushButton*>())
+                if (key->text() == dialog.key)
+                    QVERIFY2(key->height() + 1 >= dialog.keySize * share, qPrintable(dialog.key));
+            if (const auto* text = shown.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                QVERIFY(text->font().pointSizeF() >= taskText - 0.01);
+                const QRect room = text->contentsRect();
+                QVERIFY(room.contains(text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text())));
+            }
+        });
+    PeriodicTableWindow table(&window.view);
+    HelpWindow help(&window.view, QStringLiteral("<p>Hilfe</p>"), QString());
+    for (const QWidget* tool : {static_cast<QWidget*>(&table), static_cast<QWidget*>(&help)})
+        QVERIFY(smallestText(*tool) >= taskText * look::BasePointSize / look::TaskPointSize - 0.01);
 }
 
 int runMainWindowTests(int argc, char* argv[])

@@ -5,6 +5,7 @@
 #include "desktop/view/Bindings.h"
 #include "support/FakeWorld.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
@@ -18,6 +19,8 @@ private slots:
     void optionFollowsItsModel();
     void enterAndClickReachTheModel();
     void aClickOnAnAnswerCaptionChoosesIt();
+    void screenReadersHearRadioButtonsOfTheirRow_data();
+    void screenReadersHearRadioButtonsOfTheirRow();
 };
 
 void OptionSheetViewTest::optionFollowsItsModel()
@@ -95,6 +98,43 @@ void OptionSheetViewTest::aClickOnAnAnswerCaptionChoosesIt()
     QCOMPARE(nein->palette().color(QPalette::WindowText), QColor::fromRgb(paletteRgb(Colour::LightYellow)));
     QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("AA2"))->palette().color(QPalette::WindowText),
              QColor(Qt::black));
+}
+
+void OptionSheetViewTest::screenReadersHearRadioButtonsOfTheirRow_data()
+{
+    QTest::addColumn<bool>("yesNo");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("charge") << false << "ChooseS5_1_8" << "Mg2+: ";
+    QTest::newRow("yes/no") << true << "JaNein1_3" << "Gold rostet.: Nein";
+}
+
+void OptionSheetViewTest::screenReadersHearRadioButtonsOfTheirRow()
+{
+    QFETCH(bool, yesNo);
+    QFETCH(QString, option);
+    QFETCH(QString, name);
+    FakeWorld world;
+    ScriptedRandom random;
+    mdl_KolTest state;
+    frm_AppMain model({state, world.services, world.tools, world, random}, world);
+    model.charges.AnzS5[1].Caption = QStringLiteral("Mg2+");
+    model.yesNo.AnzS6[1].Caption = QStringLiteral("Gold rostet.");
+    Bindings bindings([](const Bindings::Handler& handler) { handler(); });
+    DesktopUser user;
+    QWidget frame;
+    {
+        PageContext context{model, bindings, user};
+        if (yesNo)
+            buildYesNoSheetView(model.yesNo, frame, context);
+        else
+            buildChargeSheetView(model.charges, frame, context);
+    }
+    bindings.render();
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(frame.findChild<QWidget*>(option));
+    QVERIFY(read);
+    QCOMPARE(read->role(), QAccessible::RadioButton);
+    QVERIFY2(read->text(QAccessible::Name).startsWith(name), qPrintable(read->text(QAccessible::Name)));
 }
 
 int runOptionSheetViewTests(int argc, char* argv[])

@@ -1,4 +1,5 @@
 #include "catalogue/ElementTable.h"
+#include "catalogue/PeriodicTableCells.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/RunningWindow.h"
 #include "desktop/services/DesktopTools.h"
@@ -9,6 +10,7 @@
 #include "desktop/widgets/FormulaField.h"
 #include "desktop/widgets/FormulaLabel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +45,7 @@ private slots:
     void periodicTableSearch();
     void periodicTableArrowsAndEscape();
     void periodicTableOpensOnce();
+    void periodicTableReadsCellByCell();
 };
 
 void ToolsTest::formulaEditorPad_data()
@@ -197,6 +200,26 @@ void ToolsTest::periodicTableOpensOnce()
     tools.ShowPeriodicTable();
     QVERIFY(tools.periodicTable() && tools.periodicTable()->isVisible());
     tools.periodicTable()->close();
+}
+
+// A screen reader finds every element as a cell of the table, named in full, where it is drawn.
+void ToolsTest::periodicTableReadsCellByCell()
+{
+    PeriodicTableWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&window.grid());
+    QCOMPARE(table->role(), QAccessible::Table);
+    QCOMPARE(table->childCount(), 118);
+    QAccessibleInterface* iron = table->child(25);
+    QCOMPARE(iron->role(), QAccessible::Cell);
+    QCOMPARE(iron->text(QAccessible::Name), QStringLiteral("Eisen (Fe), Ordnungszahl 26, Atommasse %1 u")
+                                                .arg(atomicMassText(*elementBySymbol(u"Fe"))));
+    QCOMPARE(table->indexOfChild(iron), 25);
+    QCOMPARE(iron->parent(), table);
+    QCOMPARE(table->childAt(iron->rect().center().x(), iron->rect().center().y()), iron);
+    for (int i = 0; i < table->childCount(); ++i)
+        QVERIFY(!table->child(i)->text(QAccessible::Name).isEmpty());
 }
 
 int runToolsTests(int argc, char* argv[])

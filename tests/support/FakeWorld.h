@@ -39,6 +39,9 @@ public:
     QStringList diagnostics;
     int repaints = 0;
     int pauses = 0;
+    // While the clock runs, pauses take their time on it and a repaint takes repaintMs.
+    bool clockRuns = false;
+    int repaintMs = 0;
     int avatarClicks = 0;
     PrintFields reportedFields; // of the last ReportResult
     PrintFields printedFields;  // of the last PrintForm
@@ -155,7 +158,12 @@ public:
     }
     double TimeValue() override { return clockValue; }
     QString TimeText() override { return timeText; }
-    void Pause(int) override { ++pauses; }
+    void Pause(int milliseconds) override
+    {
+        ++pauses;
+        if (clockRuns)
+            clockValue += milliseconds / 1000.0;
+    }
     QString CommandLineText() const override { return commandLine; }
     bool AskYesNo(const QString& text, const QString& title) override
     {
@@ -169,7 +177,12 @@ public:
     void SetBusyPointer(bool busy) override { log(QStringLiteral("Platform.SetBusyPointer: %1").arg(busy)); }
     bool AnotherInstanceRunning() override { return anotherInstance; }
     QDate Today() const override { return today; }
-    void Repaint() override { ++repaints; }
+    void Repaint() override
+    {
+        ++repaints;
+        if (clockRuns)
+            clockValue += repaintMs / 1000.0;
+    }
     void ProcessEvents() override {}
     void EndProgram() override
     {

@@ -25,18 +25,14 @@ enum class Output { Printer, Pdf, Nothing };
 Output askOutput(QWidget* parent)
 {
     QMessageBox box(parent);
-    box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(QStringLiteral("Zeugnis"));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(QStringLiteral("Soll das Zeugnis gedruckt oder als PDF-Datei gespeichert werden?"));
-    QPushButton* print = box.addButton(QStringLiteral("Drucken…"), QMessageBox::AcceptRole);
-    QPushButton* pdf = box.addButton(QStringLiteral("Als PDF speichern…"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-    for (QPushButton* button : {print, pdf, cancel})
-        button->setMinimumSize(110, 44); // easy to hit for a child
+    prepareMessageBox(box, QStringLiteral("Soll das Zeugnis gedruckt oder als PDF-Datei gespeichert werden?"),
+                      QStringLiteral("Zeugnis"));
+    QPushButton* print = addMessageButton(box, QStringLiteral("Drucken…"), QMessageBox::AcceptRole);
+    QPushButton* pdf = addMessageButton(box, QStringLiteral("Als PDF speichern…"), QMessageBox::AcceptRole);
+    QPushButton* cancel = addMessageButton(box, QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(print);
     box.setEscapeButton(cancel);
-    box.exec();
+    runMessageBox(box);
     if (box.clickedButton() == print)
         return Output::Printer;
     return box.clickedButton() == pdf ? Output::Pdf : Output::Nothing;

@@ -1,11 +1,11 @@
 #include "desktop/services/KeypadDialog.h"
 
 #include "desktop/tools/PadKey.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/widgets/ShortcutTyping.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,15 +30,7 @@ KeypadDialog::KeypadDialog(QWidget* parent, KeypadKind kind, const QString& prom
     setWindowTitle(QStringLiteral("Bildschirmtastatur"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* promptLabel = new QLabel(this);
-    promptLabel->setTextFormat(Qt::PlainText);
-    promptLabel->setText(prompt);
-    promptLabel->setWordWrap(true);
-    QFont promptFont = scaled(font(), 1.4);
-    promptFont.setBold(true);
-    promptLabel->setFont(promptFont);
-    promptLabel->setAlignment(Qt::AlignCenter);
-    layout->addWidget(promptLabel);
+    addPadPrompt(*layout, prompt);
 
     m_edit = new QLineEdit(text, this);
     m_edit->setFont(scaled(font(), 1.5));
@@ -69,6 +61,7 @@ KeypadDialog::KeypadDialog(QWidget* parent, KeypadKind kind, const QString& prom
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(buttons);
 
+    scaleDialog(*this);
     m_edit->setFocus();
 }
 

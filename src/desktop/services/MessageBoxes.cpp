@@ -2,49 +2,58 @@
 
 #include "desktop/services/AppInfo.h"
 #include "desktop/services/DesktopWindows.h"
+#include "desktop/view/DialogScaling.h"
+#include "desktop/view/Look.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-
-void prepare(QMessageBox& box, const QString& text, const QString& title)
+void prepareMessageBox(QMessageBox& box, const QString& text, const QString& title)
 {
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
+    // The text as big as the page's task texts; the box's label keeps a font of its own.
+    box.setFont(look::sized(box.font(), look::TaskPointSize));
+    for (QLabel* label : box.findChildren<QLabel*>())
+        label->setFont(look::sized(label->font(), look::TaskPointSize));
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
 }
 
-QPushButton* addButton(QMessageBox& box, const QString& text, QMessageBox::ButtonRole role)
+QPushButton* addMessageButton(QMessageBox& box, const QString& text, QMessageBox::ButtonRole role)
 {
     QPushButton* button = box.addButton(text, role);
     button->setMinimumSize(110, 44); // easy to hit for a child
     return button;
 }
 
-} // namespace
+void runMessageBox(QMessageBox& box)
+{
+    scaleDialog(box);
+    box.exec();
+}
 
 void showOkMessage(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(parent);
-    prepare(box, text, title);
-    QPushButton* ok = addButton(box, QStringLiteral("OK"), QMessageBox::AcceptRole);
+    prepareMessageBox(box, text, title);
+    QPushButton* ok = addMessageButton(box, QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    box.exec();
+    runMessageBox(box);
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(parent);
-    prepare(box, text, title);
-    QPushButton* yes = addButton(box, QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = addButton(box, QStringLiteral("Nein"), QMessageBox::NoRole);
+    prepareMessageBox(box, text, title);
+    QPushButton* yes = addMessageButton(box, QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = addMessageButton(box, QStringLiteral("Nein"), QMessageBox::NoRole);
     // Every question of the program ends or restarts a test on "Ja": a stray Enter must not do that.
     box.setDefaultButton(no);
     box.setEscapeButton(no);
-    box.exec();
+    runMessageBox(box);
     return box.clickedButton() == yes;
 }
 

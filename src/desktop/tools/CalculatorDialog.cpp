@@ -4,6 +4,7 @@
 #include "desktop/Diagnostics.h"
 #include "desktop/tools/CalculatorEvaluation.h"
 #include "desktop/tools/PadKey.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/view/Look.h"
 
 #include <QGridLayout>
@@ -124,7 +125,11 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, const QString& prompt) : QDi
     m_display->setFont(look::sized(font(), 26, true));
     m_display->setTextFormat(Qt::PlainText);
     m_display->setAccessibleName(QStringLiteral("Anzeige"));
-    // A long expression does not widen the dialog: the display shows its end, where the pupil types.
+    // A long expression does not widen the dialog: the display shows its end, where the pupil types. A
+    // hint wraps between its words, so it is read whole; room for two lines keeps the keys in place.
+    m_display->setWordWrap(true);
+    const QRect unlimited(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_display->setMinimumHeight(m_display->fontMetrics().boundingRect(unlimited, 0, QStringLiteral("0\n0")).height());
     for (QLabel* line : {m_history, m_display})
         line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     displayLayout->addWidget(m_history);
@@ -136,23 +141,33 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, const QString& prompt) : QDi
     addKeys(*grid);
     layout->addLayout(grid);
 
+    // Without a field to fill (the status strip's tool) there is nothing to take: the pupil only closes it.
     auto* buttons = new QHBoxLayout;
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    auto* take = new QPushButton(QStringLiteral("Übernehmen"), this);
-    for (QPushButton* button : {cancel, take}) {
-        button->setMinimumSize(170, padKeySize);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-    }
-    take->setDefault(true); // drawn as the main button; Enter itself is "="
+    auto* cancel = addButton(prompt.isEmpty() ? QStringLiteral("Schließen") : QStringLiteral("Abbrechen"));
     buttons->addWidget(cancel);
     buttons->addStretch();
-    buttons->addWidget(take);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(take, &QPushButton::clicked, this, &CalculatorDialog::take);
+    if (!prompt.isEmpty()) {
+        QPushButton* take = addButton(QStringLiteral("Übernehmen"));
+        take->setDefault(true); // drawn as the main button; Enter itself is "="
+        buttons->addWidget(take);
+        connect(take, &QPushButton::clicked, this, &CalculatorDialog::take);
+    }
     layout->addLayout(buttons);
+    // A long prompt wraps within the keys' width instead of widening the dialog past its keys.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     showExpression();
+    scaleDialog(*this);
+}
+
+QPushButton* CalculatorDialog::addButton(const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setMinimumSize(170, padKeySize);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    return button;
 }
 
 void CalculatorDialog::addKeys(QGridLayout& grid)

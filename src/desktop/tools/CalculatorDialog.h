@@ -4,9 +4,10 @@
 
 class QGridLayout;
 class QLabel;
+class QPushButton;
 
 // The calculator: the task on top, a display, big keys (digits, decimal comma, + − × ÷, brackets, ±,
-// C and ←, "="), "Abbrechen" and "Übernehmen". The keyboard works too: comma or point, * / : for × ÷,
+// C and ←, "="), "Abbrechen" and "Übernehmen"; without a prompt (no field to fill) only "Schließen". The keyboard works too: comma or point, * / : for × ÷,
 // Enter is "=", Backspace is ←, Delete is C, Escape is Abbrechen. A wrong expression shows a German hint
 // in the display, never a number.
 class CalculatorDialog final : public QDialog {
@@ -25,6 +26,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QPushButton* addButton(const QString& caption);
     void addKeys(QGridLayout& grid);
     void calculate();
     void take();

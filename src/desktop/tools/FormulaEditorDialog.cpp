@@ -2,6 +2,7 @@
 
 #include "catalogue/FormulaNotation.h"
 #include "desktop/tools/PadKey.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/view/Look.h"
 #include "desktop/widgets/FormulaField.h"
 #include "desktop/widgets/FormulaLabel.h"
@@ -82,6 +83,7 @@ FormulaEditorDialog::FormulaEditorDialog(QWidget* parent, const QString& prompt,
 
     connect(m_edit, &QLineEdit::textChanged, this, &FormulaEditorDialog::showPreview);
     showPreview();
+    scaleDialog(*this);
     m_edit->setFocus();
 }
 

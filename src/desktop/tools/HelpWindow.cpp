@@ -1,5 +1,7 @@
 #include "desktop/tools/HelpWindow.h"
 
+#include "desktop/view/DialogScaling.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -25,6 +27,7 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& html, const QString& base
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    scaleDialog(*this);
 
     // Beside the test: on the right, between the test's title bar and its button bar, so that the page on
     // show, OK and Weiter stay visible.

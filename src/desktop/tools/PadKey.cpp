@@ -24,6 +24,8 @@ void addPadPrompt(QVBoxLayout& layout, const QString& prompt)
     auto* label = new QLabel(prompt, layout.parentWidget());
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
+    // The keys give the width; a long prompt wraps within it.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(look::sized(label->font(), look::TaskPointSize + 2, true));
     layout.addWidget(label);

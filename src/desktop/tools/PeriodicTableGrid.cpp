@@ -2,6 +2,7 @@
 
 #include "catalogue/PeriodicTableCells.h"
 #include "desktop/tools/ElementBlocks.h"
+#include "desktop/tools/PeriodicTableAccessible.h"
 #include "desktop/view/Look.h"
 
 #include <QKeyEvent>
@@ -54,6 +55,7 @@ PeriodicTableGrid::PeriodicTableGrid(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Periodensystem"));
+    installPeriodicTableAccessibility();
     m_details = new QLabel(this);
     m_details->setTextFormat(Qt::RichText);
     m_details->setWordWrap(true);
@@ -96,6 +98,12 @@ void PeriodicTableGrid::select(const ChemicalElement* element)
     showDetails();
     update();
     emit selectionChanged(element);
+}
+
+QRect PeriodicTableGrid::cellRect(const ChemicalElement& element) const
+{
+    const PeriodicCell& cell = periodicCells().at(element.number - 1);
+    return geometry().cell(cell.row, cell.column).toRect();
 }
 
 const ChemicalElement* PeriodicTableGrid::selected() const

@@ -22,6 +22,8 @@ public:
     void showSearch(bool searching, const QList<const ChemicalElement*>& found);
     // The details of the selected element as plain text, or the invitation to select one.
     QString detailsText() const;
+    // Where the element's cell stands in the widget.
+    QRect cellRect(const ChemicalElement& element) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

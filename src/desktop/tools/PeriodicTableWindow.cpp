@@ -3,6 +3,7 @@
 #include "catalogue/ElementSearch.h"
 #include "desktop/tools/ElementBlocks.h"
 #include "desktop/tools/PeriodicTableGrid.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/view/Look.h"
 
 #include <QGuiApplication>
@@ -60,6 +61,7 @@ PeriodicTableWindow::PeriodicTableWindow(QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
+    scaleDialog(*this);
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         resize(available.width() * 94 / 100, available.height() * 90 / 100);

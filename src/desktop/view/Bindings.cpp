@@ -1,5 +1,6 @@
 #include "desktop/view/Bindings.h"
 
+#include "desktop/view/OptionAccessible.h"
 #include "desktop/widgets/ChoiceWheel.h"
 #include "desktop/widgets/FormulaField.h"
 #include "desktop/widgets/FormulaLabel.h"
@@ -183,6 +184,7 @@ void Bindings::termInput(FormulaField& widget, TermInput& model, const QString& 
 
 void Bindings::option(QAbstractButton& widget, const OptionButton& model, Handler click, KeyPress keyPress)
 {
+    installOptionAccessibility();
     widget.setCheckable(true);
     widget.setAutoExclusive(false); // the model keeps the choice exclusive
     QObject::connect(&widget, &QAbstractButton::clicked, &widget, [this, click] { dispatch(click); });

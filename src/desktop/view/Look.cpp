@@ -2,7 +2,47 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+// Radio and check indicators as tall as a line of their button's text, so that they grow with the text
+// wherever it is scaled.
+class IndicatorStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+            if (widget)
+                return static_cast<int>(std::lround(widget->fontMetrics().height() * 1.1));
+            break;
+        default:
+            break;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // The whole option takes a click, also the blank beside its caption: easy to hit with a finger.
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (element == SE_RadioButtonClickRect || element == SE_CheckBoxClickRect)
+            return option->rect;
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+};
+
+} // namespace
 
 namespace look {
 
@@ -17,7 +57,7 @@ QFont sized(const QFont& font, double pointSize, bool bold)
 void applyApplicationLook(QApplication& application)
 {
     // Fusion looks alike everywhere and honours the palette colours the judging gives the fields.
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    application.setStyle(new IndicatorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     application.setFont(sized(QApplication::font(), BasePointSize));
     application.setStyleSheet(QStringLiteral(
         "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #E1EAF6);"
@@ -25,7 +65,6 @@ void applyApplicationLook(QApplication& application)
         "QPushButton:hover { background: #FFFFFF; border-color: #1F4E8C; }"
         "QPushButton:pressed, QPushButton:checked { background: #C9DAF0; }"
         "QPushButton:focus { border: 2px solid #F5A623; }"
-        "QRadioButton::indicator { width: 22px; height: 22px; }"
         // A dialog's default button changes with the focus: a bold face there would outgrow the button's
         // width, which Qt computes for the regular face.
         "QPushButton#but_OK, QPushButton#but_Next { font-weight: bold; }"

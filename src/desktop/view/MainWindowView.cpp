@@ -4,6 +4,7 @@
 #include "app/frm_AppMain.h"
 #include "desktop/services/DesktopUser.h"
 #include "desktop/view/Bindings.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/view/Look.h"
 #include "desktop/view/PageViews.h"
 #include "desktop/view/WidgetScaling.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,6 +44,7 @@ MainWindowView::MainWindowView(frm_AppMain& model, const DesktopUser& user)
       m_bindings(std::make_unique<Bindings>([this](const Bindings::Handler& handler) { handle(handler); }))
 {
     setObjectName(QStringLiteral("frm_AppMain"));
+    setMinimumSize(design::MinimumWindowWidth, design::MinimumWindowHeight);
     // Built in the visual order, which is the Tab order: the header's buttons, the page's fields, the tools
     // and OK/Next.
     buildHeader();
@@ -159,6 +162,15 @@ void MainWindowView::buildStatus(const DesktopUser& user)
     m_bindings->button(next, m_model.but_Next, [this] { m_model.but_Next_Click(); });
     for (QPushButton* button : {&ok, &next})
         button->setFont(look::sized(button->font(), look::TaskPointSize, true));
+
+    // The buttons stand over the avatar's widget: the name ends a gap before the first one shown.
+    m_bindings->renderer([this, avatar] {
+        int buttonsLeft = m_model.ScaleWidth;
+        for (const QPushButton* button : m_status->findChildren<QPushButton*>())
+            if (button->isVisibleTo(m_status))
+                buttonsLeft = std::min(buttonsLeft, button->x());
+        avatar->setNameEnd(buttonsLeft - avatar->x() - avatar->fontMetrics().averageCharWidth());
+    });
 }
 
 void MainWindowView::renderWindow()
@@ -166,6 +178,8 @@ void MainWindowView::renderWindow()
     scaleWidgetTree(*m_holder, m_model.m_PageScale);
     scaleWidgetTree(*m_header, m_model.m_StripScale);
     scaleWidgetTree(*m_status, m_model.m_StripScale);
+    // Dialogs take the larger scale, so that their text is never smaller than the page's or the strips'.
+    setDialogScale(*this, std::max(m_model.m_PageScale, m_model.m_StripScale));
     const QRect header(0, 0, width(), m_model.bar_Header.Height);
     if (m_header->geometry() != header)
         m_header->setGeometry(header);

@@ -43,6 +43,14 @@ template <typename T> T designValue(QObject& object, const char* key, const T& c
     return stored.value<T>();
 }
 
+// Remembers the design values before any font changes, which children inherit from their parents.
+void rememberDesign(QWidget& widget)
+{
+    designValue(widget, FontKey, widget.font().pointSizeF());
+    designValue(widget, MinimumKey, widget.minimumSize());
+    designValue(widget, MaximumKey, widget.maximumSize());
+}
+
 void scaleWidget(QWidget& widget, double factor)
 {
     const double points = designValue(widget, FontKey, widget.font().pointSizeF());
@@ -110,12 +118,16 @@ void scaleWidgetTree(QWidget& root, double factor)
     if (last.isValid() && qFuzzyCompare(last.toDouble(), factor))
         return;
     root.setProperty(FactorKey, factor);
+    QList<QWidget*> children = root.findChildren<QWidget*>();
+    // Dialogs and popups have sizes of their own.
+    children.removeIf([](const QWidget* child) { return child->isWindow(); });
+    rememberDesign(root);
+    for (QWidget* child : children)
+        rememberDesign(*child);
     scaleWidget(root, factor);
     if (QLayout* layout = root.layout())
         scaleLayout(*layout, factor);
-    for (QWidget* child : root.findChildren<QWidget*>()) {
-        if (child->isWindow())
-            continue; // dialogs and popups have sizes of their own
+    for (QWidget* child : children) {
         scaleWidget(*child, factor);
         if (QLayout* layout = child->layout())
             scaleLayout(*layout, factor);

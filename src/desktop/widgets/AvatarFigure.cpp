@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -152,6 +153,14 @@ void AvatarFigure::setRefreshes(int refreshes)
     update();
 }
 
+void AvatarFigure::setNameEnd(int x)
+{
+    if (x == m_nameEnd)
+        return;
+    m_nameEnd = x;
+    update();
+}
+
 QRectF AvatarFigure::figureArea() const
 {
     const double side = std::min(width(), height());
@@ -166,8 +175,17 @@ QRectF AvatarFigure::nameArea() const
     const QRectF figure = figureArea();
     QFont nameFont = font();
     nameFont.setBold(true);
+    const double left = figure.right() + 8;
     const double textWidth = QFontMetricsF(nameFont).horizontalAdvance(m_name);
-    return QRectF(figure.right() + 8, 0, textWidth + 8, height());
+    return QRectF(left, 0, std::clamp(m_nameEnd - left, 0.0, textWidth + 8), height());
+}
+
+QString AvatarFigure::shownName() const
+{
+    QFont nameFont = font();
+    nameFont.setBold(true);
+    const QRectF area = nameArea();
+    return QFontMetrics(nameFont).elidedText(m_name, Qt::ElideRight, static_cast<int>(area.width()));
 }
 
 void AvatarFigure::paintEvent(QPaintEvent*)
@@ -179,7 +197,7 @@ void AvatarFigure::paintEvent(QPaintEvent*)
         nameFont.setBold(true);
         painter.setFont(nameFont);
         painter.setPen(Qt::white);
-        painter.drawText(names, Qt::AlignLeft | Qt::AlignVCenter, m_name);
+        painter.drawText(names, Qt::AlignLeft | Qt::AlignVCenter, shownName());
     }
     const QRectF figure = figureArea();
     painter.translate(figure.topLeft());

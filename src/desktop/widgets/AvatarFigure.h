@@ -17,6 +17,13 @@ public:
     void setName(const QString& name);
     // Draws the figure again when the count of refresh requests has moved on.
     void setRefreshes(int refreshes);
+    // The name ends before this x (the buttons standing over the widget begin there); a longer name is
+    // shortened with "…".
+    void setNameEnd(int x);
+
+    // Where the name is drawn, and as what.
+    QRectF nameArea() const;
+    QString shownName() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,11 +31,11 @@ protected:
 
 private:
     QRectF figureArea() const;
-    QRectF nameArea() const;
 
     Placement m_placement;
     std::function<void()> m_onClick;
     int m_look = 0;
     int m_refreshes = 0;
+    int m_nameEnd = QWIDGETSIZE_MAX;
     QString m_name;
 };

@@ -34,7 +34,7 @@ QToolButton* arrowButton(QWidget* parent, const QString& arrow, const QString& n
     button->setFocusPolicy(Qt::NoFocus); // the wheel keeps the keyboard
     button->setAutoRepeat(true);
     button->setMinimumSize(34, 20);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
 
@@ -66,6 +66,9 @@ ChoiceWheel::ChoiceWheel(QWidget* parent)
     arrows->setSpacing(2);
     arrows->addWidget(m_previous);
     arrows->addWidget(m_next);
+    // The arrows stand at the top, where they stay when a longer item makes the wheel taller, so repeated
+    // clicks hit.
+    arrows->addStretch();
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 4, 4, 4);
     row->addWidget(m_text, 1);
