@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PlantedName,
                                            HostileCase{Planted::LinkToFile, ExistingFile::Keep,
                                                        SPECIAL("eine symbolische Verknüpfung")},
                                            HostileCase{Planted::File, ExistingFile::Keep,
-                                                       "Eine Datei dieses Namens gibt es schon"}));
+                                                       "Eine Datei dieses Namens gibt es schon."}));
 
 // What writers killed half-way left behind goes after a day; nothing else is touched.
 TEST(SafeFileWriter, RemovesItsOwnTemporaryFilesOlderThanADay)
