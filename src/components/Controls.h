@@ -42,10 +42,9 @@ struct TermLabel {
 };
 
 // clt_TermInput: a formula input the pupil types into or edits in the formula editor; it shows Term in
-// formula notation. State is the input's numeric state property, returned to 0 when its page is left.
+// formula notation.
 struct TermInput {
     QString Term;
-    long State = 0;
     Colour BackColor = Colour::Default;
     bool Enabled = true;
 };

@@ -7,7 +7,7 @@ DynValue DynValue::whole(long long value)
     if (value >= std::numeric_limits<std::int16_t>::min() &&
         value <= std::numeric_limits<std::int16_t>::max())
         return int16(static_cast<std::int16_t>(value));
-    return int32(static_cast<std::int32_t>(value));
+    return DynValue(Storage(static_cast<std::int32_t>(value)));
 }
 
 long long DynValue::toInt() const

@@ -13,7 +13,6 @@ public:
     DynValue() = default;
 
     static DynValue int16(std::int16_t value) { return DynValue(Storage(value)); }
-    static DynValue int32(std::int32_t value) { return DynValue(Storage(value)); }
     static DynValue truth(bool value) { return DynValue(Storage(value)); }
     // The smallest whole-number kind that holds the value: 16 bits where it fits, else 32 bits.
     static DynValue whole(long long value);

@@ -1,7 +1,6 @@
 #include "components/PrintFields.h"
 
-void PrintFields::SetField(const QString& key, const QString& /*format*/, int /*flags*/,
-                           const QVariant& value)
+void PrintFields::SetField(const QString& key, const QVariant& value)
 {
     for (Field& field : m_fields) {
         if (field.key == key) {

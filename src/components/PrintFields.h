@@ -13,8 +13,7 @@ public:
         QVariant value;
     };
 
-    // The second and third arguments exist for the print service's form syntax; the program passes "" and 0.
-    void SetField(const QString& key, const QString& format, int flags, const QVariant& value);
+    void SetField(const QString& key, const QVariant& value);
     const QList<Field>& fields() const { return m_fields; }
 
 private:

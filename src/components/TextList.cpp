@@ -2,8 +2,6 @@
 
 #include "components/RandomSource.h"
 
-#include <algorithm>
-
 TextList TextList::fromText(const QString& text, const QString& separator)
 {
     TextList list;
@@ -19,17 +17,6 @@ void TextList::fill(const QString& text, const QString& separator)
 void TextList::Add(const QString& item)
 {
     m_items.append(item);
-}
-
-void TextList::SetItem(int position, const QString& item)
-{
-    if (position >= 1 && position <= m_items.size())
-        m_items[position - 1] = item;
-}
-
-void TextList::Clear()
-{
-    m_items.clear();
 }
 
 QStringList TextList::items() const
@@ -60,14 +47,6 @@ QString TextList::Item(int position) const
 QString TextList::Join(const QString& prefix, const QString& separator, const QString& suffix) const
 {
     return prefix + items().join(separator) + suffix;
-}
-
-void TextList::Sort(bool byText)
-{
-    if (!byText)
-        return;
-    unlink();
-    std::sort(m_items.begin(), m_items.end());
 }
 
 void TextList::Reorder(RandomSource& random)

@@ -22,8 +22,6 @@ public:
     // Replaces the items by the parts of text split at every separator.
     void fill(const QString& text, const QString& separator);
     void Add(const QString& item);
-    void SetItem(int position, const QString& item);
-    void Clear();
 
     int Count() const;
     // The item at position 1..Count; the empty text outside that range.
@@ -32,9 +30,6 @@ public:
     // prefix + the items joined by separator + suffix.
     QString Join(const QString& prefix, const QString& separator, const QString& suffix) const;
 
-    // Orders the items by their text (code-point order, so case matters) when byText is true. A linked list
-    // becomes a plain list of its items first.
-    void Sort(bool byText);
     // Puts the items in a new random order, every order equally likely; a linked list becomes plain first.
     void Reorder(RandomSource& random);
     // One of the items, chosen at random; "" for an empty list.

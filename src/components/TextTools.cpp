@@ -26,14 +26,6 @@ QString upperEachChar(const QString& text)
     return result;
 }
 
-QString Token(const QString& text, const QString& separator, int index)
-{
-    const QStringList parts = text.split(separator);
-    if (index == -1)
-        return parts.last();
-    return index >= 1 && index <= parts.size() ? parts.at(index - 1) : QString();
-}
-
 QString TokenBetween(const QString& text, const QString& startDelimiter, const QString& endDelimiter)
 {
     const qsizetype start = text.indexOf(startDelimiter);

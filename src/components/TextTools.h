@@ -14,9 +14,6 @@ QString trimBlanksRight(const QString& text);
 // which turns it into "SS").
 QString upperEachChar(const QString& text);
 
-// The index-th part of text split at separator, counted from 1; -1 names the last part. Out of range: "".
-QString Token(const QString& text, const QString& separator, int index);
-
 // The text between the first start delimiter and the next end delimiter after it; "" when there is none.
 // For a list of the form "*A*B*" and "*" as both delimiters this is the first entry, A.
 QString TokenBetween(const QString& text, const QString& startDelimiter, const QString& endDelimiter);

@@ -92,13 +92,3 @@ QString TrimUpper(const QString& s)
 {
     return trimBlanks(upperEachChar(s));
 }
-
-QString StripBlanks(const QString& s)
-{
-    QString stripped;
-    stripped.reserve(s.size());
-    for (QChar c : s)
-        if (c != QLatin1Char(' ') && c != QChar(0))
-            stripped += c;
-    return stripped;
-}

@@ -29,6 +29,3 @@ bool isBareNumber(const QString& normalised);
 
 // s in capitals character by character (umlauts become capitals, ß stays), without blanks at either end.
 QString TrimUpper(const QString& s);
-
-// s without any blank and without any character of code 0.
-QString StripBlanks(const QString& s);

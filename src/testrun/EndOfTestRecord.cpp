@@ -39,9 +39,7 @@ TestRunRecord buildTestRunRecord(const mdl_KolTest& state, std::int32_t startTim
     record.right = static_cast<double>(right);
 
     PrintFields& fields = record.fields;
-    const auto set = [&fields](const QString& key, const QVariant& value) {
-        fields.SetField(key, QString(), 0, value);
-    };
+    const auto set = [&fields](const QString& key, const QVariant& value) { fields.SetField(key, value); };
     set(QStringLiteral("ANZAHL"), asked);
     set(QStringLiteral("RICHTIG"), right);
     set(QStringLiteral("FALSCH"), asked - right);
@@ -79,17 +77,4 @@ void closeTestRun(mdl_KolTest& state, std::int32_t startTime, SharedServices& se
         platform.Diagnose(QStringLiteral("end of the test run: ") + record.durationProblem);
     guarded(platform, QStringLiteral("the result report to the print service"),
             [&] { services.print.ReportResult(record.right, record.asked, QString(), record.fields); });
-}
-
-QString resultLine(double right, double asked, const QString& text, const PrintFields& fields)
-{
-    QString line = QStringLiteral("result %1/%2").arg(right).arg(asked);
-    if (!text.isEmpty())
-        line += QLatin1Char(' ') + text;
-    for (const PrintFields::Field& field : fields.fields())
-        line += QStringLiteral(" %1=%2").arg(field.key, field.value.toString());
-    // One line, whatever a text holds.
-    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return line;
 }

@@ -30,6 +30,3 @@ TestRunRecord buildTestRunRecord(const mdl_KolTest& state, std::int32_t startTim
 // error; the test run goes on.
 void closeTestRun(mdl_KolTest& state, std::int32_t startTime, SharedServices& services, SharedTools& tools,
                   Platform& platform);
-
-// The record as one line of text for a log: the totals, the text and every field as KEY=value.
-QString resultLine(double right, double asked, const QString& text, const PrintFields& fields);

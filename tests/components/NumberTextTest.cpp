@@ -82,9 +82,6 @@ TEST(TextToolsTest, TokensTrimsAndUpperCase)
 {
     EXPECT_EQ(TokenBetween(QStringLiteral("*Iod*Jod*"), "*", "*"), "Iod");
     EXPECT_EQ(TokenBetween(QStringLiteral("*"), "*", "*"), "");
-    EXPECT_EQ(Token(QStringLiteral("ABC|abc"), "|", -1), "abc");
-    EXPECT_EQ(Token(QStringLiteral("a|b|c"), "|", 2), "b");
-    EXPECT_EQ(Token(QStringLiteral("a|b"), "|", 5), "");
     EXPECT_EQ(trimBlanks(QStringLiteral("  a b \t ")), "a b \t");
     EXPECT_EQ(trimBlanks(QStringLiteral("   ")), "");
     EXPECT_EQ(upperEachChar(QStringLiteral("größe äöü")), "GRÖßE ÄÖÜ");

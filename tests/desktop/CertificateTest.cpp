@@ -62,11 +62,11 @@ CertificatePage CertificateTest::shippedCertificate(const QString& body) const
 {
     PrintFields fields;
     for (int n = 1; n <= 9; ++n) {
-        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), QString(), 0, Categories[n - 1]);
-        fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n), QString(), 0, categoryValue(n));
+        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), Categories[n - 1]);
+        fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n), categoryValue(n));
     }
-    fields.SetField(QStringLiteral("FILE"), QString(), 0, QStringLiteral("urkunde-koltest.zq-frm"));
-    fields.SetField(QStringLiteral("TITLE"), QString(), 0, QStringLiteral("Chemie-Prüfungszeugnis"));
+    fields.SetField(QStringLiteral("FILE"), QStringLiteral("urkunde-koltest.zq-frm"));
+    fields.SetField(QStringLiteral("TITLE"), QStringLiteral("Chemie-Prüfungszeugnis"));
     const FormFileReading reading = readFormFile(QStringLiteral(KOLTEST_SHIPPED_DATA), fields);
     if (!reading.form)
         qFatal("%s", qPrintable(reading.message));

@@ -229,7 +229,7 @@ void HostTest::reportLine()
     QFETCH(QString, line);
     PrintFields set;
     for (qsizetype i = 0; i + 1 < fields.size(); i += 2)
-        set.SetField(fields[i], QString(), 0, fields[i + 1]);
+        set.SetField(fields[i], fields[i + 1]);
     QCOMPARE(::reportLine(QStringLiteral("2026-12-06 12:00:01"), QStringLiteral("-> Anfänger"),
                           fields.isEmpty() ? nullptr : &set),
              line);

@@ -30,11 +30,11 @@ struct Notices final : NoticeService {
 PrintFields endOfRunFields()
 {
     PrintFields fields;
-    fields.SetField(QStringLiteral("ANZAHL"), QString(), 0, 52);
-    fields.SetField(QStringLiteral("RICHTIG"), QString(), 0, 37);
-    fields.SetField(QStringLiteral("EXPERTE"), QString(), 0, false);
-    fields.SetField(QStringLiteral("DAUER"), QString(), 0, 600.0);
-    fields.SetField(QStringLiteral("ELEMENTE"), QString(), 0, QStringLiteral("5/6"));
+    fields.SetField(QStringLiteral("ANZAHL"), 52);
+    fields.SetField(QStringLiteral("RICHTIG"), 37);
+    fields.SetField(QStringLiteral("EXPERTE"), false);
+    fields.SetField(QStringLiteral("DAUER"), 600.0);
+    fields.SetField(QStringLiteral("ELEMENTE"), QStringLiteral("5/6"));
     return fields;
 }
 

@@ -24,7 +24,6 @@ std::string caseName(const ::testing::TestParamInfo<TextCase>& info)
 
 class Normalize : public ::testing::TestWithParam<TextCase> {};
 class Upper : public ::testing::TestWithParam<TextCase> {};
-class Strip : public ::testing::TestWithParam<TextCase> {};
 
 } // namespace
 
@@ -55,17 +54,6 @@ INSTANTIATE_TEST_SUITE_P(Terms, Upper,
                                            TextCase{"UmlautsAndSharpS", "säure ß", "SÄURE ß"},
                                            TextCase{"BlanksOnly", "    ", ""}, TextCase{"Empty", "", ""},
                                            TextCase{"TabIsNoBlank", "\tab", "\tAB"}),
-                         caseName);
-
-TEST_P(Strip, RemovesBlanksAndNulOnly)
-{
-    EXPECT_EQ(StripBlanks(GetParam().input), GetParam().output);
-}
-
-INSTANTIATE_TEST_SUITE_P(Equations, Strip,
-                         ::testing::Values(TextCase{"Equation", " 2 H2 + O2 = 2 H2O ", "2H2+O2=2H2O"},
-                                           TextCase{"NulAndTab", QString("a") + QChar(0) + "\tb", "a\tb"},
-                                           TextCase{"BlanksOnly", "   ", ""}),
                          caseName);
 
 namespace {

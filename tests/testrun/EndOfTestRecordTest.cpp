@@ -173,15 +173,3 @@ TEST(CloseTestRunTest, EveryStepRunsWhateverFails)
         EXPECT_EQ(world.diagnostics, c.diagnostics);
     }
 }
-
-TEST(ResultLineTest, IsOneLineWithEveryField)
-{
-    PrintFields fields;
-    fields.SetField("ANZAHL", "", 0, 52);
-    fields.SetField("EXPERTE", "", 0, false);
-    fields.SetField("DAUER", "", 0, 754.25);
-    fields.SetField("ELEMENTE", "", 0, QStringLiteral("5/6"));
-    EXPECT_EQ(resultLine(41, 52, QString(), fields),
-              "result 41/52 ANZAHL=52 EXPERTE=false DAUER=754.25 ELEMENTE=5/6");
-    EXPECT_EQ(resultLine(1, 2, QStringLiteral("zwei\nZeilen"), {}), "result 1/2 zwei Zeilen");
-}

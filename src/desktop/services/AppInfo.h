@@ -6,14 +6,11 @@
 // program in dialogs whose caller gave no title (programTitle()).
 class DesktopAppDescription final : public AppDescription {
 public:
-    void SetNotice(const QString& text) override { m_notice = text; }
+    // The desktop shows the program's notice nowhere.
+    void SetNotice(const QString&) override {}
     void SetShortName(const QString& text) override;
     void SetTitle(const QString& text) override;
     void SetVersion(const QString& text) override;
-    const QString& notice() const { return m_notice; }
-
-private:
-    QString m_notice;
 };
 
 class DesktopServicesRoot final : public ServicesRoot {

@@ -100,11 +100,11 @@ void frm_AppResult::PrintCertificate()
     PrintFields fields;
     for (std::size_t i = 0; i < Einzelergebnis.size(); ++i) {
         const QString row = QStringLiteral("EINZEL_%1_").arg(i + 1);
-        fields.SetField(row + QStringLiteral("TEXT"), QString(), 0, Einzelergebnis[i].Caption);
-        fields.SetField(row + QStringLiteral("WERT"), QString(), 0, lab_EinzelergebnisWert[i].Caption);
+        fields.SetField(row + QStringLiteral("TEXT"), Einzelergebnis[i].Caption);
+        fields.SetField(row + QStringLiteral("WERT"), lab_EinzelergebnisWert[i].Caption);
     }
-    fields.SetField(QStringLiteral("FILE"), QString(), 0, QStringLiteral("urkunde-koltest.zq-frm"));
-    fields.SetField(QStringLiteral("TITLE"), QString(), 0, lab_Title.Caption);
+    fields.SetField(QStringLiteral("FILE"), QStringLiteral("urkunde-koltest.zq-frm"));
+    fields.SetField(QStringLiteral("TITLE"), lab_Title.Caption);
     services.print.PrintForm(body.Join(QString(), QStringLiteral("\r\n"), QString()), fields);
 }
 

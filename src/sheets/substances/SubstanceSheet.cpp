@@ -85,8 +85,6 @@ void SubstanceSheet::hOK11()
 
 void SubstanceSheet::Leave()
 {
-    for (TermInput& input : Substein)
-        input.State = 0;
     for (int row = 3; row < Rows; ++row)
         lab_SubsTermTitle[row].Visible = false;
 }

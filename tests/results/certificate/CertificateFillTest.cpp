@@ -21,13 +21,12 @@ PrintFields resultFields(const QString& firstValue = QStringLiteral("6 von  6"))
 {
     PrintFields fields;
     for (int n = 1; n <= 9; ++n) {
-        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), QString(), 0,
-                        QString::fromUtf8(Categories[n - 1]));
-        fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n), QString(), 0,
+        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), QString::fromUtf8(Categories[n - 1]));
+        fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n),
                         n == 1 ? firstValue : QStringLiteral("%1 von  6").arg(n % 6));
     }
-    fields.SetField(QStringLiteral("FILE"), QString(), 0, QStringLiteral("urkunde-koltest.zq-frm"));
-    fields.SetField(QStringLiteral("TITLE"), QString(), 0, QStringLiteral("Chemie-Prüfungszeugnis"));
+    fields.SetField(QStringLiteral("FILE"), QStringLiteral("urkunde-koltest.zq-frm"));
+    fields.SetField(QStringLiteral("TITLE"), QStringLiteral("Chemie-Prüfungszeugnis"));
     return fields;
 }
 

@@ -136,7 +136,7 @@ TEST_P(FormFileTest, RefusesWithAMessageAndADiagnostic)
         file.write(c.content);
     }
     PrintFields fields;
-    fields.SetField(QStringLiteral("FILE"), QString(), 0, QString::fromUtf8(c.fileField));
+    fields.SetField(QStringLiteral("FILE"), QString::fromUtf8(c.fileField));
     const FormFileReading reading = readFormFile(folder.path(), fields);
     EXPECT_FALSE(reading.form.has_value());
     EXPECT_TRUE(reading.message.contains(QString::fromUtf8(c.message))) << reading.message.toStdString();

@@ -11,7 +11,7 @@ PrintFields reportFields(bool withDuration)
 {
     PrintFields fields;
     const auto set = [&fields](const char* key, const QVariant& value) {
-        fields.SetField(QLatin1String(key), QString(), 0, value);
+        fields.SetField(QLatin1String(key), value);
     };
     set("ANZAHL", 52);
     set("RICHTIG", 47);
