@@ -239,10 +239,6 @@ void CalculatorTest::everythingShowsWhole()
     QCOMPARE(calculator.width(), CalculatorDialog(nullptr, prompt.left(1)).sizeHint().width());
 }
 
-int runCalculatorTests(int argc, char* argv[])
-{
-    CalculatorTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(CalculatorTest)
 
 #include "CalculatorTest.moc"

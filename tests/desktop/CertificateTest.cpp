@@ -164,10 +164,6 @@ void CertificateTest::failedSaveKeepsTheOldFile()
     QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), old);
 }
 
-int runCertificateTests(int argc, char* argv[])
-{
-    CertificateTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(CertificateTest)
 
 #include "CertificateTest.moc"

@@ -246,10 +246,6 @@ void ChoiceWheelTest::programSetsWithoutTurning()
     QVERIFY(bound.turns.isEmpty());
 }
 
-int runChoiceWheelTests(int argc, char* argv[])
-{
-    ChoiceWheelTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(ChoiceWheelTest)
 
 #include "ChoiceWheelTest.moc"

@@ -157,10 +157,6 @@ void HelpTest::aMissingHelpFileGetsAMessage()
              qPrintable(lines[0]));
 }
 
-int runHelpTests(int argc, char* argv[])
-{
-    HelpTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(HelpTest)
 
 #include "HelpTest.moc"

@@ -235,10 +235,6 @@ void HostTest::reportLine()
              line);
 }
 
-int runHostTests(int argc, char* argv[])
-{
-    HostTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(HostTest)
 
 #include "HostTest.moc"

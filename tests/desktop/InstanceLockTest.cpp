@@ -144,10 +144,6 @@ void InstanceLockTest::noLockIsSaid()
                          .arg(dir.filePath(QStringLiteral("fehlt/koltest.lock")))}));
 }
 
-int runInstanceLockTests(int argc, char* argv[])
-{
-    InstanceLockTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(InstanceLockTest)
 
 #include "InstanceLockTest.moc"

@@ -391,10 +391,6 @@ void MainWindowTest::dialogsTakeTheWindowScale()
         QVERIFY(smallestText(*tool) >= taskText * look::BasePointSize / look::TaskPointSize - 0.01);
 }
 
-int runMainWindowTests(int argc, char* argv[])
-{
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(MainWindowTest)
 
 #include "MainWindowTest.moc"

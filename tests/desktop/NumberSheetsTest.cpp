@@ -190,10 +190,6 @@ void NumberSheetsTest::pupilFillsSubstancesMolarMassesAndAmounts()
     QCOMPARE(window.unexpected, QStringList());
 }
 
-int runNumberSheetsTests(int argc, char* argv[])
-{
-    NumberSheetsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(NumberSheetsTest)
 
 #include "NumberSheetsTest.moc"

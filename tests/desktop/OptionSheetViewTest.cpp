@@ -137,10 +137,6 @@ void OptionSheetViewTest::screenReadersHearRadioButtonsOfTheirRow()
     QVERIFY2(read->text(QAccessible::Name).startsWith(name), qPrintable(read->text(QAccessible::Name)));
 }
 
-int runOptionSheetViewTests(int argc, char* argv[])
-{
-    OptionSheetViewTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(OptionSheetViewTest)
 
 #include "OptionSheetViewTest.moc"

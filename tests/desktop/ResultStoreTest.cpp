@@ -319,10 +319,6 @@ void ResultStoreTest::recordsAreForTheTeachersGroupOnly()
     QCOMPARE(statusOf(record.path).st_mode & 07777, mode_t(0640));
 }
 
-int runResultStoreTests(int argc, char* argv[])
-{
-    ResultStoreTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(ResultStoreTest)
 
 #include "ResultStoreTest.moc"

@@ -155,10 +155,6 @@ void ResultWindowTest::fitsTheScreen()
     QVERIFY(window.find("ctl_DrAtom1")->height() >= 150);
 }
 
-int runResultWindowTests(int argc, char* argv[])
-{
-    ResultWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(ResultWindowTest)
 
 #include "ResultWindowTest.moc"

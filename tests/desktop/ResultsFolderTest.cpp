@@ -146,10 +146,6 @@ void ResultsFolderTest::noticesWaitForTheWindowAndComeOnce()
     QCOMPARE(folders.takeNotices(), QStringList());
 }
 
-int runResultsFolderTests(int argc, char* argv[])
-{
-    ResultsFolderTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(ResultsFolderTest)
 
 #include "ResultsFolderTest.moc"

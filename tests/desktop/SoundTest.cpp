@@ -176,10 +176,6 @@ void SoundTest::withoutAnAudioOutputPlayingWritesOneLineAndReturns()
     }
 }
 
-int runSoundTests(int argc, char* argv[])
-{
-    SoundTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(SoundTest)
 
 #include "SoundTest.moc"

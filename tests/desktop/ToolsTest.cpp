@@ -222,10 +222,6 @@ void ToolsTest::periodicTableReadsCellByCell()
         QVERIFY(!table->child(i)->text(QAccessible::Name).isEmpty());
 }
 
-int runToolsTests(int argc, char* argv[])
-{
-    ToolsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(ToolsTest)
 
 #include "ToolsTest.moc"

@@ -218,10 +218,6 @@ void WholeTestWindowTest::pupilAnswersNothing()
              qPrintable(shown.gradeWords));
 }
 
-int runWholeTestWindowTests(int argc, char* argv[])
-{
-    WholeTestWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(WholeTestWindowTest)
 
 #include "WholeTestWindowTest.moc"

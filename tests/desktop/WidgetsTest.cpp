@@ -133,10 +133,6 @@ void WidgetsTest::answerFieldFollowsItsModel()
     QCOMPARE(clicks, 1);
 }
 
-int runWidgetsTests(int argc, char* argv[])
-{
-    WidgetsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KOLTEST_DESKTOP_TEST(WidgetsTest)
 
 #include "WidgetsTest.moc"

@@ -4,38 +4,25 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include <cstring>
-#include <iterator>
+#include <map>
+#include <string>
 
 namespace {
 
-struct TestClass {
-    const char* name;
-    int (*run)(int argc, char* argv[]);
-};
-
-// Every QtTest class of the desktop layer. ctest runs each on its own: `desktop_tests NAME [QtTest options]`;
-// without a name all run.
-constexpr TestClass testClasses[] = {
-    {"HostTest", runHostTests},
-    {"InstanceLockTest", runInstanceLockTests},
-    {"WidgetsTest", runWidgetsTests},
-    {"MainWindowTest", runMainWindowTests},
-    {"CalculatorTest", runCalculatorTests},
-    {"ToolsTest", runToolsTests},
-    {"ChoiceWheelTest", runChoiceWheelTests},
-    {"NumberSheetsTest", runNumberSheetsTests},
-    {"OptionSheetViewTest", runOptionSheetViewTests},
-    {"WholeTestWindowTest", runWholeTestWindowTests},
-    {"SoundTest", runSoundTests},
-    {"HelpTest", runHelpTests},
-    {"ResultWindowTest", runResultWindowTests},
-    {"CertificateTest", runCertificateTests},
-    {"ResultsFolderTest", runResultsFolderTests},
-    {"ResultStoreTest", runResultStoreTests},
-};
+// Every QtTest class of the desktop layer, by name. ctest runs each on its own: `desktop_tests NAME [QtTest
+// options]`; without a name all run.
+std::map<std::string, desktop_tests::RunTestClass>& testClasses()
+{
+    static std::map<std::string, desktop_tests::RunTestClass> classes;
+    return classes;
+}
 
 } // namespace
+
+bool desktop_tests::registerTestClass(const char* name, RunTestClass run)
+{
+    return testClasses().emplace(name, run).second;
+}
 
 int main(int argc, char* argv[])
 {
@@ -51,10 +38,10 @@ int main(int argc, char* argv[])
     }
     int failures = 0;
     int ran = 0;
-    for (const TestClass& testClass : testClasses) {
-        if (only && std::strcmp(only, testClass.name) != 0)
+    for (const auto& [name, run] : testClasses()) {
+        if (only && name != only)
             continue;
-        failures += testClass.run(argc, argv);
+        failures += run(argc, argv);
         ++ran;
     }
     if (ran == 0) {
