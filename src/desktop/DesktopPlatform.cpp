@@ -2,13 +2,11 @@
 
 #include "desktop/Diagnostics.h"
 #include "desktop/InstanceLock.h"
+#include "desktop/ProgramEnd.h"
 #include "desktop/services/DesktopWindows.h"
 #include "desktop/services/MessageBoxes.h"
 
 #include <QApplication>
-
-#include <cstdio>
-#include <cstdlib>
 
 DesktopPlatform::DesktopPlatform(QString commandLineText, const DesktopWindows& windows, InstanceLock& lock)
     : m_commandLineText(std::move(commandLineText)), m_windows(windows), m_lock(lock)
@@ -17,12 +15,15 @@ DesktopPlatform::DesktopPlatform(QString commandLineText, const DesktopWindows& 
 
 bool DesktopPlatform::AskYesNo(const QString& text, const QString& title)
 {
-    return askYesNo(m_windows.dialogParent(), text, title);
+    const bool yes = askYesNo(m_windows.dialogParent(), text, title);
+    passOnProgramEnd();
+    return yes;
 }
 
 void DesktopPlatform::ShowMessage(const QString& text, const QString& title)
 {
     showOkMessage(m_windows.dialogParent(), text, title);
+    passOnProgramEnd();
 }
 
 void DesktopPlatform::SetBusyPointer(bool busy)
@@ -50,13 +51,12 @@ void DesktopPlatform::Repaint()
 void DesktopPlatform::ProcessEvents()
 {
     QCoreApplication::processEvents();
+    passOnProgramEnd();
 }
 
 void DesktopPlatform::EndProgram()
 {
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::_Exit(0);
+    endProgram(0);
 }
 
 void DesktopPlatform::Diagnose(const QString& line)

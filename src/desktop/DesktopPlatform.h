@@ -13,7 +13,8 @@ public:
 };
 
 // The operating system as the windows see it: message boxes, the mouse pointer, the screen, the event
-// loop, the single-instance lock and the end of the process.
+// loop, the single-instance lock and the end of the program. A handler that ends the program while a message
+// box or ProcessEvents runs ends it when they return.
 class DesktopPlatform final : public Platform {
 public:
     DesktopPlatform(QString commandLineText, const DesktopWindows& windows, InstanceLock& lock);

@@ -2,6 +2,7 @@
 
 #include "app/frm_AppMain.h"
 #include "desktop/DesktopPlatform.h"
+#include "desktop/ProgramEnd.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
 
@@ -31,4 +32,5 @@ void DesktopRunner::ShowMainWindowModal()
 
     m_platform.setActiveView(nullptr);
     m_services.windows.detach(model);
+    passOnProgramEnd();
 }

@@ -5,6 +5,7 @@
 #include "desktop/DesktopRunner.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/InstanceLock.h"
+#include "desktop/ProgramEnd.h"
 #include "desktop/results/ResultsCommand.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/Look.h"
@@ -91,6 +92,10 @@ int main(int argc, char* argv[])
     mdl_KolTest state;
     AppContext context{state, services.shared, services.sharedTools, platform, random};
     DesktopRunner runner(context, services, platform);
-    Main(context, runner); // ends the process itself
+    try {
+        Main(context, runner); // runs until the logic ends the program
+    } catch (const ProgramEnd& end) {
+        return end.status;
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "desktop/results/DesktopResultRunner.h"
 
+#include "desktop/ProgramEnd.h"
 #include "desktop/results/ResultWindowView.h"
 #include "desktop/services/DesktopWindows.h"
 #include "results/window/frm_AppResult.h"
@@ -18,4 +19,5 @@ void DesktopResultRunner::ShowResultWindowModal(frm_AppResult& window)
         loop.exec();
     }
     m_windows.detach(window);
+    passOnProgramEnd();
 }

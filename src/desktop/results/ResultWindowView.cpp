@@ -1,6 +1,7 @@
 #include "desktop/results/ResultWindowView.h"
 
 #include "app/MainWindowDesign.h"
+#include "desktop/ProgramEnd.h"
 #include "desktop/view/Bindings.h"
 #include "desktop/view/Look.h"
 #include "desktop/view/WidgetScaling.h"
@@ -235,7 +236,8 @@ void ResultWindowView::render()
 
 void ResultWindowView::handle(const std::function<void()>& handler)
 {
-    handler();
+    if (!runUnlessProgramEnds(handler))
+        return;
     render();
     if (m_model.CloseRequested)
         close();

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowDesign.h"
 #include "app/frm_AppMain.h"
+#include "desktop/ProgramEnd.h"
 #include "desktop/services/DesktopUser.h"
 #include "desktop/view/Bindings.h"
 #include "desktop/view/DialogScaling.h"
@@ -208,7 +209,8 @@ void MainWindowView::renderNow()
 
 void MainWindowView::handle(const std::function<void()>& handler)
 {
-    handler();
+    if (!runUnlessProgramEnds(handler))
+        return;
     render();
     if (m_model.CloseRequested)
         close();
