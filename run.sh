@@ -4,5 +4,5 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # Builds just the program, in the same build folder as ./test.sh and without changing its settings.
-"$here/scripts/setup.sh" "$here/build" -- --target koltest
+"$here/scripts/setup.sh" --run "$here/build" -- --target koltest
 exec "$here/build/src/koltest" --data-dir "$here/data" "$@"

@@ -5,13 +5,18 @@
 #   ./test.sh --fuzz SECONDS  builds the libFuzzer targets (clang) and runs each for SECONDS seconds
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+jobs=$(nproc)
+# The sanitizer run and the fuzz targets share one clang tree, so that the logic is compiled once for both.
+sanitize_tree() {
+    "$here/scripts/setup.sh" "$here/build-sanitize" -DCMAKE_CXX_COMPILER=clang++ -DKOLTEST_SANITIZE=ON \
+        -DKOLTEST_FUZZ=ON -DKOLTEST_DESKTOP=OFF -DKOLTEST_BENCHMARKS=OFF -DKOLTEST_WERROR=${KOLTEST_WERROR:-OFF} "$@"
+}
 if [[ ${1:-} == --fuzz ]]; then
     seconds=${2:?usage: ./test.sh --fuzz SECONDS}
-    build="$here/build-fuzz"
-    "$here/scripts/setup.sh" "$build" -DCMAKE_CXX_COMPILER=clang++ -DKOLTEST_FUZZ=ON -DKOLTEST_BENCHMARKS=OFF \
-        -DKOLTEST_WERROR=${KOLTEST_WERROR:-OFF}
+    build="$here/build-sanitize"
+    sanitize_tree -- --target fuzz_catalogue fuzz_numbers fuzz_notation fuzz_form fuzz_record
     # Seeds: the kept inputs of each target and, for the catalogue, every catalogue of the project. New
-    # inputs go to build-fuzz/corpus, a failing one to build-fuzz/findings (keep it in tests/data/fuzz).
+    # inputs go to build-sanitize/corpus, a failing one to build-sanitize/findings (keep it in tests/data/fuzz).
     for target in catalogue numbers notation form record; do
         seeds=("$here/tests/data/fuzz/$target")
         options=()
@@ -23,10 +28,9 @@ if [[ ${1:-} == --fuzz ]]; then
             -artifact_prefix="$build/findings/$target/" "$build/corpus/$target" "${seeds[@]}"
     done
 elif [[ ${1:-} == --sanitize ]]; then
-    "$here/scripts/setup.sh" "$here/build-sanitize" -DKOLTEST_SANITIZE=ON -DKOLTEST_DESKTOP=OFF \
-        -DKOLTEST_BENCHMARKS=OFF -DKOLTEST_WERROR=${KOLTEST_WERROR:-OFF}
-    ctest --test-dir "$here/build-sanitize" --output-on-failure
+    sanitize_tree
+    ctest --test-dir "$here/build-sanitize" --output-on-failure -j "$jobs"
 else
     "$here/scripts/setup.sh" "$here/build" -DKOLTEST_WERROR=${KOLTEST_WERROR:-OFF}
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$here/build" --output-on-failure
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$here/build" --output-on-failure -j "$jobs"
 fi

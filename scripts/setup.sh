@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, if it is missing, and configures and builds
-# the project into the given build folder.
-# Usage: scripts/setup.sh BUILD_DIR [cmake arguments ...] [-- build arguments ...]
+# the project into the given build folder. With --run, only what building and running the program needs.
+# Usage: scripts/setup.sh [--run] BUILD_DIR [cmake arguments ...] [-- build arguments ...]
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-          libgtest-dev libbenchmark-dev libmuparser-dev pkgconf clang libclang-rt-14-dev
-          poppler-utils fonts-dejavu-core)
-# The Debian package and its checks (scripts/package-test.sh); the icon renderer (scripts/render-icons.sh).
-packages+=(dpkg-dev desktop-file-utils appstream man-db groff-base librsvg2-bin)
+# Building and running the program.
+packages=(cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
+          libmuparser-dev fonts-dejavu-core)
+if [[ ${1:-} == --run ]]; then
+    shift
+else
+    # The tests, benchmarks, sanitizers and fuzz targets; the certificate test reads PDFs with pdftotext.
+    packages+=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev poppler-utils)
+    # The Debian package and its checks (scripts/package-test.sh); the icon renderer (scripts/render-icons.sh).
+    packages+=(dpkg-dev desktop-file-utils appstream man-db groff-base librsvg2-bin)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
