@@ -262,11 +262,11 @@ QString recordProperties(QByteArrayView bytes)
     if (outside({record.right, record.asked}, MostAskedPerRun))
         return QStringLiteral("accepted %1 of %2 right").arg(record.right).arg(record.asked);
     for (std::size_t i = 0; i < record.categories.size(); ++i)
-        if (outside(record.categories[i], resultCategories()[i].mostAsked))
+        if (outside(record.categories[i], ResultCategories[i].mostAsked))
             return QStringLiteral("accepted %1 of %2 in %3")
                 .arg(record.categories[i].right)
                 .arg(record.categories[i].asked)
-                .arg(QLatin1String(resultCategories()[i].key));
+                .arg(QLatin1String(ResultCategories[i].key));
     if (record.durationSeconds &&
         !(*record.durationSeconds >= 0 && *record.durationSeconds < LongestRunSeconds))
         return QStringLiteral("accepted the duration %1").arg(*record.durationSeconds);

@@ -55,8 +55,9 @@ void frm_AppMain::UpdateGrade()
     Aufgabenanz.Caption = printWhole(state.g_TotalAsked.toInt(), true);
     RichtigAnz.Caption = printWhole(state.g_TotalRight.toInt(), true);
     // Before anything was asked (a sheet whose section has no task) there is no grade to show yet.
-    state.g_Grade = state.g_TotalAsked.toInt() > 0
-                        ? gradeText(gradeBand(state.g_TotalRight.toInt(), state.g_TotalAsked.toInt()))
-                        : QString();
+    ctl_Mark.Band = state.g_TotalAsked.toInt() > 0
+                        ? gradeBand(state.g_TotalRight.toInt(), state.g_TotalAsked.toInt())
+                        : -1;
+    state.g_Grade = ctl_Mark.Band >= 0 ? gradeText(ctl_Mark.Band) : QString();
     ctl_Mark.MarkText = state.g_Grade;
 }

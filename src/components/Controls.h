@@ -106,9 +106,11 @@ struct Wheel {
     bool Enabled = true;
 };
 
-// ctl_Mark: the grade badge.
+// ctl_Mark: the grade badge. Band is the grade's band of the grade scale, 0 ("6") to 15 ("1+"), which
+// gives the badge its colour; -1 while there is no grade.
 struct GradeMark {
     QString MarkText;
+    int Band = -1;
 };
 
 // ctl_Avatar: a drawn figure of the user's chosen look; Refresh() makes it draw the current look again.

@@ -1,6 +1,7 @@
 #include "testrun/EndOfTestRecord.h"
 
 #include "components/NumberText.h"
+#include "testrun/ResultCategories.h"
 
 #include <cmath>
 #include <exception>
@@ -52,15 +53,8 @@ TestRunRecord buildTestRunRecord(const mdl_KolTest& state, std::int32_t startTim
                                                 "record has no DAUER")
                                      .arg(now)
                                      .arg(startTime);
-    set(QStringLiteral("ELEMENTE"), categoryScore(state.g_ElementsRight, state.g_ElementsAsked));
-    set(QStringLiteral("ZAHLSILBEN"), categoryScore(state.g_SyllablesRight, state.g_SyllablesAsked));
-    set(QStringLiteral("SUBSTANZNAMEN"), categoryScore(state.g_SubstancesRight, state.g_SubstancesAsked));
-    set(QStringLiteral("MOLMASSEN"), categoryScore(state.g_MolarMassesRight, state.g_MolarMassesAsked));
-    set(QStringLiteral("STOFFMENGEN"), categoryScore(state.g_AmountsRight, state.g_AmountsAsked));
-    set(QStringLiteral("DEFINITIONEN"), categoryScore(state.g_DefinitionsRight, state.g_DefinitionsAsked));
-    set(QStringLiteral("GLEICHUNGEN"), categoryScore(state.g_EquationsRight, state.g_EquationsAsked));
-    set(QStringLiteral("LADUNGSZAHLEN"), categoryScore(state.g_ChargesRight, state.g_ChargesAsked));
-    set(QStringLiteral("JANEIN"), categoryScore(state.g_YesNoRight, state.g_YesNoAsked));
+    for (const ResultCategory& category : ResultCategories)
+        set(QLatin1String(category.key), categoryScore(state.*category.right, state.*category.asked));
     return record;
 }
 

@@ -1,4 +1,4 @@
-#include "testrun/mdl_KolTest.h"
+#include "testrun/ResultCategories.h"
 
 void ResetTestRun(mdl_KolTest& state)
 {
@@ -12,8 +12,6 @@ void ResetTestRun(mdl_KolTest& state)
     state.g_TotalAsked = DynValue::int16(0);
     state.g_Grade.clear();
     state.g_Expert = DynValue::int16(0);
-    for (double* right : {&state.g_ElementsRight, &state.g_SyllablesRight, &state.g_SubstancesRight,
-                          &state.g_MolarMassesRight, &state.g_AmountsRight, &state.g_DefinitionsRight,
-                          &state.g_EquationsRight, &state.g_ChargesRight, &state.g_YesNoRight})
-        *right = 0;
+    for (const ResultCategory& category : ResultCategories)
+        state.*category.right = 0;
 }

@@ -1,6 +1,8 @@
 #include "components/NumberText.h"
 #include "support/PupilAnswers.h"
 #include "support/WindowFixture.h"
+#include "testrun/GradeScale.h"
+#include "testrun/ResultCategories.h"
 
 #include <QFile>
 
@@ -14,12 +16,6 @@ struct Level {
     int expertChoice; // the start page's option: 0 beginner, 1 expert
 };
 
-// The categories of the record with the items each poses in one test run; each equation counts twice.
-const QList<std::pair<QString, int>> categories = {
-    {"ELEMENTE", 6},     {"ZAHLSILBEN", 4},   {"SUBSTANZNAMEN", 6}, {"MOLMASSEN", 4}, {"STOFFMENGEN", 5},
-    {"DEFINITIONEN", 7}, {"GLEICHUNGEN", 10}, {"LADUNGSZAHLEN", 4}, {"JANEIN", 6},
-};
-constexpr int ItemsPerTest = 52;
 const QList<int> walkOrder = {1, 2, 11, 8, 12, 3, 4, 9, 5, 6};
 
 QVariant fieldValue(const PrintFields& fields, const QString& key)
@@ -67,26 +63,29 @@ protected:
     void expectRecord(int right)
     {
         EXPECT_EQ(world.callsStartingWith("Print.ReportResult"),
-                  QStringList{QStringLiteral("Print.ReportResult: %1/%2").arg(right).arg(ItemsPerTest)});
+                  QStringList{QStringLiteral("Print.ReportResult: %1/%2").arg(right).arg(MostAskedPerRun)});
         const PrintFields& fields = world.reportedFields;
-        EXPECT_EQ(fieldValue(fields, "ANZAHL").toInt(), ItemsPerTest);
+        EXPECT_EQ(fieldValue(fields, "ANZAHL").toInt(), MostAskedPerRun);
         EXPECT_EQ(fieldValue(fields, "RICHTIG").toInt(), right);
-        EXPECT_EQ(fieldValue(fields, "RICHTIG").toInt() + fieldValue(fields, "FALSCH").toInt(), ItemsPerTest);
+        EXPECT_EQ(fieldValue(fields, "RICHTIG").toInt() + fieldValue(fields, "FALSCH").toInt(),
+                  MostAskedPerRun);
         EXPECT_EQ(fieldValue(fields, "EXPERTE").toBool(), GetParam().expertChoice == 1);
-        for (const auto& [key, asked] : categories)
-            EXPECT_EQ(fieldValue(fields, key).toString(),
-                      QStringLiteral("%1/%2").arg(right == 0 ? 0 : asked).arg(asked))
-                << key.toStdString();
+        for (const ResultCategory& category : ResultCategories)
+            EXPECT_EQ(
+                fieldValue(fields, QLatin1String(category.key)).toString(),
+                QStringLiteral("%1/%2").arg(right == 0 ? 0 : category.mostAsked).arg(category.mostAsked))
+                << category.key;
     }
 
     void expectTotals(int right, const QString& grade)
     {
-        EXPECT_EQ(state.g_TotalAsked.toInt(), ItemsPerTest);
+        EXPECT_EQ(state.g_TotalAsked.toInt(), MostAskedPerRun);
         EXPECT_EQ(state.g_TotalRight.toInt(), right);
         EXPECT_EQ(form.Aufgabenanz.Caption, " 52");
         EXPECT_EQ(form.RichtigAnz.Caption, QStringLiteral(" %1").arg(right));
         EXPECT_EQ(state.g_Grade, grade);
         EXPECT_EQ(form.ctl_Mark.MarkText, grade);
+        EXPECT_EQ(gradeText(form.ctl_Mark.Band), grade);
         EXPECT_EQ(world.callsStartingWith("Host.Report: <-"), QStringList{"Host.Report: <- Note: " + grade});
         EXPECT_EQ(world.notices, QStringList()); // the shipped catalogue fills every page
     }
@@ -98,9 +97,9 @@ TEST_P(WholeTest, EveryAnswerRightGivesOnePlus)
 {
     const QList<bool> praised = walkWholeTest(Answers::Right);
     EXPECT_EQ(praised, QList<bool>(walkOrder.size(), true));
-    expectTotals(ItemsPerTest, "1+");
-    expectRecord(ItemsPerTest);
-    expectResultWindow(ItemsPerTest, "sehr gut plus");
+    expectTotals(MostAskedPerRun, "1+");
+    expectRecord(MostAskedPerRun);
+    expectResultWindow(MostAskedPerRun, "sehr gut plus");
 }
 
 TEST_P(WholeTest, EveryAnswerWrongGivesSix)

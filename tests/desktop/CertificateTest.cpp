@@ -3,6 +3,7 @@
 #include "desktop/DesktopTests.h"
 #include "desktop/print/CertificateOutput.h"
 #include "results/certificate/CertificateFormFile.h"
+#include "testrun/ResultCategories.h"
 
 #include <QFile>
 #include <QProcess>
@@ -40,9 +41,10 @@ const QString ResultLines = QStringLiteral(" Von  52 Aufgaben wurden  47 richtig
                                            " Bearbeitung am: 14.07.2017 von:09:12:03 bis:09:40:55 Uhr.");
 const QString TitleLines = QStringLiteral("\r\n Das Ergebnis berechtigt, fortan den Titel zu führen:\r\n"
                                           "Getesteter Kolbrix ");
-const QStringList Categories{
-    "Elemente:",     "Zahlsilben:",      "Substanznamen:", "Molare Massen:", "Stoffmengen:",
-    "Definitionen:", "Gleichungen(x2):", "Ladungszahlen:", "Allg.Wissen:"};
+QString categoryLabel(int n)
+{
+    return QString::fromUtf8(ResultCategories[n - 1].windowLabel);
+}
 
 QString categoryValue(int n)
 {
@@ -61,8 +63,8 @@ void CertificateTest::initTestCase()
 CertificatePage CertificateTest::shippedCertificate(const QString& body) const
 {
     PrintFields fields;
-    for (int n = 1; n <= 9; ++n) {
-        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), Categories[n - 1]);
+    for (int n = 1; n <= ResultCategoryCount; ++n) {
+        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), categoryLabel(n));
         fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n), categoryValue(n));
     }
     fields.SetField(QStringLiteral("FILE"), QStringLiteral("urkunde-koltest.zq-frm"));
@@ -105,10 +107,10 @@ void CertificateTest::showsTheResult()
           "14.07.2017", "Unterschrift der Lehrkraft"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     // Each category with its value on one row of the table.
-    for (int n = 1; n <= 9; ++n) {
-        const QRegularExpression row(QRegularExpression::escape(Categories[n - 1]) + QStringLiteral("\\s+") +
+    for (int n = 1; n <= ResultCategoryCount; ++n) {
+        const QRegularExpression row(QRegularExpression::escape(categoryLabel(n)) + QStringLiteral("\\s+") +
                                      QRegularExpression::escape(categoryValue(n).simplified()));
-        QVERIFY2(row.match(text).hasMatch(), qPrintable(Categories[n - 1]));
+        QVERIFY2(row.match(text).hasMatch(), qPrintable(categoryLabel(n)));
     }
     QCOMPARE(text.contains(QStringLiteral("Getesteter Kolbrix")), titled);
     QCOMPARE(text.contains(QStringLiteral("fortan den Titel zu führen:")), titled);
@@ -132,8 +134,9 @@ void CertificateTest::failedSaveKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("cause");
-    QTest::newRow("a folder that is not there") << "fehlt"
-                                                << "Der Ordner lässt sich nicht öffnen. Unter diesem Namen gibt es nichts.";
+    QTest::newRow("a folder that is not there")
+        << "fehlt"
+        << "Der Ordner lässt sich nicht öffnen. Unter diesem Namen gibt es nichts.";
     QTest::newRow("a full disk") << "voll"
                                  << "Kein Speicherplatz mehr auf dem Datenträger.";
 }

@@ -114,10 +114,9 @@ void ResultWindowView::buildHeading(QGridLayout& grid)
     auto* gradeLine = new QHBoxLayout;
     QLabel& gradeIntro = label(*m_frame, QStringLiteral("Label12"), LinePointSize);
     QLabel& gradeWords = label(*m_frame, QStringLiteral("Texturt1"), 20, true);
-    // A good grade ("gut", "sehr gut") shines green; the others stand in the card's plain ink.
+    // A good grade shines green; the others stand in the card's plain ink.
     m_bindings->renderer([this, &gradeWords] {
-        const int face = m_model.ctl_DrAtom1.Expression;
-        const QColor ink = face == 1 || face == 2 ? QColor(0x1B, 0x6E, 0x2A) : look::Ink;
+        const QColor ink = m_model.m_GoodGrade ? QColor(0x1B, 0x6E, 0x2A) : look::Ink;
         if (gradeWords.palette().color(QPalette::WindowText) != ink) {
             QPalette palette = gradeWords.palette();
             palette.setColor(QPalette::WindowText, ink);
@@ -153,7 +152,7 @@ QWidget& ResultWindowView::buildCategories()
     rows->setContentsMargins(0, 8, 0, 0);
     rows->setHorizontalSpacing(24);
     rows->setVerticalSpacing(3);
-    for (int i = 0; i < CategoryCount; ++i) {
+    for (int i = 0; i < ResultCategoryCount; ++i) {
         const auto row = static_cast<std::size_t>(i);
         QLabel& name = label(*table, QStringLiteral("Einzelergebnis%1").arg(i), TablePointSize);
         QLabel& value =

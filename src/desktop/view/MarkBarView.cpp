@@ -64,6 +64,6 @@ void buildMarkBar(QWidget& frame, PageContext& context)
     badge->setObjectName(QStringLiteral("ctl_Mark"));
     badge->setFixedSize(design::MarkHeight, design::MarkHeight); // scaled with the page
     const GradeMark& mark = context.model.ctl_Mark;
-    context.bind.renderer([badge, &mark] { badge->setMarkText(mark.MarkText); });
+    context.bind.renderer([badge, &mark] { badge->setMark(mark.MarkText, mark.Band); });
     row->addWidget(badge, 0, Qt::AlignRight);
 }

@@ -8,12 +8,11 @@
 #include <cmath>
 #include <numbers>
 
-QColor gradeColour(const QString& grade)
+QColor gradeColour(int band)
 {
-    for (int band = 0; band < GradeBandCount; ++band)
-        if (gradeText(band) == grade)
-            return QColor::fromHsv(120 * band / (GradeBandCount - 1), 200, 215);
-    return QColor(0x9E, 0x9E, 0x9E);
+    if (band < 0 || band >= GradeBandCount)
+        return QColor(0x9E, 0x9E, 0x9E);
+    return QColor::fromHsv(120 * band / (GradeBandCount - 1), 200, 215);
 }
 
 GradeBadge::GradeBadge(QWidget* parent) : QWidget(parent)
@@ -21,11 +20,12 @@ GradeBadge::GradeBadge(QWidget* parent) : QWidget(parent)
     setAccessibleName(QStringLiteral("Aktueller Notenstand"));
 }
 
-void GradeBadge::setMarkText(const QString& text)
+void GradeBadge::setMark(const QString& text, int band)
 {
-    if (text == m_text)
+    if (text == m_text && band == m_band)
         return;
     m_text = text;
+    m_band = band;
     setAccessibleDescription(text);
     update();
 }
@@ -48,7 +48,7 @@ void GradeBadge::paintEvent(QPaintEvent*)
         rosette.addEllipse(QPointF(40 * std::cos(angle), 40 * std::sin(angle)), 10, 10);
     }
     rosette.addEllipse(QPointF(0, 0), 42, 42);
-    const QColor colour = gradeColour(m_text);
+    const QColor colour = gradeColour(m_band);
     painter.setPen(QPen(colour.darker(140), 2));
     painter.setBrush(colour);
     painter.drawPath(rosette.simplified());

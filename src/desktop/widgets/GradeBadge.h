@@ -2,14 +2,15 @@
 
 #include <QWidget>
 
-// The colour of a grade: green for "1+", through yellow, to red for "6"; grey for anything else.
-QColor gradeColour(const QString& grade);
+// The colour of a band of the grade scale: green for "1+", through yellow, to red for "6"; grey for
+// anything else.
+QColor gradeColour(int band);
 
-// The grade badge: the grade large in a rosette of the grade's colour; nothing while there is no grade.
+// The grade badge: the grade large in a rosette of its band's colour; nothing while there is no grade.
 class GradeBadge final : public QWidget {
 public:
     explicit GradeBadge(QWidget* parent);
-    void setMarkText(const QString& text);
+    void setMark(const QString& text, int band);
     const QString& markText() const { return m_text; }
 
 protected:
@@ -17,4 +18,5 @@ protected:
 
 private:
     QString m_text;
+    int m_band = -1;
 };

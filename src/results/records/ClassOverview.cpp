@@ -118,7 +118,7 @@ QString classOverview(const QList<ResultRecord>& records)
     const auto sums = classCategoryScores(pupils);
     QList<QStringList> categoryRows;
     for (std::size_t i = 0; i < sums.size(); ++i)
-        categoryRows << QStringList{QString::fromUtf8(resultCategories()[i].heading), percentText(sums[i]),
+        categoryRows << QStringList{QString::fromUtf8(ResultCategories[i].heading), percentText(sums[i]),
                                     QStringLiteral("(%1 von %2)").arg(sums[i].right).arg(sums[i].asked)};
     text += tableText(categoryRows);
     return text;

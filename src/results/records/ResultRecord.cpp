@@ -141,22 +141,6 @@ std::optional<QString> unescaped(const QString& value)
 
 } // namespace
 
-const std::array<ResultCategory, ResultCategoryCount>& resultCategories()
-{
-    static const std::array<ResultCategory, ResultCategoryCount> categories = {{
-        {"ELEMENTE", "Elemente", 6},
-        {"ZAHLSILBEN", "Zahlsilben", 4},
-        {"SUBSTANZNAMEN", "Substanznamen", 6},
-        {"MOLMASSEN", "Molmassen", 4},
-        {"STOFFMENGEN", "Stoffmengen", 5},
-        {"DEFINITIONEN", "Definitionen", 7},
-        {"GLEICHUNGEN", "Gleichungen", 10},
-        {"LADUNGSZAHLEN", "Ladungszahlen", 4},
-        {"JANEIN", "Ja/Nein", 6},
-    }};
-    return categories;
-}
-
 ResultRecord recordFromReport(double right, double asked, const PrintFields& fields, const QString& name,
                               const QDateTime& end)
 {
@@ -180,9 +164,9 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
         }
     }
     for (std::size_t i = 0; i < record.categories.size(); ++i)
-        if (const QVariant* score = fieldValue(fields, resultCategories()[i].key))
+        if (const QVariant* score = fieldValue(fields, ResultCategories[i].key))
             record.categories[i] =
-                readScore(score->toString(), resultCategories()[i].mostAsked).value_or(CategoryScore{});
+                readScore(score->toString(), ResultCategories[i].mostAsked).value_or(CategoryScore{});
     return record;
 }
 
@@ -204,7 +188,7 @@ QByteArray recordText(const ResultRecord& record)
     line(askedKey, QString::number(record.asked));
     line(gradeKey, record.grade);
     for (std::size_t i = 0; i < record.categories.size(); ++i)
-        line(QLatin1String(resultCategories()[i].key),
+        line(QLatin1String(ResultCategories[i].key),
              QStringLiteral("%1/%2").arg(record.categories[i].right).arg(record.categories[i].asked));
     return formatLine + '\n' + text.toUtf8() + closingLine + '\n';
 }
@@ -284,8 +268,8 @@ RecordReading readRecordText(const QByteArray& bytes)
     if (!isGrade(record.grade))
         return bad(gradeKey);
     for (std::size_t i = 0; i < record.categories.size(); ++i) {
-        const QString key = QLatin1String(resultCategories()[i].key);
-        const auto score = readScore(values.value(key), resultCategories()[i].mostAsked);
+        const QString key = QLatin1String(ResultCategories[i].key);
+        const auto score = readScore(values.value(key), ResultCategories[i].mostAsked);
         if (!score)
             return bad(key);
         record.categories[i] = *score;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/PrintFields.h"
+#include "testrun/ResultCategories.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -10,22 +11,8 @@
 #include <array>
 #include <optional>
 
-// The nine result categories of a test run, in the order the test asks them.
-inline constexpr int ResultCategoryCount = 9;
-
-struct ResultCategory {
-    const char* key;     // the field of the test run's record, "ELEMENTE" ...
-    const char* heading; // the German heading a teacher reads
-    int mostAsked;       // what one test run asks of it at most: its rows (an equation counts twice)
-};
-
-// What one test run asks at most, the categories together.
-inline constexpr int MostAskedPerRun = 52;
-
 // A test run left open for longer than this has no believable duration.
 inline constexpr double LongestRunSeconds = 86400.0 * 366;
-
-const std::array<ResultCategory, ResultCategoryCount>& resultCategories();
 
 struct CategoryScore {
     int right = 0;

@@ -50,7 +50,7 @@ QString csvHeader()
         QStringLiteral("Datum"),           QStringLiteral("Beginn"),   QStringLiteral("Ende"),
         QStringLiteral("Dauer (Minuten)"), QStringLiteral("Name"),     QStringLiteral("Schwierigkeit"),
         QStringLiteral("Richtig"),         QStringLiteral("Gestellt"), QStringLiteral("Note")};
-    for (const ResultCategory& category : resultCategories()) {
+    for (const ResultCategory& category : ResultCategories) {
         header << QStringLiteral("%1 richtig").arg(QString::fromUtf8(category.heading));
         header << QStringLiteral("%1 gestellt").arg(QString::fromUtf8(category.heading));
     }

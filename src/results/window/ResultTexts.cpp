@@ -2,7 +2,6 @@
 
 #include "components/NumberText.h"
 #include "testrun/GradeScale.h"
-#include "testrun/mdl_KolTest.h"
 
 namespace {
 
@@ -13,6 +12,9 @@ constexpr std::array<const char*, GradeBandCount> gradeWords = {
     "befriedigend",      "befriedigend plus", "gut minus",        "gut",
     "gut plus",          "sehr gut minus",    "sehr gut",         "sehr gut plus"};
 
+constexpr int FirstGoodBand = 10;  // "gut minus", a share of 0.7
+constexpr int FirstTitleBand = 13; // "sehr gut minus", a share of 0.85
+
 // The figure's face per group of words: the four bands up to "mangelhaft plus", then three each.
 int expressionOf(int band)
 {
@@ -20,14 +22,12 @@ int expressionOf(int band)
         return 3;
     if (band < 7)
         return 6;
-    if (band < 10)
+    if (band < FirstGoodBand)
         return 5;
-    if (band < 13)
+    if (band < FirstTitleBand)
         return 1;
     return 2;
 }
-
-constexpr int FirstTitleBand = 13; // "sehr gut minus", a share of 0.85
 
 } // namespace
 
@@ -35,7 +35,7 @@ ResultGrade resultGrade(long long right, long long asked)
 {
     const int band = asked > 0 ? gradeBand(right, asked) : 0;
     return {QString::fromUtf8(gradeWords.at(static_cast<std::size_t>(band))), expressionOf(band),
-            band >= FirstTitleBand};
+            band >= FirstGoodBand, band >= FirstTitleBand};
 }
 
 QString resultSentence(long long asked, long long right)
@@ -57,30 +57,14 @@ QString difficultyLine(bool expert)
                   : QStringLiteral("Schwierigkeitsgrad: normal ");
 }
 
-std::array<CategoryResult, CategoryCount> categoryResults(const mdl_KolTest& state)
+std::array<CategoryResult, ResultCategoryCount> categoryResults(const mdl_KolTest& state)
 {
-    struct Row {
-        const char* name;
-        double right;
-        const DynValue& asked;
-        const char* separator;
-    };
-    // The equations row has one blank less after "von".
-    const std::array<Row, CategoryCount> rows = {{
-        {"Elemente:", state.g_ElementsRight, state.g_ElementsAsked, " von  "},
-        {"Zahlsilben:", state.g_SyllablesRight, state.g_SyllablesAsked, " von  "},
-        {"Substanznamen:", state.g_SubstancesRight, state.g_SubstancesAsked, " von  "},
-        {"Molare Massen:", state.g_MolarMassesRight, state.g_MolarMassesAsked, " von  "},
-        {"Stoffmengen:", state.g_AmountsRight, state.g_AmountsAsked, " von  "},
-        {"Definitionen:", state.g_DefinitionsRight, state.g_DefinitionsAsked, " von  "},
-        {"Gleichungen(x2):", state.g_EquationsRight, state.g_EquationsAsked, " von "},
-        {"Ladungszahlen:", state.g_ChargesRight, state.g_ChargesAsked, " von  "},
-        {"Allg.Wissen:", state.g_YesNoRight, state.g_YesNoAsked, " von  "},
-    }};
-    std::array<CategoryResult, CategoryCount> results;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        results[i] = {QString::fromUtf8(rows[i].name), printWhole(roundHalfEven(rows[i].right), false) +
-                                                           QLatin1String(rows[i].separator) +
-                                                           rows[i].asked.toText()};
+    std::array<CategoryResult, ResultCategoryCount> results;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const ResultCategory& category = ResultCategories[i];
+        results[i] = {QString::fromUtf8(category.windowLabel),
+                      printWhole(roundHalfEven(state.*category.right), false) +
+                          QLatin1String(category.windowSeparator) + (state.*category.asked).toText()};
+    }
     return results;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "testrun/ResultCategories.h"
+
 #include <QString>
 
 #include <array>
-
-struct mdl_KolTest;
 
 // The texts and values of the result window, as plain functions of the finished test run.
 
@@ -13,6 +13,7 @@ struct ResultGrade {
     QString words;   // "ungenügend" … "sehr gut plus"
     int expression;  // the atom figure's face: 3 (ungenügend, mangelhaft), 6 (ausreichend),
                      // 5 (befriedigend), 1 (gut), 2 (sehr gut)
+    bool good;       // "gut minus" and better: the words shine green
     bool earnsTitle; // a share of at least 0.85: the title lines and the anthem
 };
 
@@ -34,5 +35,4 @@ struct CategoryResult {
     QString name;
     QString value;
 };
-inline constexpr int CategoryCount = 9;
-std::array<CategoryResult, CategoryCount> categoryResults(const mdl_KolTest& state);
+std::array<CategoryResult, ResultCategoryCount> categoryResults(const mdl_KolTest& state);

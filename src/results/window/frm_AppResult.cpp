@@ -45,6 +45,7 @@ void frm_AppResult::ShowResults()
     const ResultGrade result = grade();
     state.g_GradeWords = result.words;
     ctl_DrAtom1.Expression = result.expression;
+    m_GoodGrade = result.good;
     for (Label& line : Titel)
         line.Visible = result.earnsTitle;
     Musik.Visible = result.earnsTitle;

@@ -34,8 +34,8 @@ public:
     std::array<Label, 3> Texturt; // result sentence, grade words, date and times
     Label Label12;
     Label Streb;
-    std::array<Label, CategoryCount> Einzelergebnis;
-    std::array<Label, CategoryCount> lab_EinzelergebnisWert;
+    std::array<Label, ResultCategoryCount> Einzelergebnis;
+    std::array<Label, ResultCategoryCount> lab_EinzelergebnisWert;
     std::array<Label, 2> Titel;
     DrAtom ctl_DrAtom1;
     Button Musik;
@@ -50,6 +50,8 @@ public:
     int ScaleWidth = 0;
     int ScaleHeight = 0;
     double m_Scale = 1;
+    // A good grade ("gut", "sehr gut"): the view shows its words in green.
+    bool m_GoodGrade = false;
 
     // --- Event handlers ----------------------------------------------------------------------------
     void ShowResults();

@@ -3,6 +3,7 @@
 #include "results/certificate/CertificateFileName.h"
 #include "results/certificate/CertificateFormFile.h"
 #include "support/QtPrinters.h"
+#include "testrun/ResultCategories.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +13,13 @@ const QString Body = QStringLiteral(" Von  52 Aufgaben wurden  47 richtig gelös
                                     " Das entspricht der Note: sehr gut minus\r\n"
                                     " Bearbeitung am: 14.07.2017 von:09:12:03 bis:09:40:55 Uhr.");
 
-const char* const Categories[] = {
-    "Elemente:",     "Zahlsilben:",      "Substanznamen:", "Molare Massen:", "Stoffmengen:",
-    "Definitionen:", "Gleichungen(x2):", "Ladungszahlen:", "Allg.Wissen:"};
-
 // The fields as the result window hands them over, in their order.
 PrintFields resultFields(const QString& firstValue = QStringLiteral("6 von  6"))
 {
     PrintFields fields;
-    for (int n = 1; n <= 9; ++n) {
-        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), QString::fromUtf8(Categories[n - 1]));
+    for (int n = 1; n <= ResultCategoryCount; ++n) {
+        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n),
+                        QString::fromUtf8(ResultCategories[n - 1].windowLabel));
         fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n),
                         n == 1 ? firstValue : QStringLiteral("%1 von  6").arg(n % 6));
     }

@@ -19,7 +19,7 @@ PrintFields reportFields(bool withDuration)
     set("EXPERTE", true);
     if (withDuration)
         set("DAUER", 754.4);
-    for (const ResultCategory& category : resultCategories())
+    for (const ResultCategory& category : ResultCategories)
         set(category.key, QStringLiteral("3/4"));
     set("GLEICHUNGEN", QStringLiteral("10/10"));
     return fields;

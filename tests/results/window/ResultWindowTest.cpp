@@ -60,6 +60,7 @@ TEST_P(GradeWords, ShowsTheWordsTheFigureAndTheTitle)
     EXPECT_EQ(window->Texturt[1].Caption, QString::fromUtf8(row.words));
     EXPECT_EQ(state.g_GradeWords, QString::fromUtf8(row.words));
     EXPECT_EQ(window->ctl_DrAtom1.Expression, row.expression);
+    EXPECT_EQ(window->m_GoodGrade, row.expression == 1 || row.expression == 2); // "gut" or "sehr gut"
     EXPECT_EQ(window->Titel[0].Visible, row.title);
     EXPECT_EQ(window->Titel[1].Visible, row.title);
     EXPECT_EQ(window->Musik.Visible, row.title);
