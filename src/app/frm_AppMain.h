@@ -68,7 +68,7 @@ public:
     MolarMassSheet molarMasses{*this};
     AmountSheet amounts{*this};
     DefinitionSheet definitions{*this};
-    TermSheet terms{*this};
+    TermSheet terms{*this, definitions};
     EquationSheet equations{*this};
     ChargeSheet charges{*this};
     YesNoSheet yesNo{*this};

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "catalogue/Section.h"
 #include "components/Controls.h"
 
+#include <QList>
 #include <QString>
 
+#include <functional>
+#include <span>
+
+class DynValue;
 class SheetContext;
 class SheetScore;
 
@@ -30,3 +36,34 @@ QString calculatorText(double value);
 // ToolsService::NoResult, or no finite number) the field stays as it was. A field without a task offers
 // nothing.
 void offerCalculator(SheetContext& context, TextBox& field, const QString& prompt);
+
+// The rows of a number sheet: a task label and a number field each, and a calculator button beside every
+// field. The sheet's own handlers call these with their control arrays.
+class NumberSheetRows {
+public:
+    // firstCalculator is the number of the calculator button beside the first field; the calculator's
+    // prompt is calculatorPrompt followed by the row's task.
+    NumberSheetRows(SheetContext& context, std::span<Label> tasks, std::span<TextBox> fields,
+                    int firstCalculator, QString calculatorPrompt);
+
+    // Puts the focus on the first field and draws a record for every row from the section (see drawSheet);
+    // a row with a record gets its field enabled, a row without one disabled.
+    QList<int> draw(Section section, int upperBound, const DynValue& easyLimit, bool appliesBeginnerLimit,
+                    const std::function<bool(int record)>& poseable);
+    // Judges every row against its expected answer in g_Solutions(row) and counts the sheet into its
+    // category.
+    void judge(DynValue& categoryAsked, double& categoryRight);
+    // A click opens the number keypad with the row's task as the prompt.
+    void fieldClick(int index);
+    // Enter walks the ring of fields, from the last back to the first.
+    void fieldKeyPress(int index, int keyAscii);
+    // A calculator button beside a field offers the calculator; any other number is no button of the sheet.
+    void calculatorClick(int button);
+
+private:
+    SheetContext& m_context;
+    std::span<Label> m_tasks;
+    std::span<TextBox> m_fields;
+    int m_firstCalculator;
+    QString m_calculatorPrompt;
+};

@@ -28,10 +28,21 @@ QList<int> drawDistinct(RandomSource& random, int max, int count, const QList<in
     return drawn;
 }
 
+const SupplyWords taskSupply{
+    QStringLiteral("stehen %1keine Aufgaben"),
+    QStringLiteral("steht %1nur eine Aufgabe"),
+    QStringLiteral("stehen %1nur %2 Aufgaben"),
+    {},
+    {},
+    QStringLiteral("drawable records"),
+    QStringLiteral("record(s) %1 cannot be answered and are skipped (koltest --check "
+                   "names the fault)")};
+
 namespace {
 
 // What the pupil reads when a section cannot fill its page.
-QString shortSheetMessage(Section section, int available, int needed, bool limited, bool markerMissing)
+QString shortSheetMessage(Section section, const SupplyWords& words, int available, int refused, int needed,
+                          bool limited, bool markerMissing)
 {
     const QString where = limited ? QStringLiteral("vor der Zeile „%1“ ").arg(beginnerEndMarker) : QString();
     QString supply;
@@ -39,11 +50,13 @@ QString shortSheetMessage(Section section, int available, int needed, bool limit
         supply = QStringLiteral("sind keine Aufgaben für Anfänger markiert (die Zeile „%1“ fehlt)")
                      .arg(beginnerEndMarker);
     else if (available == 0)
-        supply = QStringLiteral("stehen ") + where + QStringLiteral("keine Aufgaben");
+        supply = words.none.arg(where);
     else if (available == 1)
-        supply = QStringLiteral("steht ") + where + QStringLiteral("nur eine Aufgabe");
+        supply = words.one.arg(where);
     else
-        supply = QStringLiteral("stehen %1nur %2 Aufgaben").arg(where).arg(available);
+        supply = words.several.arg(where).arg(available);
+    if (refused > 0 && !words.oneRefused.isEmpty())
+        supply += refused == 1 ? words.oneRefused : words.severalRefused.arg(refused);
     return QStringLiteral(
                "Auf dieser Seite fehlen Aufgaben: Im Abschnitt „%1“ der Aufgabendatei %2, diese Seite "
                "braucht %3.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid.")
@@ -54,7 +67,8 @@ QString shortSheetMessage(Section section, int available, int needed, bool limit
 } // namespace
 
 QList<int> drawSheet(SheetContext& context, Section section, int upperBound, const DynValue& easyLimit,
-                     int count, bool appliesBeginnerLimit, const std::function<bool(int record)>& poseable)
+                     int count, bool appliesBeginnerLimit, const std::function<bool(int record)>& poseable,
+                     const SupplyWords& refusalWords)
 {
     const bool limited = appliesBeginnerLimit && !context.state.isExpert();
     const int max =
@@ -63,31 +77,31 @@ QList<int> drawSheet(SheetContext& context, Section section, int upperBound, con
     for (int record = 1; poseable && record <= max; ++record)
         if (!poseable(record))
             refused.append(record);
-    if (!refused.isEmpty()) {
+    const SupplyWords& words = refused.isEmpty() ? taskSupply : refusalWords;
+    const QString source = QStringLiteral("%1: section %2 (%3)")
+                               .arg(context.state.g_CatalogFile)
+                               .arg(sectionNumber(section))
+                               .arg(sectionName(section));
+    if (!refused.isEmpty() && !words.refused.isEmpty()) {
         QStringList numbers;
         for (int record : refused)
             numbers << QString::number(record);
-        context.platform.Diagnose(QStringLiteral("%1: section %2 (%3): record(s) %4 cannot be answered and "
-                                                 "are skipped (koltest --check names the fault)")
-                                      .arg(context.state.g_CatalogFile)
-                                      .arg(sectionNumber(section))
-                                      .arg(sectionName(section), numbers.join(QStringLiteral(", "))));
+        context.platform.Diagnose(source + QStringLiteral(": ") +
+                                  words.refused.arg(numbers.join(QStringLiteral(", "))));
     }
     const int usable = max - static_cast<int>(refused.size());
     QList<int> records = drawDistinct(context.random, max, count, refused);
     if (records.size() < count) {
         context.platform.Diagnose(
-            QStringLiteral("%1: section %2 (%3) has %4 drawable records %5for a sheet of %6")
-                .arg(context.state.g_CatalogFile)
-                .arg(sectionNumber(section))
-                .arg(sectionName(section))
+            QStringLiteral("%1 has %2 %3 %4for a sheet of %5")
+                .arg(source)
                 .arg(usable)
-                .arg(limited ? QStringLiteral("for beginners ") : QString())
+                .arg(words.drawable, limited ? QStringLiteral("for beginners ") : QString())
                 .arg(count));
         // An empty section is simply empty, for beginners too.
         const bool limitMatters = limited && upperBound > 0;
-        context.NoticeOnceShown(
-            shortSheetMessage(section, usable, count, limitMatters, limitMatters && easyLimit.isEmpty()));
+        context.NoticeOnceShown(shortSheetMessage(section, words, usable, static_cast<int>(refused.size()),
+                                                  count, limitMatters, limitMatters && easyLimit.isEmpty()));
         while (records.size() < count)
             records.append(0);
     }

@@ -34,8 +34,6 @@ struct mdl_KolTest : CatalogueArrays {
     double g_ChargesRight = 0;
     DynValue g_YesNoAsked;
     double g_YesNoRight = 0;
-    // The right rows of the first definition sheet, added in by the second.
-    DynValue g_DefinitionsRightFirst;
 
     DynValue g_TotalAsked;
     DynValue g_TotalRight;
@@ -55,5 +53,5 @@ struct mdl_KolTest : CatalogueArrays {
 };
 
 // Returns the record to the start values of a test run. Keeps the catalogue, its beginner limits, the asked
-// counts, g_DefinitionsRightFirst, g_GradeWords, the end time g_TestTimes[2] and g_CatalogFile.
+// counts, g_GradeWords, the end time g_TestTimes[2] and g_CatalogFile.
 void ResetTestRun(mdl_KolTest& state);

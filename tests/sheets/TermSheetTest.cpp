@@ -183,7 +183,7 @@ TEST_F(WindowTest, FourRightTermsArePraisedWhateverTheFirstSheetGave)
     form.but_OK_Click();
 
     EXPECT_TRUE(form.lab_Correct.Visible);
-    EXPECT_EQ(state.g_DefinitionsRight, 4 + state.g_DefinitionsRightFirst.toInt());
+    EXPECT_EQ(state.g_DefinitionsRight, 4 + form.definitions.rightRows());
 }
 
 TEST_F(WindowTest, ATermWhoseDefinitionReadsTheSameIsRightToo)

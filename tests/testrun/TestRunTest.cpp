@@ -14,7 +14,6 @@ TEST(ResetTestRunTest, ClearsTheRunAndKeepsWhatOutlivesIt)
     state.g_GradeWords = QStringLiteral("gut");
     state.g_ElementsAsked = DynValue::int16(6);
     state.g_ElementsRight = 5;
-    state.g_DefinitionsRightFirst = DynValue::int16(2);
     state.g_Expert = DynValue::int16(1);
     state.g_ElementsEasy = DynValue::int16(25);
 
@@ -32,7 +31,6 @@ TEST(ResetTestRunTest, ClearsTheRunAndKeepsWhatOutlivesIt)
     EXPECT_EQ(state.g_Expert.toText(), "0");
     EXPECT_EQ(state.g_ElementsAsked.toText(), "6");
     EXPECT_EQ(state.g_ElementsRight, 0);
-    EXPECT_EQ(state.g_DefinitionsRightFirst.toText(), "2");
     EXPECT_EQ(state.g_ElementsEasy.toText(), "25");
 }
 

@@ -1,7 +1,6 @@
 #include "desktop/results/ResultWindowView.h"
 
 #include "app/MainWindowDesign.h"
-#include "desktop/ProgramEnd.h"
 #include "desktop/view/Bindings.h"
 #include "desktop/view/Look.h"
 #include "desktop/view/WidgetScaling.h"
@@ -35,8 +34,8 @@ void keepPlaceWhenHidden(QWidget& widget)
 } // namespace
 
 ResultWindowView::ResultWindowView(frm_AppResult& model)
-    : m_model(model),
-      m_bindings(std::make_unique<Bindings>([this](const Bindings::Handler& handler) { handle(handler); }))
+    : ModelWindowView(model, model.ScaleWidth, model.ScaleHeight, [&model] { model.CentreResultFrame(); }),
+      m_model(model)
 {
     setObjectName(QStringLiteral("frm_AppResult"));
     setWindowModality(Qt::ApplicationModal);
@@ -44,7 +43,7 @@ ResultWindowView::ResultWindowView(frm_AppResult& model)
     auto* card = new CardFrame(this);
     card->setObjectName(QStringLiteral("Dahinter"));
     m_frame = card;
-    m_bindings->frame(*card, m_model.Dahinter);
+    bindings().frame(*card, m_model.Dahinter);
 
     auto* grid = new QGridLayout(card);
     grid->setContentsMargins(18, 16, 18, 20);
@@ -56,10 +55,8 @@ ResultWindowView::ResultWindowView(frm_AppResult& model)
     grid->setRowStretch(7, 1);
     grid->setColumnStretch(0, 1);
 
-    m_bindings->renderer([this] { renderWindow(); });
+    bindings().renderer([this] { renderWindow(); });
 }
-
-ResultWindowView::~ResultWindowView() = default;
 
 QLabel& ResultWindowView::label(QWidget& parent, const QString& objectName, double pointSize, bool bold)
 {
@@ -90,7 +87,7 @@ void ResultWindowView::buildHeading(QGridLayout& grid)
     serif.setStyleHint(QFont::Serif);
     title.setFont(serif);
     title.setAlignment(Qt::AlignCenter);
-    m_bindings->label(title, m_model.lab_Title);
+    bindings().label(title, m_model.lab_Title);
     grid.addWidget(&title, 0, 0, 1, 2);
 
     // Who, how many, which grade, when and at which level: one line each, the figure beside them.
@@ -98,8 +95,8 @@ void ResultWindowView::buildHeading(QGridLayout& grid)
     name->setSpacing(6);
     QLabel& intro = label(*m_frame, QStringLiteral("Label11"), LinePointSize);
     QLabel& candidate = label(*m_frame, QStringLiteral("Textname"), LinePointSize, true);
-    m_bindings->label(intro, m_model.Label11);
-    m_bindings->label(candidate, m_model.Textname);
+    bindings().label(intro, m_model.Label11);
+    bindings().label(candidate, m_model.Textname);
     // A long name wraps in its own narrow column rather than pushing the card apart.
     candidate.setWordWrap(true);
     candidate.setMaximumWidth(300);
@@ -108,14 +105,14 @@ void ResultWindowView::buildHeading(QGridLayout& grid)
     grid.addLayout(name, 1, 0);
 
     QLabel& sentence = label(*m_frame, QStringLiteral("Texturt0"), LinePointSize);
-    m_bindings->label(sentence, m_model.Texturt[0]);
+    bindings().label(sentence, m_model.Texturt[0]);
     grid.addWidget(&sentence, 2, 0);
 
     auto* gradeLine = new QHBoxLayout;
     QLabel& gradeIntro = label(*m_frame, QStringLiteral("Label12"), LinePointSize);
     QLabel& gradeWords = label(*m_frame, QStringLiteral("Texturt1"), 20, true);
     // A good grade shines green; the others stand in the card's plain ink.
-    m_bindings->renderer([this, &gradeWords] {
+    bindings().renderer([this, &gradeWords] {
         const QColor ink = m_model.m_GoodGrade ? QColor(0x1B, 0x6E, 0x2A) : look::Ink;
         if (gradeWords.palette().color(QPalette::WindowText) != ink) {
             QPalette palette = gradeWords.palette();
@@ -123,23 +120,23 @@ void ResultWindowView::buildHeading(QGridLayout& grid)
             gradeWords.setPalette(palette);
         }
     });
-    m_bindings->label(gradeIntro, m_model.Label12);
-    m_bindings->label(gradeWords, m_model.Texturt[1]);
+    bindings().label(gradeIntro, m_model.Label12);
+    bindings().label(gradeWords, m_model.Texturt[1]);
     gradeLine->addWidget(&gradeIntro);
     gradeLine->addWidget(&gradeWords, 1);
     grid.addLayout(gradeLine, 3, 0);
 
     QLabel& when = label(*m_frame, QStringLiteral("Texturt2"), look::BasePointSize);
-    m_bindings->label(when, m_model.Texturt[2]);
+    bindings().label(when, m_model.Texturt[2]);
     grid.addWidget(&when, 4, 0);
     QLabel& level = label(*m_frame, QStringLiteral("Streb"), look::BasePointSize);
-    m_bindings->label(level, m_model.Streb);
+    bindings().label(level, m_model.Streb);
     grid.addWidget(&level, 5, 0);
 
     auto* atom = new AtomFigure(m_frame);
     atom->setObjectName(QStringLiteral("ctl_DrAtom1"));
     atom->setMinimumSize(170, 170);
-    m_bindings->renderer([this, atom] { atom->setExpression(m_model.ctl_DrAtom1.Expression); });
+    bindings().renderer([this, atom] { atom->setExpression(m_model.ctl_DrAtom1.Expression); });
     grid.addWidget(atom, 1, 1, 6, 1, Qt::AlignCenter);
 }
 
@@ -158,8 +155,8 @@ QWidget& ResultWindowView::buildCategories()
         QLabel& value =
             label(*table, QStringLiteral("lab_EinzelergebnisWert%1").arg(i), TablePointSize, true);
         value.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_bindings->label(name, m_model.Einzelergebnis[row]);
-        m_bindings->label(value, m_model.lab_EinzelergebnisWert[row]);
+        bindings().label(name, m_model.Einzelergebnis[row]);
+        bindings().label(value, m_model.lab_EinzelergebnisWert[row]);
         rows->addWidget(&name, i, 0);
         rows->addWidget(&value, i, 1);
     }
@@ -180,7 +177,7 @@ QWidget& ResultWindowView::buildActions()
         line.setAlignment(Qt::AlignCenter);
         line.setWordWrap(true); // the long first line takes two lines in the narrow column
         keepPlaceWhenHidden(line);
-        m_bindings->label(line, m_model.Titel[i]);
+        bindings().label(line, m_model.Titel[i]);
         column->addWidget(&line);
     }
 
@@ -190,8 +187,8 @@ QWidget& ResultWindowView::buildActions()
     keepPlaceWhenHidden(anthem);
     for (QPushButton* widget : {&anthem, &print})
         buttons->addWidget(widget);
-    m_bindings->button(anthem, m_model.Musik, [this] { m_model.Musik_Click(); });
-    m_bindings->button(print, m_model.but_Print, [this] { m_model.PrintCertificate(); });
+    bindings().button(anthem, m_model.Musik, [this] { m_model.Musik_Click(); });
+    bindings().button(print, m_model.but_Print, [this] { m_model.PrintCertificate(); });
     column->addLayout(buttons);
 
     // The question with its two answers in a panel of their own.
@@ -205,7 +202,7 @@ QWidget& ResultWindowView::buildActions()
     auto* panel = new PanelLabel(question);
     panel->setObjectName(QStringLiteral("Neute"));
     panel->setFont(look::sized(panel->font(), look::TaskPointSize, true));
-    m_bindings->panel(*panel, m_model.Neute);
+    bindings().panel(*panel, m_model.Neute);
     row->addWidget(panel, 1);
     QPushButton& yes = button(*question, QStringLiteral("CSCmd1"));
     QPushButton& no = button(*question, QStringLiteral("CSCmd3"));
@@ -214,8 +211,8 @@ QWidget& ResultWindowView::buildActions()
         row->addWidget(widget);
     }
     // Enter presses the button that has the focus, so "Nein", which ends the program, only when it has it.
-    m_bindings->button(yes, m_model.CSCmd1, [this] { m_model.CSCmd1_Click(); });
-    m_bindings->button(no, m_model.CSCmd3, [this] { m_model.CSCmd3_Click(); });
+    bindings().button(yes, m_model.CSCmd1, [this] { m_model.CSCmd1_Click(); });
+    bindings().button(no, m_model.CSCmd3, [this] { m_model.CSCmd3_Click(); });
     column->addSpacing(10);
     column->addWidget(question);
     return *actions;
@@ -227,21 +224,6 @@ void ResultWindowView::renderWindow()
     renderWindowFrame(*this, m_model);
 }
 
-void ResultWindowView::render()
-{
-    m_bindings->render();
-    m_bindings->moveFocusAsRequested(m_model);
-}
-
-void ResultWindowView::handle(const std::function<void()>& handler)
-{
-    if (!runUnlessProgramEnds(handler))
-        return;
-    render();
-    if (m_model.CloseRequested)
-        close();
-}
-
 void ResultWindowView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -250,15 +232,6 @@ void ResultWindowView::paintEvent(QPaintEvent*)
     background.setColorAt(0, base.lighter(125));
     background.setColorAt(1, base.darker(115));
     painter.fillRect(rect(), background);
-}
-
-void ResultWindowView::resizeEvent(QResizeEvent*)
-{
-    handle([this] {
-        m_model.ScaleWidth = width();
-        m_model.ScaleHeight = height();
-        m_model.CentreResultFrame();
-    });
 }
 
 void ResultWindowView::closeEvent(QCloseEvent* event)
@@ -274,6 +247,5 @@ void ResultWindowView::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    if (m_onClosed)
-        m_onClosed();
+    closed();
 }

@@ -2,7 +2,6 @@
 
 #include "app/MainWindowDesign.h"
 #include "app/frm_AppMain.h"
-#include "desktop/ProgramEnd.h"
 #include "desktop/services/DesktopUser.h"
 #include "desktop/view/Bindings.h"
 #include "desktop/view/DialogScaling.h"
@@ -41,8 +40,8 @@ QPushButton& makeButton(QWidget& parent, const QString& objectName)
 } // namespace
 
 MainWindowView::MainWindowView(frm_AppMain& model, const DesktopUser& user)
-    : m_model(model),
-      m_bindings(std::make_unique<Bindings>([this](const Bindings::Handler& handler) { handle(handler); }))
+    : ModelWindowView(model, model.ScaleWidth, model.ScaleHeight, [&model] { model.Form_Resize(); }),
+      m_model(model)
 {
     setObjectName(QStringLiteral("frm_AppMain"));
     setMinimumSize(design::MinimumWindowWidth, design::MinimumWindowHeight);
@@ -51,15 +50,13 @@ MainWindowView::MainWindowView(frm_AppMain& model, const DesktopUser& user)
     buildHeader();
     buildHolder(user);
     buildStatus(user);
-    m_bindings->renderer([this] { renderWindow(); });
+    bindings().renderer([this] { renderWindow(); });
 
     auto* timer = new QTimer(this);
     timer->setInterval(DelayTimerMs);
     connect(timer, &QTimer::timeout, this, [this] { handle([this] { m_model.tmr_Delay_Timer(); }); });
     timer->start();
 }
-
-MainWindowView::~MainWindowView() = default;
 
 void MainWindowView::buildHeader()
 {
@@ -68,12 +65,12 @@ void MainWindowView::buildHeader()
     });
     header->setObjectName(QStringLiteral("bar_Header"));
     m_header = header;
-    m_bindings->renderer([this, header] { header->setCaption(m_model.bar_Header.Caption); });
+    bindings().renderer([this, header] { header->setCaption(m_model.bar_Header.Caption); });
     for (int i = 0; i < static_cast<int>(m_model.but_GameCommands.size()); ++i) {
         QPushButton& button = makeButton(*header, QStringLiteral("but_GameCommands%1").arg(i));
         button.setMinimumHeight(40);
-        m_bindings->button(button, m_model.but_GameCommands[static_cast<std::size_t>(i)],
-                           [this, i] { m_model.but_GameCommands_Click(i); });
+        bindings().button(button, m_model.but_GameCommands[static_cast<std::size_t>(i)],
+                          [this, i] { m_model.but_GameCommands_Click(i); });
         header->addButton(button);
     }
     header->addHelpButton();
@@ -84,15 +81,15 @@ void MainWindowView::buildHolder(const DesktopUser& user)
     auto* holder = new GradientFrame(this);
     m_holder = holder;
     holder->setObjectName(QStringLiteral("bar_Holder"));
-    m_bindings->geometry(*holder, m_model.bar_Holder);
-    m_bindings->renderer([this, holder] { holder->setGradient(m_model.bar_Holder.Background); });
+    bindings().geometry(*holder, m_model.bar_Holder);
+    bindings().renderer([this, holder] { holder->setGradient(m_model.bar_Holder.Background); });
 
-    PageContext context{m_model, *m_bindings, user};
+    PageContext context{m_model, bindings(), user};
     for (const WalkStep& step : m_model.m_Walk) {
         auto* frame = new CardFrame(holder);
         frame->setObjectName(QStringLiteral("Seite%1").arg(step.page));
-        m_bindings->frame(*frame, m_model.Seite[step.page],
-                          [this](const Geometry& place) { return onPage(place); });
+        bindings().frame(*frame, m_model.Seite[step.page],
+                         [this](const Geometry& place) { return onPage(place); });
         if (step.sheet)
             buildSheetView(*step.sheet, *frame, context);
         else
@@ -101,7 +98,7 @@ void MainWindowView::buildHolder(const DesktopUser& user)
 
     auto* mark = new QWidget(holder);
     mark->setObjectName(QStringLiteral("bar_Mark"));
-    m_bindings->frame(*mark, m_model.bar_Mark, [this](const Geometry& place) { return onPage(place); });
+    bindings().frame(*mark, m_model.bar_Mark, [this](const Geometry& place) { return onPage(place); });
     buildMarkBar(*mark, context);
 
     auto* praise = new PanelLabel(holder);
@@ -112,8 +109,8 @@ void MainWindowView::buildHolder(const DesktopUser& user)
     praise->setStyleSheet(
         QStringLiteral("QLabel { background: #FFF6D5; color: #1B6E2A; border: 5px solid #F5A623;"
                        " border-radius: 28px; padding: 12px; }"));
-    m_bindings->panel(*praise, m_model.lab_Correct);
-    m_bindings->renderer([this, praise] {
+    bindings().panel(*praise, m_model.lab_Correct);
+    bindings().renderer([this, praise] {
         const QRect place = onPage(PraisePlace);
         if (praise->geometry() != place)
             praise->setGeometry(place);
@@ -142,8 +139,8 @@ void MainWindowView::buildStatus(const DesktopUser& user)
     avatar->setObjectName(QStringLiteral("ctl_Avatar2"));
     avatar->setFont(look::sized(avatar->font(), 16, true));
     avatar->setOnClick([this] { handle([this] { m_model.ctl_Avatar2_Click(); }); });
-    m_bindings->geometry(*avatar, m_model.ctl_Avatar2);
-    m_bindings->renderer([this, avatar, &user] {
+    bindings().geometry(*avatar, m_model.ctl_Avatar2);
+    bindings().renderer([this, avatar, &user] {
         avatar->setLook(user.avatarLook());
         avatar->setName(m_model.services.user.UserName());
         avatar->setRefreshes(m_model.ctl_Avatar2.Refreshes);
@@ -152,20 +149,20 @@ void MainWindowView::buildStatus(const DesktopUser& user)
     for (int i = 0; i < static_cast<int>(m_model.but_GameTools.size()); ++i) {
         Button& model = m_model.but_GameTools[static_cast<std::size_t>(i)];
         QPushButton& button = makeButton(*m_status, QStringLiteral("but_GameTools%1").arg(i));
-        m_bindings->geometry(button, model);
-        m_bindings->button(button, model, [this, i] { m_model.but_GameTools_Click(i); });
+        bindings().geometry(button, model);
+        bindings().button(button, model, [this, i] { m_model.but_GameTools_Click(i); });
     }
     QPushButton& ok = makeButton(*m_status, QStringLiteral("but_OK"));
-    m_bindings->geometry(ok, m_model.but_OK);
-    m_bindings->button(ok, m_model.but_OK, [this] { m_model.but_OK_Click(); });
+    bindings().geometry(ok, m_model.but_OK);
+    bindings().button(ok, m_model.but_OK, [this] { m_model.but_OK_Click(); });
     QPushButton& next = makeButton(*m_status, QStringLiteral("but_Next"));
-    m_bindings->geometry(next, m_model.but_Next);
-    m_bindings->button(next, m_model.but_Next, [this] { m_model.but_Next_Click(); });
+    bindings().geometry(next, m_model.but_Next);
+    bindings().button(next, m_model.but_Next, [this] { m_model.but_Next_Click(); });
     for (QPushButton* button : {&ok, &next})
         button->setFont(look::sized(button->font(), look::TaskPointSize, true));
 
     // The buttons stand over the avatar's widget: the name ends a gap before the first one shown.
-    m_bindings->renderer([this, avatar] {
+    bindings().renderer([this, avatar] {
         int buttonsLeft = m_model.ScaleWidth;
         for (const QPushButton* button : m_status->findChildren<QPushButton*>())
             if (button->isVisibleTo(m_status))
@@ -195,25 +192,10 @@ void MainWindowView::renderWindow()
     renderWindowFrame(*this, m_model);
 }
 
-void MainWindowView::render()
-{
-    m_bindings->render();
-    m_bindings->moveFocusAsRequested(m_model);
-}
-
 void MainWindowView::renderNow()
 {
     render();
     m_holder->repaint(); // the slide moves the pages, which stand in the holder
-}
-
-void MainWindowView::handle(const std::function<void()>& handler)
-{
-    if (!runUnlessProgramEnds(handler))
-        return;
-    render();
-    if (m_model.CloseRequested)
-        close();
 }
 
 void MainWindowView::paintEvent(QPaintEvent*)
@@ -225,21 +207,11 @@ void MainWindowView::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor::fromRgb(design::WindowBackColor));
 }
 
-void MainWindowView::resizeEvent(QResizeEvent*)
-{
-    handle([this] {
-        m_model.ScaleWidth = width();
-        m_model.ScaleHeight = height();
-        m_model.Form_Resize();
-    });
-}
-
 void MainWindowView::closeEvent(QCloseEvent* event)
 {
     if (m_model.CloseRequested) {
         event->accept();
-        if (m_onClosed)
-            m_onClosed();
+        closed();
         return;
     }
     event->ignore();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/Controls.h"
+#include "sheets/NumberRows.h"
 #include "sheets/Sheet.h"
 
 #include <array>
@@ -23,10 +24,11 @@ public:
 
     // A click opens the number keypad with the question as the prompt; Enter walks the ring Stoffm(0..4),
     // back to Stoffm(0). but_Calc(4..8) beside Stoffm(0..4) offers the calculator.
-    void Stoffm_Click(int index);
-    void Stoffm_KeyPress(int index, int keyAscii);
-    void but_Calc_Click(int index);
+    void Stoffm_Click(int index) { m_rows.fieldClick(index); }
+    void Stoffm_KeyPress(int index, int keyAscii) { m_rows.fieldKeyPress(index, keyAscii); }
+    void but_Calc_Click(int index) { m_rows.calculatorClick(index); }
 
 private:
     SheetContext& m_context;
+    NumberSheetRows m_rows{m_context, AnzS12, Stoffm, 4, QStringLiteral("Stoffmenge in Mol von ")};
 };

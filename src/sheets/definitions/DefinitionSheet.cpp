@@ -7,6 +7,7 @@
 #include "sheets/SheetDraw.h"
 #include "sheets/SheetScore.h"
 #include "sheets/definitions/TermWheels.h"
+#include "sheets/definitions/WheelRows.h"
 
 #include <QSet>
 
@@ -105,22 +106,9 @@ void DefinitionSheet::Present()
 
 void DefinitionSheet::hOK3()
 {
-    mdl_KolTest& state = m_context.state;
     SheetScore score(m_context);
-    for (int row = 0; row < 3; ++row) {
-        const auto k = static_cast<std::size_t>(row);
-        if (!lst_Definition[k].Enabled)
-            continue; // no task on this row
-        score.asked();
-        const QString expected = judgedText(state.g_Solutions[k]);
-        if (judgedText(lst_Definition[k].Value) == expected) {
-            score.right();
-            m_context.ShowCorrect(row + 4);
-        } else {
-            m_context.ShowWrong(row + 4, expected);
-        }
-    }
+    judgeWheelRows(score, m_context, lst_Definition, 4);
     double right = 0;
-    score.finish(state.g_DefinitionsAsked, right);
-    state.g_DefinitionsRightFirst = DynValue::whole(score.rightItems());
+    score.finish(m_context.state.g_DefinitionsAsked, right);
+    m_rightRows = score.rightItems();
 }

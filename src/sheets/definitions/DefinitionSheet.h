@@ -19,13 +19,16 @@ public:
     // section, in random order; writes the expected definitions into g_Solutions(0..2).
     void Present() override;
     void Judge() override { hOK3(); }
-    // Ticks or corrects each row (markers 4..6), praises three right rows, keeps the right rows in
-    // g_DefinitionsRightFirst and the posed ones in g_DefinitionsAsked for the second definition sheet.
+    // Ticks or corrects each row (markers 4..6), praises three right rows, keeps the right rows and the
+    // posed ones in g_DefinitionsAsked for the second definition sheet.
     void hOK3();
+    // The right rows of the last judging, which the second definition sheet adds in.
+    int rightRows() const { return m_rightRows; }
 
     // How many other definitions a wheel offers besides the right one.
     static constexpr int OtherDefinitions = 6;
 
 private:
     SheetContext& m_context;
+    int m_rightRows = 0;
 };

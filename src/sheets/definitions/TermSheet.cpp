@@ -6,6 +6,7 @@
 #include "sheets/SheetDraw.h"
 #include "sheets/SheetScore.h"
 #include "sheets/definitions/TermWheels.h"
+#include "sheets/definitions/WheelRows.h"
 
 namespace {
 
@@ -47,25 +48,12 @@ void TermSheet::hOK4()
 {
     mdl_KolTest& state = m_context.state;
     SheetScore score(m_context);
-    for (int row = 0; row < 4; ++row) {
-        const auto k = static_cast<std::size_t>(row);
-        if (!lst_Begriff[k].Enabled)
-            continue; // no task on this row
-        score.asked();
-        const QString expected = judgedText(state.g_Solutions[k]);
-        const QString chosen = judgedText(lst_Begriff[k].Value);
-        if (chosen == expected || m_sameDefinitionTerms[k].contains(chosen)) {
-            score.right();
-            m_context.ShowCorrect(row);
-        } else {
-            m_context.ShowWrong(row, expected);
-        }
-    }
+    judgeWheelRows(score, m_context, lst_Begriff, 0, m_sameDefinitionTerms);
     DynValue asked;
     double right = 0;
     score.finish(asked, right);
     state.g_DefinitionsAsked = DynValue::whole(state.g_DefinitionsAsked.toInt() + asked.toInt());
-    state.g_DefinitionsRight = right + static_cast<double>(state.g_DefinitionsRightFirst.toInt());
+    state.g_DefinitionsRight = right + m_firstSheet.rightRows();
 }
 
 void TermSheet::lst_Begriff_Click(int index, int /*position*/, const QString& text)

@@ -2,6 +2,7 @@
 
 #include "components/Controls.h"
 #include "sheets/Sheet.h"
+#include "sheets/definitions/DefinitionSheet.h"
 
 #include <QStringList>
 
@@ -13,7 +14,11 @@ class SheetContext;
 // defined, helped by a letter-range filter wheel beside it.
 class TermSheet final : public Sheet {
 public:
-    explicit TermSheet(SheetContext& context) : m_context(context) {}
+    // firstSheet is the first definition sheet, judged before this one in every walk.
+    TermSheet(SheetContext& context, const DefinitionSheet& firstSheet)
+        : m_context(context), m_firstSheet(firstSheet)
+    {
+    }
 
     std::array<Label, 4> AnzS4; // the definitions
     std::array<Wheel, 4> lst_Begriff;
@@ -24,7 +29,7 @@ public:
     void Present() override;
     void Judge() override { hOK4(); }
     // Ticks or corrects each row (markers 0..3), praises four right rows, and counts both definition sheets
-    // into the category: asked and right rows of this sheet plus those the first sheet left.
+    // into the category: asked and right rows of this sheet plus those of the first sheet.
     void hOK4();
 
     // The pupil turned a wheel of the row index to the item text; position counts from 1.
@@ -33,6 +38,7 @@ public:
 
 private:
     SheetContext& m_context;
+    const DefinitionSheet& m_firstSheet;
     // Per row, the other terms whose definition reads the same as the one shown: they are right as well.
     std::array<QStringList, 4> m_sameDefinitionTerms;
 };

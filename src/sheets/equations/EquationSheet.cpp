@@ -18,25 +18,14 @@ std::size_t at(int index)
     return static_cast<std::size_t>(index);
 }
 
-// What the pupil reads when lines that break the notation leave too few equations for the page.
-QString tooFewReadableMessage(int readable, int skipped, bool limited)
-{
-    const QString where = limited ? QStringLiteral("vor der Zeile „%1“ ").arg(beginnerEndMarker) : QString();
-    QString supply;
-    if (readable == 0)
-        supply = QStringLiteral("ist %1keine Gleichung richtig geschrieben").arg(where);
-    else if (readable == 1)
-        supply = QStringLiteral("ist %1nur eine Gleichung richtig geschrieben").arg(where);
-    else
-        supply = QStringLiteral("sind %1nur %2 Gleichungen richtig geschrieben").arg(where).arg(readable);
-    const QString broken =
-        skipped == 1 ? QStringLiteral("eine Zeile weicht") : QStringLiteral("%1 Zeilen weichen").arg(skipped);
-    return QStringLiteral("Auf dieser Seite fehlen Aufgaben: Im Abschnitt „%1“ der Aufgabendatei %2 (%3 von "
-                          "der Schreibweise ab), diese Seite braucht %4.\n\nBitte sag deiner Lehrerin oder "
-                          "deinem Lehrer Bescheid.")
-        .arg(sectionName(Section::Equations), supply, broken)
-        .arg(EquationSheet::Rows);
-}
+// How the notice speaks of a section with lines that break the notation.
+const SupplyWords equationSupply{QStringLiteral("ist %1keine Gleichung richtig geschrieben"),
+                                 QStringLiteral("ist %1nur eine Gleichung richtig geschrieben"),
+                                 QStringLiteral("sind %1nur %2 Gleichungen richtig geschrieben"),
+                                 QStringLiteral(" (eine Zeile weicht von der Schreibweise ab)"),
+                                 QStringLiteral(" (%1 Zeilen weichen von der Schreibweise ab)"),
+                                 QStringLiteral("readable equations"),
+                                 {}};
 
 } // namespace
 
@@ -69,18 +58,10 @@ void EquationSheet::Present()
 QList<int> EquationSheet::drawRecords()
 {
     mdl_KolTest& state = m_context.state;
-    const int upper = upperBound(state.g_EquationTasks);
-    const bool limited = !state.isExpert();
-    const int max =
-        std::clamp(limited ? static_cast<int>(state.g_EquationsEasy.toInt()) : upper, 0, std::max(upper, 0));
-
     // A line that breaks the notation is never drawn; the teacher learns which one and why.
-    QList<int> readable;
-    for (int record = 1; record <= max; ++record) {
+    const auto readable = [this, &state](int record) {
         const EquationRow row = equationRow(state.g_EquationTasks.at(record));
-        if (row.drawable())
-            readable.append(record);
-        else
+        if (!row.drawable())
             m_context.platform.Diagnose(
                 QStringLiteral("%1: section %2 (%3), equation %4 „%5“ is not shown: %6")
                     .arg(state.g_CatalogFile)
@@ -88,29 +69,10 @@ QList<int> EquationSheet::drawRecords()
                     .arg(sectionName(Section::Equations))
                     .arg(record)
                     .arg(state.g_EquationTasks.at(record), row.problems.join(u' ')));
-    }
-    const int skipped = max - static_cast<int>(readable.size());
-    // With every line readable the usual draw applies, with its notice for a section that is too small.
-    if (skipped == 0)
-        return drawSheet(m_context, Section::Equations, upper, state.g_EquationsEasy, Rows);
-
-    QList<int> drawn;
-    for (int pick : drawDistinct(m_context.random, static_cast<int>(readable.size()), Rows))
-        drawn.append(readable.at(pick - 1));
-    if (drawn.size() < Rows) {
-        m_context.platform.Diagnose(
-            QStringLiteral("%1: section %2 (%3) has %4 readable equations %5for a sheet of %6")
-                .arg(state.g_CatalogFile)
-                .arg(sectionNumber(Section::Equations))
-                .arg(sectionName(Section::Equations))
-                .arg(readable.size())
-                .arg(limited ? QStringLiteral("for beginners ") : QString())
-                .arg(Rows));
-        m_context.NoticeOnceShown(tooFewReadableMessage(static_cast<int>(readable.size()), skipped, limited));
-        while (drawn.size() < Rows)
-            drawn.append(0);
-    }
-    return drawn;
+        return row.drawable();
+    };
+    return drawSheet(m_context, Section::Equations, upperBound(state.g_EquationTasks), state.g_EquationsEasy,
+                     Rows, true, readable, equationSupply);
 }
 
 void EquationSheet::presentRow(int row, const EquationRow& equation)

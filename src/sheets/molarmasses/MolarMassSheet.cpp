@@ -4,8 +4,6 @@
 #include "components/TextTools.h"
 #include "sheets/NumberRows.h"
 #include "sheets/SheetContext.h"
-#include "sheets/SheetDraw.h"
-#include "sheets/SheetScore.h"
 
 #include <cmath>
 
@@ -23,11 +21,10 @@ bool poseable(const MolarMassRecord& record)
 
 void MolarMassSheet::Present()
 {
-    m_context.SetFocus(&Mol[0]);
     mdl_KolTest& state = m_context.state;
-    const QList<int> drawn = drawSheet(
-        m_context, Section::MolarMasses, upperBound(state.g_MolarMassTasks), state.g_MolarMassesEasy, 4, true,
-        [&state](int record) { return poseable(state.g_MolarMassTasks[record]); });
+    const QList<int> drawn =
+        m_rows.draw(Section::MolarMasses, upperBound(state.g_MolarMassTasks), state.g_MolarMassesEasy, true,
+                    [&state](int record) { return poseable(state.g_MolarMassTasks[record]); });
     const bool beginner = !state.isExpert();
     for (int row = 0; row < 4; ++row) {
         const bool posed = drawn[row] != 0;
@@ -36,33 +33,10 @@ void MolarMassSheet::Present()
         state.g_Solutions[row] = posed ? printSingle(record.MolarMass, true) : QString();
         lab_MolTerm[row].Visible = beginner && posed;
         lab_MolTerm[row].Term = beginner ? record.Term : QString();
-        Mol[row].Enabled = posed;
     }
 }
 
 void MolarMassSheet::hOK8()
 {
-    mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
-    for (int row = 0; row < 4; ++row)
-        judgeNumberRow(score, Mol[row], state.g_Solutions[row]);
-    score.finish(state.g_MolarMassesAsked, state.g_MolarMassesRight);
-}
-
-void MolarMassSheet::Mol_Click(int index)
-{
-    m_context.services.dialogs.ShowNumberPad(Mol[index], AnzS7[index].Caption);
-}
-
-void MolarMassSheet::Mol_KeyPress(int index, int keyAscii)
-{
-    if (keyAscii == KeyEnter)
-        m_context.SetFocus(&Mol[(index + 1) % 4]);
-}
-
-void MolarMassSheet::but_Calc_Click(int index)
-{
-    if (index < 0 || index > 3)
-        return;
-    offerCalculator(m_context, Mol[index], QStringLiteral("Molare Masse von ") + AnzS7[index].Caption);
+    m_rows.judge(m_context.state.g_MolarMassesAsked, m_context.state.g_MolarMassesRight);
 }

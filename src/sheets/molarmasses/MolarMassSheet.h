@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/Controls.h"
+#include "sheets/NumberRows.h"
 #include "sheets/Sheet.h"
 
 #include <array>
@@ -23,10 +24,11 @@ public:
 
     // A click opens the number keypad with the row's task as the prompt; Enter walks the ring Mol(0..3),
     // back to Mol(0). but_Calc(0..3) beside Mol(0..3) offers the calculator.
-    void Mol_Click(int index);
-    void Mol_KeyPress(int index, int keyAscii);
-    void but_Calc_Click(int index);
+    void Mol_Click(int index) { m_rows.fieldClick(index); }
+    void Mol_KeyPress(int index, int keyAscii) { m_rows.fieldKeyPress(index, keyAscii); }
+    void but_Calc_Click(int index) { m_rows.calculatorClick(index); }
 
 private:
     SheetContext& m_context;
+    NumberSheetRows m_rows{m_context, AnzS7, Mol, 0, QStringLiteral("Molare Masse von ")};
 };

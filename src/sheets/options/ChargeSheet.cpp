@@ -4,7 +4,6 @@
 #include "components/TextTools.h"
 #include "sheets/SheetContext.h"
 #include "sheets/SheetDraw.h"
-#include "sheets/SheetScore.h"
 #include "sheets/options/OptionRows.h"
 
 #include <cstdlib>
@@ -73,27 +72,9 @@ void ChargeSheet::reportChargeOutOfRange(int record, const QString& name, int ch
 
 void ChargeSheet::hOK5()
 {
-    mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
-    for (int row = 0; row < Rows; ++row) {
-        const std::optional<int> expected =
-            expectedInRow(state.g_Solutions[static_cast<std::size_t>(row)], row, OptionsPerRow);
-        if (!posed(row) || !expected)
-            continue;
-        score.asked();
-        const auto options = optionRow(ChooseS5_1, row, OptionsPerRow);
-        OptionButton& right = options[static_cast<std::size_t>(*expected)];
-        if (right.Value) {
-            right.BackColor = Colour::LightGreen;
-            score.right();
-            continue;
-        }
-        if (const std::optional<int> chosen = chosenInRow(options))
-            options[static_cast<std::size_t>(*chosen)].ForeColor = Colour::LightRed;
-        chooseOption(options, static_cast<std::size_t>(*expected));
-        AnzS5[static_cast<std::size_t>(row)].BackColor = Colour::LightRed;
-    }
-    score.finish(state.g_ChargesAsked, state.g_ChargesRight);
+    judgeChoiceRows(m_context, ChooseS5_1, AnzS5, OptionsPerRow,
+                    {.rightOptionGreen = true, .wrongChoiceRed = true}, m_context.state.g_ChargesAsked,
+                    m_context.state.g_ChargesRight);
 }
 
 void ChargeSheet::ChooseS5_1_Click(int index)
@@ -110,11 +91,6 @@ void ChargeSheet::ChooseS5_1_KeyPress(int index, int keyAscii)
 
 void ChargeSheet::focusRowAfter(int row)
 {
-    for (int step = 1; step <= Rows; ++step) {
-        const int next = (row + step) % Rows;
-        if (posed(next)) {
-            m_context.SetFocus(&ChooseS5_1[static_cast<std::size_t>(next * OptionsPerRow)]);
-            return;
-        }
-    }
+    if (const OptionButton* first = firstOptionAfter(ChooseS5_1, row, OptionsPerRow))
+        m_context.SetFocus(first);
 }

@@ -35,7 +35,6 @@ public:
 private:
     // Asks for the focus on the first option of the next row after row that has a task, wrapping round.
     void focusRowAfter(int row);
-    bool posed(int row) const { return ChooseS5_1[static_cast<std::size_t>(row * OptionsPerRow)].Enabled; }
     // Tells the pupil and the log about a particle whose charge number the page cannot offer.
     void reportChargeOutOfRange(int record, const QString& name, int charge);
 

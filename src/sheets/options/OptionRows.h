@@ -9,6 +9,9 @@
 #include <optional>
 #include <span>
 
+class DynValue;
+class SheetContext;
+
 // The choice sheets lay their option buttons out in rows of equal length; each row is one choice group,
 // and the expected answer of a row is the absolute index of its right option, written as a number.
 
@@ -30,3 +33,18 @@ std::optional<int> chosenInRow(std::span<const OptionButton> row);
 
 // Takes the row back to its presented look: no colours, nothing chosen, enabled when the row is posed.
 void resetRow(std::span<OptionButton> row, bool posed);
+
+// The first option of the first posed row after row, counting on and wrapping round (row itself comes
+// last); nullptr when no row is posed.
+const OptionButton* firstOptionAfter(std::span<const OptionButton> options, int row, int perRow);
+
+// How a choice sheet marks a judged row. A wrong row always gets its right option chosen and its label red.
+struct ChoiceMarks {
+    bool rightOptionGreen; // a right row turns its right option green, else its label
+    bool wrongChoiceRed;   // the text of a wrongly chosen option turns red
+};
+
+// Judges every posed row against its expected option in g_Solutions(row), marks it and counts the sheet
+// into its category. labels holds one label a row.
+void judgeChoiceRows(SheetContext& context, std::span<OptionButton> options, std::span<Label> labels,
+                     int perRow, ChoiceMarks marks, DynValue& categoryAsked, double& categoryRight);

@@ -3,7 +3,6 @@
 #include "catalogue/Section.h"
 #include "sheets/SheetContext.h"
 #include "sheets/SheetDraw.h"
-#include "sheets/SheetScore.h"
 #include "sheets/options/OptionRows.h"
 
 YesNoSheet::YesNoSheet(SheetContext& context) : m_context(context)
@@ -35,36 +34,17 @@ void YesNoSheet::Present()
     }
     colourCaptions();
     // The keyboard starts at the first statement, not on a tool button that Next left the focus to.
-    for (int row = 0; row < Rows; ++row)
-        if (posed(row)) {
-            m_context.SetFocus(&JaNein1[static_cast<std::size_t>(row * OptionsPerRow)]);
-            break;
-        }
+    if (const OptionButton* first = firstOptionAfter(JaNein1, Rows - 1, OptionsPerRow))
+        m_context.SetFocus(first);
 }
 
 void YesNoSheet::hOK6()
 {
-    mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
-    for (int row = 0; row < Rows; ++row) {
-        const std::optional<int> expected =
-            expectedInRow(state.g_Solutions[static_cast<std::size_t>(row)], row, OptionsPerRow);
-        if (!posed(row) || !expected)
-            continue;
-        score.asked();
-        const auto options = optionRow(JaNein1, row, OptionsPerRow);
-        Label& label = AnzS6[static_cast<std::size_t>(row)];
-        if (options[static_cast<std::size_t>(*expected)].Value) {
-            score.right();
-            label.BackColor = Colour::LightGreen;
-        } else {
-            chooseOption(options, static_cast<std::size_t>(*expected));
-            label.BackColor = Colour::LightRed;
-        }
-    }
+    judgeChoiceRows(m_context, JaNein1, AnzS6, OptionsPerRow,
+                    {.rightOptionGreen = false, .wrongChoiceRed = false}, m_context.state.g_YesNoAsked,
+                    m_context.state.g_YesNoRight);
     // The corrected rows show their right answer highlighted like a chosen one.
     colourCaptions();
-    score.finish(state.g_YesNoAsked, state.g_YesNoRight);
 }
 
 void YesNoSheet::JaNein1_Click(int index)

@@ -34,7 +34,6 @@ public:
     void JaNein1_Click(int index);
 
 private:
-    bool posed(int row) const { return JaNein1[static_cast<std::size_t>(row * OptionsPerRow)].Enabled; }
     void colourCaptions();
 
     SheetContext& m_context;
