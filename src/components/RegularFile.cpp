@@ -46,18 +46,12 @@ FileContent notRegular(mode_t mode)
     if (S_ISLNK(mode))
         return refused(QStringLiteral("Das ist eine symbolische Verknüpfung; ihr wird hier nicht gefolgt."),
                        QStringLiteral("is a symbolic link"));
-    const auto special = [](const char* german, const char* english) {
-        return refused(
-            QStringLiteral("Das ist keine gewöhnliche Datei, sondern %1.").arg(QString::fromUtf8(german)),
-            QStringLiteral("is not a regular file but %1").arg(QLatin1String(english)));
-    };
-    if (S_ISFIFO(mode))
-        return special("eine benannte Pipe (FIFO)", "a FIFO");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return special("ein Gerät", "a device");
-    if (S_ISSOCK(mode))
-        return special("ein Socket", "a socket");
-    return special("eine besondere Datei", "a special file");
+    const char* english = S_ISFIFO(mode)                   ? "a FIFO"
+                          : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                          : S_ISSOCK(mode)                 ? "a socket"
+                                                           : "a special file";
+    return refused(QStringLiteral("Das ist keine gewöhnliche Datei, sondern %1.").arg(germanFileKind(mode)),
+                   QStringLiteral("is not a regular file but %1").arg(QLatin1String(english)));
 }
 
 // A size as a reader sees it: "256 KiB", "64 MiB", "800 Bytes".

@@ -53,15 +53,9 @@ FileWrite failure(int error)
 
 FileWrite refused(mode_t mode)
 {
-    const char* kind = S_ISLNK(mode)                    ? "eine symbolische Verknüpfung"
-                       : S_ISDIR(mode)                  ? "ein Ordner"
-                       : S_ISFIFO(mode)                 ? "eine benannte Pipe (FIFO)"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "eine Gerätedatei"
-                       : S_ISSOCK(mode)                 ? "ein Socket"
-                                                        : "etwas Unbekanntes";
     return {EEXIST, QStringLiteral("Unter diesem Namen steht %1 statt einer gewöhnlichen Datei; das Programm "
                                    "ersetzt so etwas nicht.")
-                        .arg(QString::fromUtf8(kind))};
+                        .arg(germanFileKind(mode))};
 }
 
 bool isTemporaryName(const char* name)

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 QString germanSystemError(int errorNumber)
 {
@@ -69,4 +70,15 @@ QString germanPathError(const QString& path, int errorNumber)
 QString systemErrorText(int errorNumber)
 {
     return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+QString germanFileKind(mode_t mode)
+{
+    const char* kind = S_ISLNK(mode)                    ? "eine symbolische Verknüpfung"
+                       : S_ISDIR(mode)                  ? "ein Ordner"
+                       : S_ISFIFO(mode)                 ? "eine benannte Pipe (FIFO)"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "ein Gerät"
+                       : S_ISSOCK(mode)                 ? "ein Socket"
+                                                        : "eine besondere Datei";
+    return QString::fromUtf8(kind);
 }
