@@ -18,9 +18,10 @@ inline constexpr int MarkHeight = 88;
 
 inline constexpr int WindowHeight = HeaderHeight + PageAreaHeight + StatusHeight;
 
-// The smallest window: the strips at design height and the page area as large as on a 1024 x 600 screen.
-// Below it the window does not shrink, so the pages never become too small to read.
-inline constexpr int MinimumWindowHeight = 600;
+// The smallest window: the strips at design height and the page area as large as a maximised window leaves
+// it on a 1024 x 600 screen once a title bar and a task bar have taken their share (80 pixels). Below it the
+// window does not shrink, so the pages never become too small to read.
+inline constexpr int MinimumWindowHeight = 520;
 inline constexpr int MinimumWindowWidth =
     (PageWidth * (MinimumWindowHeight - HeaderHeight - StatusHeight) + PageAreaHeight / 2) / PageAreaHeight;
 

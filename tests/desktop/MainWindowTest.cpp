@@ -294,7 +294,8 @@ void MainWindowTest::everyPageFitsEveryScreen_data()
     QTest::newRow("netbook") << QSize(1024, 600) << QSize(1024, 600);
     QTest::newRow("laptop") << QSize(1366, 768) << QSize(1366, 768);
     QTest::newRow("whiteboard") << QSize(3840, 2160) << QSize(3840, 2160);
-    QTest::newRow("too small") << QSize(700, 480) << QSize(867, 600);
+    QTest::newRow("too small") << QSize(600, 400)
+                               << QSize(design::MinimumWindowWidth, design::MinimumWindowHeight);
 }
 
 // On every screen, every page's controls lie inside the window and none covers another; so do the
