@@ -3,6 +3,7 @@
 #include "testrun/GradeScale.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -128,7 +129,8 @@ std::optional<QString> unescaped(const QString& value)
         } else if (kind == QLatin1Char('u') && i + 4 < value.size()) {
             bool ok = false;
             const ushort code = value.mid(i + 1, 4).toUShort(&ok, 16);
-            if (!ok)
+            // Half of a surrogate pair is no character; the writer never escapes one.
+            if (!ok || QChar::isSurrogate(code))
                 return std::nullopt;
             out += QChar(code);
             i += 4;
@@ -182,7 +184,7 @@ QByteArray recordText(const ResultRecord& record)
         line(startKey, record.start.toString(timeFormat));
     line(endKey, record.end.toString(timeFormat));
     if (record.durationSeconds)
-        line(durationKey, QString::number(*record.durationSeconds, 'g', 12));
+        line(durationKey, QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
     line(expertKey, record.expert ? QStringLiteral("ja") : QStringLiteral("nein"));
     line(rightKey, QString::number(record.right));
     line(askedKey, QString::number(record.asked));

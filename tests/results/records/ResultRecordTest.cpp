@@ -64,6 +64,16 @@ INSTANTIATE_TEST_SUITE_P(Table, HostileName,
                                            "back\\slash\\", "CR\rLF\r\n", "tab\there", "\\u0041",
                                            "KOLTEST-ERGEBNIS ENDE", "\"quoted\"", "=SUMME(A1)", "🧪 Lab"));
 
+// A duration keeps every bit, so a record read and written again is the same record.
+TEST(ResultRecord, KeepsTheDurationExactly)
+{
+    ResultRecord record = sampleRecord(QStringLiteral("Anna"), "2026-12-06", "10:15:00");
+    record.durationSeconds = 0.1 + 754.123456789012;
+    const RecordReading back = readRecordText(recordText(record));
+    ASSERT_TRUE(back.record) << back.problem.toStdString();
+    EXPECT_EQ(back.record->durationSeconds, record.durationSeconds);
+}
+
 struct Refusal {
     const char* name;
     QByteArray text;
@@ -100,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"no key", replaced("NOTE=", "NOTE"), "line"},
         Refusal{"twice", replaced("NOTE=2", "NAME=x\nNOTE=2"), "line"},
         Refusal{"broken escape", replaced("NAME=Anna", "NAME=Anna\\"), "line"},
+        Refusal{"half a surrogate pair", replaced("NAME=Anna", "NAME=\\udddd"), "line"},
         Refusal{"bad date", replaced("DATUM=2026-12-06", "DATUM=2026-13-06"), "DATUM"},
         Refusal{"more right than asked", replaced("RICHTIG=40", "RICHTIG=53"), "RICHTIG"},
         Refusal{"no grade", replaced("NOTE=2", "NOTE=2x"), "NOTE"},
