@@ -30,7 +30,8 @@ run_tests || { echo "The logic tests fail on the unchanged tree: $scratch/test.l
 
 caught=0 total=0 stale=0
 survivors=()
-while IFS=$'\t' read -r file text faulty what; do
+# The list comes in on a descriptor of its own, so that nothing the build or the tests run can read from it.
+while IFS=$'\t' read -r -u 3 file text faulty what; do
     [[ -z $file || $file == \#* ]] && continue
     [[ -n $pattern && $file != *"$pattern"* && $what != *"$pattern"* ]] && continue
     target="$scratch/$file"
@@ -63,7 +64,7 @@ EOF
     cp "$original" "$target"
     touch "$target"
     rm -f "$original"
-done <"$list"
+done 3<"$list"
 
 for s in "${survivors[@]}"; do echo "not caught: $s"; done
 echo "$caught of $total caught"
