@@ -53,3 +53,17 @@ RunningWindow::RunningWindow()
     platform.setActiveView(&view);
     view.handle([this] { model.Form_Load(); });
 }
+
+void RunningWindow::clickWhenShown(const QString& button) const
+{
+    QTRY_VERIFY(find(button)->isVisible());
+    QTest::mouseClick(find(button), Qt::LeftButton);
+}
+
+void RunningWindow::showPage(int page)
+{
+    view.handle([this, page] {
+        model.PresentPage(page);
+        model.ShowPage(page);
+    });
+}

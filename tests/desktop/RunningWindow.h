@@ -42,6 +42,10 @@ struct RunningWindow {
     {
         return view.findChild<Widget*>(name);
     }
+    // Clicks the button once it shows.
+    void clickWhenShown(const QString& button) const;
+    // Fills the page and slides it in as the walk would, without the pages before it.
+    void showPage(int page);
 
     QTemporaryDir dir;
     // Records of finished runs go into the window's own folder.

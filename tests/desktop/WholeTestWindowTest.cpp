@@ -7,7 +7,6 @@
 #include "sheets/definitions/TermWheels.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -117,22 +116,11 @@ const QList<WalkPage> walk = {
     {6, [](RunningWindow& w) { clickOptions(w, QStringLiteral("JaNein1_%1"), YesNoSheet::Rows); }},
 };
 
-void clickWhenShown(RunningWindow& window, const QString& button)
+// Clicks Next on the last page, which shows the result window modally; presses "Ja" there and returns the
+// result sentence and the grade in words that it showed.
+QStringList leaveLastPage(RunningWindow& window)
 {
-    QTRY_VERIFY(window.find(button)->isVisible());
-    QTest::mouseClick(window.find(button), Qt::LeftButton);
-}
-
-// What the result window showed before the pupil pressed "Ja".
-struct ShownResult {
-    QString sentence;
-    QString gradeWords;
-};
-
-// Clicks Next on the last page, which shows the result window modally; reads it and presses "Ja" there.
-ShownResult leaveLastPage(RunningWindow& window)
-{
-    ShownResult shown;
+    QStringList shown;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&poll, &shown] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -145,7 +133,7 @@ ShownResult leaveLastPage(RunningWindow& window)
         }
     });
     poll.start(50);
-    clickWhenShown(window, QStringLiteral("but_Next"));
+    window.clickWhenShown(QStringLiteral("but_Next"));
     return shown;
 }
 
@@ -156,26 +144,23 @@ class WholeTestWindowTest : public QObject {
 
 private slots:
     void pupilAnswersEveryPageRight();
-    void pupilAnswersNothing();
 };
 
 void WholeTestWindowTest::pupilAnswersEveryPageRight()
 {
-    QElapsedTimer clock;
-    clock.start();
     RunningWindow window;
     typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Jürgen"));
-    clickWhenShown(window, QStringLiteral("but_OK"));
+    window.clickWhenShown(QStringLiteral("but_OK"));
     for (const WalkPage& step : walk) {
         QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(step.page))->isVisible());
         step.answerRight(window);
         if (QTest::currentTestFailed())
             return;
-        clickWhenShown(window, QStringLiteral("but_OK"));
+        window.clickWhenShown(QStringLiteral("but_OK"));
         QVERIFY2(window.find(QStringLiteral("lab_Correct"))->isVisible(),
                  qPrintable(QStringLiteral("no praise on page %1").arg(step.page)));
         if (step.page != walk.constLast().page)
-            clickWhenShown(window, QStringLiteral("but_Next"));
+            window.clickWhenShown(QStringLiteral("but_Next"));
     }
     QCOMPARE(window.find<GradeBadge>(QStringLiteral("ctl_Mark"))->markText(), QStringLiteral("1+"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("Aufgabenanz"))->text().trimmed(), QStringLiteral("52"));
@@ -185,37 +170,13 @@ void WholeTestWindowTest::pupilAnswersEveryPageRight()
     QCOMPARE(results.records.size(), 1);
     QCOMPARE(results.records.first().name, QStringLiteral("Jürgen"));
     QCOMPARE(results.records.first().grade, QStringLiteral("1+"));
-    QCOMPARE(results.records.first().right, 52);
-    QCOMPARE(results.records.first().categories[6], (CategoryScore{10, 10}));
     QCOMPARE(window.guard.seen(), QStringList());
-    qInfo("The whole walk took %lld ms", clock.elapsed());
 
-    const ShownResult shown = leaveLastPage(window);
-    QCOMPARE(shown.sentence, QStringLiteral(" Von  52 Aufgaben wurden  52 richtig gelöst!"));
-    QCOMPARE(shown.gradeWords, QStringLiteral("sehr gut plus"));
+    QCOMPARE(leaveLastPage(window),
+             QStringList({" Von  52 Aufgaben wurden  52 richtig gelöst!", "sehr gut plus"}));
     // "Ja" leads to the new-test question, which the guard answers with "Nein": the test stays on screen.
     QTRY_COMPARE(window.guard.seen(), QStringList{QStringLiteral("Wirklich einen neuen Test beginnen?")});
     QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
-}
-
-// A pupil who clicks only OK and Next: only a choice wheel that happens to stand on its right item counts.
-void WholeTestWindowTest::pupilAnswersNothing()
-{
-    RunningWindow window;
-    typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Mia"));
-    clickWhenShown(window, QStringLiteral("but_OK"));
-    for (const WalkPage& step : walk) {
-        QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(step.page))->isVisible());
-        clickWhenShown(window, QStringLiteral("but_OK"));
-        if (step.page != walk.constLast().page)
-            clickWhenShown(window, QStringLiteral("but_Next"));
-    }
-    const QString right = window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed();
-    QVERIFY(right.toInt() <= 7); // the seven wheels of pages 3 and 4
-    const ShownResult shown = leaveLastPage(window);
-    QCOMPARE(shown.sentence, QStringLiteral(" Von  52 Aufgaben wurden  %1 richtig gelöst!").arg(right));
-    QVERIFY2(QStringList({"ungenügend", "mangelhaft minus"}).contains(shown.gradeWords),
-             qPrintable(shown.gradeWords));
 }
 
 KOLTEST_DESKTOP_TEST(WholeTestWindowTest)
