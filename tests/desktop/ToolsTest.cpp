@@ -35,55 +35,47 @@ class ToolsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void formulaEditorPad_data();
     void formulaEditorPad();
-    void formulaEditorKeyboard();
-    void formulaEditorCancelKeepsTheFormula();
+    void formulaEditorEnterTakesCancelKeeps();
     void formulaFieldKeepsThePlainNotation();
     void formulaLabelShowsSubscriptsNarrower();
-    void periodicTableSearch_data();
     void periodicTableSearch();
     void periodicTableArrowsAndEscape();
     void periodicTableOpensOnce();
     void periodicTableReadsCellByCell();
 };
 
-void ToolsTest::formulaEditorPad_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QString>("formula");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("hydrate with the dot key")
-        << "" << QStringList{"C", "u", "S", "O", "4", "Malpunkt", "5", "H", "2", "O"} << "CuSO4·5H2O"
-        << "";
-    QTest::newRow("brackets") << "Ca" << QStringList{"Klammer auf", "O", "H", "Klammer zu", "2"} << "Ca(OH)2"
-                              << "";
-    QTest::newRow("backspace") << "NaCL" << QStringList{"Löschen", "l"} << "NaCl"
-                               << "";
-    QTest::newRow("unclosed bracket gets a hint")
-        << "" << QStringList{"C", "a", "Klammer auf", "O", "H"} << "Ca(OH"
-        << "Die Klammer „(“ an Stelle 3 wird nicht geschlossen.";
-}
-
 void ToolsTest::formulaEditorPad()
 {
-    QFETCH(QString, start);
-    QFETCH(QStringList, keys);
-    QFETCH(QString, formula);
-    QFETCH(QString, hint);
-    FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"), start);
-    editor.findChild<QLineEdit*>()->end(false);
-    for (const QString& key : keys)
-        press(editor, key);
-    QCOMPARE(editor.formula(), formula);
-    QCOMPARE(hintOf(editor), hint);
-    QCOMPARE(editor.findChild<FormulaLabel*>()->formula(), formula);
-    for (QPushButton* key : editor.findChildren<QPushButton*>())
-        QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+    const struct {
+        const char* start;
+        QStringList keys;
+        const char* formula;
+        const char* hint;
+    } rows[] = {
+        {"", {"C", "u", "S", "O", "4", "Malpunkt", "5", "H", "2", "O"}, "CuSO4·5H2O", ""},
+        {"Ca", {"Klammer auf", "O", "H", "Klammer zu", "2"}, "Ca(OH)2", ""},
+        {"NaCL", {"Löschen", "l"}, "NaCl", ""},
+        {"",
+         {"C", "a", "Klammer auf", "O", "H"},
+         "Ca(OH",
+         "Die Klammer „(“ an Stelle 3 wird nicht geschlossen."},
+    };
+    for (const auto& row : rows) {
+        FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"),
+                                   QString::fromUtf8(row.start));
+        editor.findChild<QLineEdit*>()->end(false);
+        for (const QString& key : row.keys)
+            press(editor, key);
+        QCOMPARE(editor.formula(), QString::fromUtf8(row.formula));
+        QCOMPARE(hintOf(editor), QString::fromUtf8(row.hint));
+        QCOMPARE(editor.findChild<FormulaLabel*>()->formula(), editor.formula());
+        for (QPushButton* key : editor.findChildren<QPushButton*>())
+            QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+    }
 }
 
-void ToolsTest::formulaEditorKeyboard()
+void ToolsTest::formulaEditorEnterTakesCancelKeeps()
 {
     FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"), QString());
     editor.show();
@@ -92,10 +84,7 @@ void ToolsTest::formulaEditorKeyboard()
     QTest::keyClick(editor.findChild<QLineEdit*>(), Qt::Key_Return);
     QCOMPARE(editor.result(), int(QDialog::Accepted));
     QCOMPARE(editor.formula(), QStringLiteral("CuSO4·5H2O"));
-}
 
-void ToolsTest::formulaEditorCancelKeepsTheFormula()
-{
     for (const bool byEscape : {false, true}) {
         QTimer::singleShot(0, [byEscape] {
             auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -143,30 +132,24 @@ void ToolsTest::formulaLabelShowsSubscriptsNarrower()
     QVERIFY(label.sizeHint().width() > withSubscripts);
 }
 
-void ToolsTest::periodicTableSearch_data()
-{
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<QString>("details"); // the first line of the details after Enter
-    QTest::newRow("name, any case") << "eisen"
-                                    << "Eisen (Fe)";
-    QTest::newRow("symbol") << "NA"
-                            << "Natrium (Na)";
-    QTest::newRow("other spelling") << "Jod"
-                                    << "Iod (I)";
-    QTest::newRow("nothing found keeps the selection") << "Xylophon"
-                                                       << "Klicke auf ein Element";
-}
-
 void ToolsTest::periodicTableSearch()
 {
-    QFETCH(QString, search);
-    QFETCH(QString, details);
+    const char* const rows[][2] = {
+        {"eisen", "Eisen (Fe)"}, // a name in any case
+        {"NA", "Natrium (Na)"},  // a symbol
+        {"Jod", "Iod (I)"},      // another spelling
+        {"Xylophon", "Iod (I)"}, // nothing found keeps the selection
+    };
     PeriodicTableWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyClicks(&window.searchField(), search);
-    QTest::keyClick(&window.searchField(), Qt::Key_Return);
-    QVERIFY2(window.grid().detailsText().startsWith(details), qPrintable(window.grid().detailsText()));
+    for (const auto& [search, details] : rows) {
+        window.searchField().clear();
+        QTest::keyClicks(&window.searchField(), QString::fromUtf8(search));
+        QTest::keyClick(&window.searchField(), Qt::Key_Return);
+        QVERIFY2(window.grid().detailsText().startsWith(QString::fromUtf8(details)),
+                 qPrintable(window.grid().detailsText()));
+    }
 }
 
 void ToolsTest::periodicTableArrowsAndEscape()
