@@ -10,26 +10,69 @@
 #include <QRadioButton>
 #include <QTest>
 
+namespace {
+
+// A choice sheet's view over its model, as the window builds it; every handler renders again afterwards.
+struct BuiltSheet {
+    explicit BuiltSheet(void (*build)(frm_AppMain&, QWidget&, PageContext&))
+    {
+        model.charges.AnzS5[1].Caption = QStringLiteral("Mg2+");
+        model.yesNo.AnzS6[1].Caption = QStringLiteral("Gold rostet.");
+        {
+            PageContext context{model, bindings, user}; // gone once the view is built, as in the window
+            build(model, frame, context);
+        }
+        bindings.render();
+    }
+    template <typename Widget = QWidget> Widget* find(const char* name) const
+    {
+        return frame.findChild<Widget*>(QLatin1String(name));
+    }
+
+    FakeWorld world;
+    ScriptedRandom random;
+    mdl_KolTest state;
+    frm_AppMain model{{state, world.services, world.tools, world, random}, world};
+    Bindings bindings{[this](const Bindings::Handler& handler) {
+        handler();
+        bindings.render();
+    }};
+    DesktopUser user;
+    QWidget frame;
+};
+
+void buildYesNo(frm_AppMain& model, QWidget& frame, PageContext& context)
+{
+    buildYesNoSheetView(model.yesNo, frame, context);
+}
+
+void buildCharges(frm_AppMain& model, QWidget& frame, PageContext& context)
+{
+    buildChargeSheetView(model.charges, frame, context);
+}
+
+} // namespace
+
 // The choice sheets on screen: the option binding shows its model's choice and colours, a click and Enter
 // reach the model's handlers; the yes/no view's captions choose and show the chosen answer.
 class OptionSheetViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void optionFollowsItsModel();
-    void enterAndClickReachTheModel();
+    void optionFollowsItsModelAndReachesIt();
     void aClickOnAnAnswerCaptionChoosesIt();
-    void screenReadersHearRadioButtonsOfTheirRow_data();
     void screenReadersHearRadioButtonsOfTheirRow();
 };
 
-void OptionSheetViewTest::optionFollowsItsModel()
+void OptionSheetViewTest::optionFollowsItsModelAndReachesIt()
 {
     Bindings bindings([](const Bindings::Handler& handler) { handler(); });
     QRadioButton option;
     OptionButton model;
     model.Caption = QStringLiteral("+2");
-    bindings.option(option, model, [] {});
+    QList<int> keys;
+    bindings.option(
+        option, model, [&model] { model.Value = true; }, [&keys](int key) { keys << key; });
     const QColor naturalText = option.palette().color(option.foregroundRole());
 
     model.Value = true;
@@ -47,23 +90,11 @@ void OptionSheetViewTest::optionFollowsItsModel()
     QVERIFY(!option.isChecked());
     QCOMPARE(option.palette().color(option.foregroundRole()), naturalText);
     QVERIFY(!option.autoFillBackground());
-}
-
-void OptionSheetViewTest::enterAndClickReachTheModel()
-{
-    Bindings bindings([](const Bindings::Handler& handler) { handler(); });
-    QRadioButton option;
-    OptionButton model;
-    QList<int> keys;
-    bindings.option(
-        option, model, [&model] { model.Value = true; }, [&keys](int key) { keys << key; });
-    bindings.render();
 
     QTest::keyClick(&option, Qt::Key_Return);
     QTest::keyClick(&option, Qt::Key_Enter);
     QCOMPARE(keys, QList<int>({KeyEnter, KeyEnter}));
     QVERIFY(!model.Value);
-
     QTest::mouseClick(&option, Qt::LeftButton);
     QVERIFY(model.Value);
     QCOMPARE(bindings.focusTarget(&model), &option);
@@ -71,70 +102,31 @@ void OptionSheetViewTest::enterAndClickReachTheModel()
 
 void OptionSheetViewTest::aClickOnAnAnswerCaptionChoosesIt()
 {
-    FakeWorld world;
-    ScriptedRandom random;
-    mdl_KolTest state;
-    frm_AppMain model({state, world.services, world.tools, world, random}, world);
-    Bindings bindings([&bindings](const Bindings::Handler& handler) {
-        handler();
-        bindings.render();
-    });
-    DesktopUser user;
-    QWidget frame;
-    {
-        PageContext context{model, bindings, user}; // gone once the view is built, as in the window
-        buildYesNoSheetView(model.yesNo, frame, context);
-    }
-    bindings.render();
-    frame.show();
-
-    auto* nein = frame.findChild<QLabel*>(QStringLiteral("AA3"));
+    BuiltSheet sheet(buildYesNo);
+    sheet.frame.show();
+    auto* nein = sheet.find<QLabel>("AA3");
     QVERIFY(nein);
     QCOMPARE(nein->text(), QStringLiteral("Nein"));
     QTest::mouseClick(nein, Qt::LeftButton);
-
-    QVERIFY(model.yesNo.JaNein1[3].Value);
-    QVERIFY(frame.findChild<QRadioButton*>(QStringLiteral("JaNein1_3"))->isChecked());
+    QVERIFY(sheet.model.yesNo.JaNein1[3].Value);
+    QVERIFY(sheet.find<QRadioButton>("JaNein1_3")->isChecked());
     QCOMPARE(nein->palette().color(QPalette::WindowText), QColor::fromRgb(paletteRgb(Colour::LightYellow)));
-    QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("AA2"))->palette().color(QPalette::WindowText),
-             QColor(Qt::black));
-}
-
-void OptionSheetViewTest::screenReadersHearRadioButtonsOfTheirRow_data()
-{
-    QTest::addColumn<bool>("yesNo");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("charge") << false << "ChooseS5_1_8" << "Mg2+: ";
-    QTest::newRow("yes/no") << true << "JaNein1_3" << "Gold rostet.: Nein";
+    QCOMPARE(sheet.find<QLabel>("AA2")->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 void OptionSheetViewTest::screenReadersHearRadioButtonsOfTheirRow()
 {
-    QFETCH(bool, yesNo);
-    QFETCH(QString, option);
-    QFETCH(QString, name);
-    FakeWorld world;
-    ScriptedRandom random;
-    mdl_KolTest state;
-    frm_AppMain model({state, world.services, world.tools, world, random}, world);
-    model.charges.AnzS5[1].Caption = QStringLiteral("Mg2+");
-    model.yesNo.AnzS6[1].Caption = QStringLiteral("Gold rostet.");
-    Bindings bindings([](const Bindings::Handler& handler) { handler(); });
-    DesktopUser user;
-    QWidget frame;
-    {
-        PageContext context{model, bindings, user};
-        if (yesNo)
-            buildYesNoSheetView(model.yesNo, frame, context);
-        else
-            buildChargeSheetView(model.charges, frame, context);
+    const BuiltSheet charges(buildCharges);
+    const BuiltSheet yesNo(buildYesNo);
+    const std::pair<QWidget*, const char*> rows[] = {{charges.find("ChooseS5_1_8"), "Mg2+: "},
+                                                     {yesNo.find("JaNein1_3"), "Gold rostet.: Nein"}};
+    for (const auto& [option, name] : rows) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(option);
+        QVERIFY(read);
+        QCOMPARE(read->role(), QAccessible::RadioButton);
+        QVERIFY2(read->text(QAccessible::Name).startsWith(QString::fromUtf8(name)),
+                 qPrintable(read->text(QAccessible::Name)));
     }
-    bindings.render();
-    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(frame.findChild<QWidget*>(option));
-    QVERIFY(read);
-    QCOMPARE(read->role(), QAccessible::RadioButton);
-    QVERIFY2(read->text(QAccessible::Name).startsWith(name), qPrintable(read->text(QAccessible::Name)));
 }
 
 KOLTEST_DESKTOP_TEST(OptionSheetViewTest)
