@@ -26,66 +26,46 @@ class WidgetsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void panelMarkup_data();
     void panelMarkup();
-    void keypad_data();
     void keypad();
     void keypadEnterIsOk();
     void answerFieldFollowsItsModel();
 };
 
-void WidgetsTest::panelMarkup_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("html");
-    QTest::newRow("the three tags") << "Leider falsch!<br><b>Base</b>"
-                                    << "Leider falsch!<br><b>Base</b>";
-    QTest::newRow("other tags are text") << "<i>H2O</i> <font color=red>"
-                                         << "&lt;i&gt;H2O&lt;/i&gt; &lt;font color=red&gt;";
-    QTest::newRow("entities are text") << "a &amp; b < c"
-                                       << "a &amp;amp; b &lt; c";
-    QTest::newRow("tags in other case are text") << "<B>x</B>"
-                                                 << "&lt;B&gt;x&lt;/B&gt;";
-    QTest::newRow("line ends break") << "eins\nzwei"
-                                     << "eins<br>zwei";
-}
-
 void WidgetsTest::panelMarkup()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, html);
-    QCOMPARE(panelMarkupToHtml(text),
-             QStringLiteral("<span style=\"white-space:pre-wrap\">") + html + "</span>");
-}
-
-void WidgetsTest::keypad_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QString>("typed");
-    const auto text = static_cast<int>(KeypadKind::Text);
-    const auto number = static_cast<int>(KeypadKind::Number);
-    QTest::newRow("shift holds for one letter")
-        << text << "x" << QStringList{"Löschen", "⇧", "n", "a"} << "Na";
-    QTest::newRow("umlauts, and ß has no capital")
-        << text << "" << QStringList{"⇧", "ä", "ß", "⇧", "ß", "Leerzeichen", "ü"} << "Äßß ü";
-    QTest::newRow("number keys") << number << "1" << QStringList{"Minus", "2", ",", "5", "E", "3"}
-                                 << "1-2,5E3";
+    const char* const rows[][2] = {
+        {"Leider falsch!<br><b>Base</b>", "Leider falsch!<br><b>Base</b>"}, // the three tags
+        {"<i>H2O</i> <font color=red>", "&lt;i&gt;H2O&lt;/i&gt; &lt;font color=red&gt;"},
+        {"a &amp; b < c", "a &amp;amp; b &lt; c"}, // entities are text
+        {"<B>x</B>", "&lt;B&gt;x&lt;/B&gt;"},      // tags in another case are text
+        {"eins\nzwei", "eins<br>zwei"},
+    };
+    for (const auto& [text, html] : rows)
+        QCOMPARE(panelMarkupToHtml(QString::fromUtf8(text)),
+                 QStringLiteral("<span style=\"white-space:pre-wrap\">") + html + "</span>");
 }
 
 void WidgetsTest::keypad()
 {
-    QFETCH(int, kind);
-    QFETCH(QString, start);
-    QFETCH(QStringList, keys);
-    QFETCH(QString, typed);
-    KeypadDialog keypad(nullptr, static_cast<KeypadKind>(kind), QStringLiteral("Natrium"), start);
-    for (const QString& key : keys)
-        press(keypad, key);
-    QCOMPARE(keypad.text(), typed);
-    for (QPushButton* key : keypad.findChildren<QPushButton*>())
-        QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+    const struct {
+        KeypadKind kind;
+        const char* start;
+        QStringList keys;
+        const char* typed;
+    } rows[] = {
+        {KeypadKind::Text, "x", {"Löschen", "⇧", "n", "a"}, "Na"}, // shift holds for one letter
+        {KeypadKind::Text, "", {"⇧", "ä", "ß", "⇧", "ß", "Leerzeichen", "ü"}, "Äßß ü"}, // ß has no capital
+        {KeypadKind::Number, "1", {"Minus", "2", ",", "5", "E", "3"}, "1-2,5E3"},
+    };
+    for (const auto& row : rows) {
+        KeypadDialog keypad(nullptr, row.kind, QStringLiteral("Natrium"), QString::fromUtf8(row.start));
+        for (const QString& key : row.keys)
+            press(keypad, key);
+        QCOMPARE(keypad.text(), QString::fromUtf8(row.typed));
+        for (QPushButton* key : keypad.findChildren<QPushButton*>())
+            QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+    }
 }
 
 void WidgetsTest::keypadEnterIsOk()
@@ -114,13 +94,16 @@ void WidgetsTest::answerFieldFollowsItsModel()
         field, model, task, [&clicks] { ++clicks; }, [&keys](int key) { keys << key; });
 
     model.BackColor = Colour::LightRed;
+    model.Text = QStringLiteral("Ne");
     bindings.render();
+    QCOMPARE(field.text(), QStringLiteral("Ne"));
     QCOMPARE(field.palette().color(QPalette::Base), QColor(255, 0, 0));
     QCOMPARE(field.accessibleName(), QStringLiteral("Natrium"));
     model.BackColor = Colour::Default; // the field's own colour comes back
     bindings.render();
     QCOMPARE(field.palette().color(QPalette::Base), ownColour);
 
+    field.clear();
     QTest::keyClicks(&field, QStringLiteral("Na"));
     QCOMPARE(model.Text, QStringLiteral("Na"));
     QTest::keyClick(&field, Qt::Key_Return);
