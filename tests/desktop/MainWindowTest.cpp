@@ -25,7 +25,6 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pupilStartsTheTest();
     void startPageChoices();
     void sheetsTakeClicksAndEnter();
     void tabFollowsTheVisualOrder();
@@ -82,41 +81,6 @@ void activate(RunningWindow& window)
 }
 
 } // namespace
-
-// The name titles the window; the focus requests of the pages are carried out once; the hidden OK hands the
-// focus to no tool button, and Next has it as soon as it shows; closing asks first.
-void MainWindowTest::pupilStartsTheTest()
-{
-    RunningWindow window;
-    MainWindowView& view = window.view;
-    activate(window);
-    typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Jürgen"));
-    window.clickWhenShown(QStringLiteral("but_OK"));
-    QTRY_VERIFY(window.find(QStringLiteral("Seite1"))->isVisible());
-    QVERIFY(!window.find(QStringLiteral("Seite0"))->isVisible());
-    QCOMPARE(view.windowTitle(), QStringLiteral("Jürgen im KOLBRIX -TEST"));
-    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("EleSym0")));
-    QCOMPARE(window.model.FocusRequest, nullptr);
-    QWidget* other = window.find(QStringLiteral("Ele1"));
-    other->setFocus();
-    view.handle([] {});
-    QCOMPARE(QApplication::focusWidget(), other); // a later render leaves the focus where the pupil put it
-
-    window.clickWhenShown(QStringLiteral("but_OK"));
-    QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget())); // Space would open a tool
-    QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
-    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("but_Next")));
-    QCOMPARE(window.guard.seen(), QStringList());
-
-    view.close(); // "Nein" (the guard's answer) keeps the test on screen
-    QCOMPARE(window.guard.seen(), QStringList{QStringLiteral("Wollen Sie den Test wirklich verlassen?")});
-    QVERIFY(view.isVisible());
-    bool closed = false;
-    view.setOnClosed([&closed] { closed = true; });
-    view.handle([&window] { window.model.Unload(); });
-    QVERIFY(closed);
-    QVERIFY(!view.isVisible());
-}
 
 void MainWindowTest::startPageChoices()
 {

@@ -15,8 +15,8 @@
 #include <functional>
 
 // A whole test run through the real window, as a pupil takes it: every answer typed key by key, wheels
-// turned with the keyboard, options clicked, OK and Next clicked on every page; at the end the badge shows
-// the best grade and the counters every item.
+// turned with the keyboard, options clicked, OK and Next clicked on every page, with the focus where the
+// keyboard needs it; at the end the badge shows the best grade and the counters every item, and closing asks.
 
 namespace {
 
@@ -149,8 +149,19 @@ private slots:
 void WholeTestWindowTest::pupilAnswersEveryPageRight()
 {
     RunningWindow window;
+    MainWindowView& view = window.view;
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
     typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Jürgen"));
     window.clickWhenShown(QStringLiteral("but_OK"));
+    QTRY_VERIFY(window.find(QStringLiteral("Seite1"))->isVisible());
+    QVERIFY(!window.find(QStringLiteral("Seite0"))->isVisible());
+    QCOMPARE(view.windowTitle(), QStringLiteral("Jürgen im KOLBRIX -TEST"));
+    // The page's focus request is carried out once: a later render leaves the focus where the pupil put it.
+    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("EleSym0")));
+    window.find(QStringLiteral("Ele1"))->setFocus();
+    view.handle([] {});
+    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("Ele1")));
     for (const WalkPage& step : walk) {
         QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(step.page))->isVisible());
         step.answerRight(window);
@@ -159,6 +170,10 @@ void WholeTestWindowTest::pupilAnswersEveryPageRight()
         window.clickWhenShown(QStringLiteral("but_OK"));
         QVERIFY2(window.find(QStringLiteral("lab_Correct"))->isVisible(),
                  qPrintable(QStringLiteral("no praise on page %1").arg(step.page)));
+        // The hidden OK hands the focus to no tool button, where Space would open it; Next takes it.
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+        QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
+        QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("but_Next")));
         if (step.page != walk.constLast().page)
             window.clickWhenShown(QStringLiteral("but_Next"));
     }
@@ -177,6 +192,15 @@ void WholeTestWindowTest::pupilAnswersEveryPageRight()
     // "Ja" leads to the new-test question, which the guard answers with "Nein": the test stays on screen.
     QTRY_COMPARE(window.guard.seen(), QStringList{QStringLiteral("Wirklich einen neuen Test beginnen?")});
     QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
+
+    view.close(); // the window's own close button asks first; "Nein" keeps the test on screen
+    QCOMPARE(window.guard.seen().last(), QStringLiteral("Wollen Sie den Test wirklich verlassen?"));
+    QVERIFY(view.isVisible());
+    bool closed = false;
+    view.setOnClosed([&closed] { closed = true; });
+    view.handle([&window] { window.model.Unload(); });
+    QVERIFY(closed);
+    QVERIFY(!view.isVisible());
 }
 
 KOLTEST_DESKTOP_TEST(WholeTestWindowTest)
