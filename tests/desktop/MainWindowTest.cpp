@@ -6,6 +6,7 @@
 #include "desktop/tools/PeriodicTableWindow.h"
 #include "desktop/view/Look.h"
 #include "desktop/widgets/AvatarFigure.h"
+#include "desktop/widgets/FormulaLabel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -141,6 +142,14 @@ void MainWindowTest::sheetsTakeClicksAndEnter()
         QTest::mouseClick(field, Qt::LeftButton);
         QCOMPARE(window.guard.seen(), opened << QString::fromUtf8(row.opens));
     }
+    // What a sheet writes shows: a task's formula, a right answer only once asked for, an edited formula.
+    window.showPage(11);
+    SubstanceSheet& substances = window.model.substanceNames;
+    QCOMPARE(window.find<FormulaLabel>(QStringLiteral("Substein0_Aufgabe"))->formula(),
+             substances.lab_SubsTerm[0].Term);
+    QVERIFY(!window.find(QStringLiteral("lab_SubCorrect0"))->isVisible());
+    window.view.handle([&substances] { substances.Substein[4].Term = QStringLiteral("CuSO4·5H2O"); });
+    QCOMPARE(window.find<QLineEdit>(QStringLiteral("Substein4"))->text(), QStringLiteral("CuSO4·5H2O"));
 }
 
 void MainWindowTest::tabFollowsTheVisualOrder()
