@@ -37,25 +37,6 @@ private slots:
 
 namespace {
 
-// Runs open, which shows a modal dialog, hands the dialog to check and closes it.
-void checkModal(const std::function<void()>& open, const std::function<void(QDialog&)>& check)
-{
-    bool seen = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll.stop();
-        seen = true;
-        check(*dialog);
-        dialog->reject();
-    });
-    poll.start(10);
-    open();
-    QVERIFY(seen);
-}
-
 // The smallest text a window shows, in points.
 double smallestText(const QWidget& window)
 {
@@ -263,7 +244,6 @@ void MainWindowTest::everythingFitsEveryScreen()
             QVERIFY(indicatorHeight(*option) >= option->fontMetrics().height());
     }
 
-    window.guard.stop();
     const double taskText = window.find(QStringLiteral("AnzS5_0"))->font().pointSizeF();
     const double smallestAllowed = taskText * look::BasePointSize / look::TaskPointSize - 0.01;
     const double share = view.height() / static_cast<double>(design::WindowHeight);
@@ -282,8 +262,8 @@ void MainWindowTest::everythingFitsEveryScreen()
          {},
          0},
     };
-    for (const auto& dialog : dialogs)
-        checkModal(dialog.open, [&](QDialog& shown) {
+    for (const auto& dialog : dialogs) {
+        window.guard.inspect = [&](QDialog& shown) {
             QVERIFY(smallestText(shown) >= smallestAllowed);
             for (const QPushButton* key : shown.findChildren<QPushButton*>())
                 if (key->text() == dialog.key)
@@ -294,7 +274,11 @@ void MainWindowTest::everythingFitsEveryScreen()
                 QVERIFY(
                     room.contains(text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text())));
             }
-        });
+        };
+        const qsizetype before = window.guard.seen().size();
+        dialog.open();
+        QCOMPARE(window.guard.seen().size(), before + 1);
+    }
     PeriodicTableWindow table(&view);
     HelpWindow help(&view, QStringLiteral("<p>Hilfe</p>"), QString());
     QVERIFY(smallestText(table) >= smallestAllowed);

@@ -33,6 +33,8 @@ ModalGuard::ModalGuard()
             return;
         auto* box = qobject_cast<QMessageBox*>(dialog);
         m_seen << (box ? box->text() : dialog->windowTitle());
+        if (inspect)
+            inspect(*dialog);
         dialog->done(QDialog::Rejected);
     });
     m_timer.start(50);

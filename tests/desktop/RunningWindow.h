@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+
 // Types text key by key, as a keyboard would; QTest::keyClicks gives up on umlauts.
 void typeInto(QWidget* widget, const QString& text);
 
@@ -21,12 +23,14 @@ class QDialog;
 void press(QDialog& dialog, const QString& key);
 
 // Records and closes every modal dialog that opens, so that an unexpected message fails the test instead
-// of hanging it.
+// of hanging it; a test may inspect each dialog before it is closed.
 class ModalGuard {
 public:
     ModalGuard();
     const QStringList& seen() const { return m_seen; }
     void stop() { m_timer.stop(); }
+
+    std::function<void(QDialog&)> inspect;
 
 private:
     QTimer m_timer;
