@@ -15,7 +15,6 @@ private slots:
     void resolutionOrder();
     void commandLine();
     void command();
-    void usageNeedsNoDisplay_data();
     void usageNeedsNoDisplay();
     void reportLine();
 
@@ -143,36 +142,30 @@ void HostTest::command()
 }
 
 // Neither the usage nor a wrong word opens a window, so both work where there is no display.
-void HostTest::usageNeedsNoDisplay_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("err");
-    QTest::newRow("--help") << "--help" << 0 << usageText() << QString();
-    QTest::newRow("a misspelt option")
-        << "--chek" << 2 << QString()
-        << QStringLiteral("koltest: unbekannte Option „--chek“\n") + usageText();
-}
-
 void HostTest::usageNeedsNoDisplay()
 {
-    QFETCH(QString, word);
-    QFETCH(int, status);
-    QFETCH(QString, out);
-    QFETCH(QString, err);
-    QProcess koltest;
+    QVERIFY(usageText().startsWith(QStringLiteral("Aufruf: koltest ")));
+    const struct {
+        const char* word;
+        int status;
+        QString out;
+        QString err;
+    } rows[] = {
+        {"--help", 0, usageText(), QString()},
+        {"--chek", 2, QString(), QStringLiteral("koltest: unbekannte Option „--chek“\n") + usageText()}};
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
-    koltest.setProcessEnvironment(environment);
-    koltest.start(QStringLiteral(KOLTEST_PROGRAM), {word});
-    QVERIFY(koltest.waitForFinished(30000));
-    QCOMPARE(koltest.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(koltest.exitCode(), status);
-    QCOMPARE(QString::fromUtf8(koltest.readAllStandardOutput()), out);
-    QCOMPARE(QString::fromUtf8(koltest.readAllStandardError()), err);
-    QVERIFY(usageText().startsWith(QStringLiteral("Aufruf: koltest ")));
+    for (const auto& row : rows) {
+        QProcess koltest;
+        koltest.setProcessEnvironment(environment);
+        koltest.start(QStringLiteral(KOLTEST_PROGRAM), {QLatin1String(row.word)});
+        QVERIFY(koltest.waitForFinished(30000));
+        QCOMPARE(koltest.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(koltest.exitCode(), row.status);
+        QCOMPARE(QString::fromUtf8(koltest.readAllStandardOutput()), row.out);
+        QCOMPARE(QString::fromUtf8(koltest.readAllStandardError()), row.err);
+    }
 }
 
 void HostTest::reportLine()
