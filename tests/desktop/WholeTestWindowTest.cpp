@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 
-
 // A whole test run through the real window, as a pupil takes it: every answer typed key by key, wheels
 // turned with the keyboard, options clicked, OK and Next clicked on every page, with the focus where the
 // keyboard needs it; at the end the badge shows the best grade and the counters every item, and closing asks.
