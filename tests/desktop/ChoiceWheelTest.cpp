@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 const QStringList elements = {"Atom", "Base", "Bor", "Brom", "oxid", "Oxidation", "Zink"};
@@ -79,48 +81,43 @@ private slots:
 
 void ChoiceWheelTest::turning()
 {
+    using Action = std::function<void(BoundWheel&)>;
+    const auto key = [](Qt::Key pressed) -> Action {
+        return [pressed](BoundWheel& bound) { QTest::keyClick(bound.wheel, pressed); };
+    };
+    const auto notches = [](int angle, int times) -> Action {
+        return [angle, times](BoundWheel& bound) {
+            for (int i = 0; i < times; ++i)
+                turnWheel(*bound.wheel, angle);
+        };
+    };
     const struct {
         const char* shown;
-        const char* action;
+        Action action;
         QStringList turns;
     } rows[] = {
-        {"Bor", "Down", {"4:Brom"}},
-        {"Atom", "Up", {}},   // stops at the first
-        {"Zink", "Down", {}}, // stops at the last
-        {"Atom", "PageDown", {"6:Oxidation"}},
-        {"Bor", "End", {"7:Zink"}},
-        {"Bor", "Home", {"1:Atom"}},
-        {"Bor", "WheelDown", {"4:Brom"}}, // a notch towards the pupil
-        {"Bor", "WheelUp", {"2:Base"}},
-        {"Bor", "TwoHalfNotches", {"4:Brom"}},
-        {"Atom", "NextArrow", {"2:Base"}},
-        {"Atom", "SwipeUp", {"3:Bor"}}, // two items
-        {"Neon", "Down", {"1:Atom"}},   // an unknown value turns to the first
+        {"Bor", key(Qt::Key_Down), {"4:Brom"}},
+        {"Atom", key(Qt::Key_Up), {}},   // stops at the first
+        {"Zink", key(Qt::Key_Down), {}}, // stops at the last
+        {"Atom", key(Qt::Key_PageDown), {"6:Oxidation"}},
+        {"Bor", key(Qt::Key_End), {"7:Zink"}},
+        {"Bor", key(Qt::Key_Home), {"1:Atom"}},
+        {"Bor", notches(-120, 1), {"4:Brom"}}, // a notch towards the pupil
+        {"Bor", notches(120, 1), {"2:Base"}},
+        {"Bor", notches(-60, 2), {"4:Brom"}}, // half notches add up
+        {"Atom",
+         [](BoundWheel& bound) { bound.wheel->findChildren<QToolButton*>().at(1)->click(); },
+         {"2:Base"}},
+        {"Atom", [](BoundWheel& bound) { swipe(*bound.text(), -80); }, {"3:Bor"}}, // two items up
+        {"Neon", key(Qt::Key_Down), {"1:Atom"}}, // an unknown value turns to the first
     };
-    const QMap<QString, Qt::Key> keys = {{"Down", Qt::Key_Down},
-                                         {"Up", Qt::Key_Up},
-                                         {"PageDown", Qt::Key_PageDown},
-                                         {"End", Qt::Key_End},
-                                         {"Home", Qt::Key_Home}};
     for (const auto& row : rows) {
         BoundWheel bound(elements, QString::fromLatin1(row.shown));
-        ChoiceWheel& wheel = *bound.wheel;
-        const QString action = QString::fromLatin1(row.action);
-        if (keys.contains(action))
-            QTest::keyClick(&wheel, keys.value(action));
-        else if (action == "WheelDown" || action == "WheelUp")
-            turnWheel(wheel, action == "WheelDown" ? -120 : 120);
-        else if (action == "TwoHalfNotches") {
-            turnWheel(wheel, -60);
-            turnWheel(wheel, -60);
-        } else if (action == "NextArrow")
-            wheel.findChildren<QToolButton*>().at(1)->click();
-        else if (action == "SwipeUp")
-            swipe(*bound.text(), -80);
-        QVERIFY2(bound.turns == row.turns, row.action);
+        row.action(bound);
+        QCOMPARE(bound.turns, row.turns);
         QCOMPARE(bound.model.Value, row.turns.isEmpty() ? row.shown : row.turns.last().section(':', 1));
-        QCOMPARE(wheel.currentText(), bound.model.Value);
-        QVERIFY(!wheel.openList()); // a swipe is no tap
+        QCOMPARE(bound.wheel->currentText(), bound.model.Value);
+        QVERIFY(!bound.wheel->openList()); // a swipe is no tap
     }
 }
 
