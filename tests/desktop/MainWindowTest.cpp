@@ -26,10 +26,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startPageChoices();
+    void startPageKeysAndChoices();
     void sheetsTakeClicksAndEnter();
-    void tabFollowsTheVisualOrder();
-    void questionsDefaultToNein();
     void shortcutKeysNeverTypeAndEnterPressesTheFocusedButton();
     void everythingFitsEveryScreen_data();
     void everythingFitsEveryScreen();
@@ -64,9 +62,18 @@ void activate(RunningWindow& window)
 
 } // namespace
 
-void MainWindowTest::startPageChoices()
+// Tab follows the visual order, the name field has the focus, the level's options keep one choice, and a
+// question's default answer is "Nein".
+void MainWindowTest::startPageKeysAndChoices()
 {
     RunningWindow window;
+    QStringList order;
+    for (QWidget* widget = window.find(QStringLiteral("but_GameCommands0")); widget && order.size() < 7;
+         widget = widget->nextInFocusChain())
+        if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus))
+            order << widget->objectName();
+    QCOMPARE(order, QStringList({"but_GameCommands0", "HelpButton", "UserName", "Expert0", "Expert1", "HYMNE",
+                                 "but_GameTools0"}));
     activate(window);
     QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("UserName"))); // the first thing to do
     auto* beginner = window.find<QAbstractButton>(QStringLiteral("Expert0"));
@@ -90,6 +97,11 @@ void MainWindowTest::startPageChoices()
     QCOMPARE(window.services.user.avatarLook(), 1);
     QCOMPARE(window.model.ctl_Avatar2.Refreshes, 1);
     QCOMPARE(window.guard.seen(), QStringList());
+
+    window.guard.stop();
+    QTimer::singleShot(100, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    QVERIFY(!window.platform.AskYesNo(QStringLiteral("Wirklich einen neuen Test beginnen?"),
+                                      QStringLiteral("Neu?")));
 }
 
 // Every sheet's view hands a click on a field or a calculator key to its sheet, which opens the pad or the
@@ -131,29 +143,6 @@ void MainWindowTest::sheetsTakeClicksAndEnter()
     QVERIFY(!window.find(QStringLiteral("lab_SubCorrect0"))->isVisible());
     window.view.handle([&substances] { substances.Substein[4].Term = QStringLiteral("CuSO4·5H2O"); });
     QCOMPARE(window.find<QLineEdit>(QStringLiteral("Substein4"))->text(), QStringLiteral("CuSO4·5H2O"));
-}
-
-void MainWindowTest::tabFollowsTheVisualOrder()
-{
-    RunningWindow window;
-    QStringList order;
-    QWidget* widget = window.find(QStringLiteral("but_GameCommands0"));
-    while (widget && order.size() < 7) {
-        if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus))
-            order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    }
-    QCOMPARE(order, QStringList({"but_GameCommands0", "HelpButton", "UserName", "Expert0", "Expert1", "HYMNE",
-                                 "but_GameTools0"}));
-}
-
-void MainWindowTest::questionsDefaultToNein()
-{
-    RunningWindow window;
-    window.guard.stop();
-    QTimer::singleShot(100, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
-    QVERIFY(!window.platform.AskYesNo(QStringLiteral("Wirklich einen neuen Test beginnen?"),
-                                      QStringLiteral("Neu?")));
 }
 
 void MainWindowTest::shortcutKeysNeverTypeAndEnterPressesTheFocusedButton()
