@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 const QStringList elements = {"Atom", "Base", "Bor", "Brom", "oxid", "Oxidation", "Zink"};
@@ -70,110 +72,76 @@ class ChoiceWheelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void turning_data();
     void turning();
-    void typeAhead_data();
     void typeAhead();
     void listPicksAnItem();
-    void longItemWrapsInFull();
-    void arrowsKeepTheirPlace();
+    void longItemsWrapInFullAndArrowsKeepTheirPlace();
     void programSetsWithoutTurning();
 };
 
-void ChoiceWheelTest::turning_data()
-{
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QStringList>("turns");
-    QTest::newRow("down key") << "Bor"
-                              << "Down" << QStringList{"4:Brom"};
-    QTest::newRow("up key stops at the first") << "Atom"
-                                               << "Up" << QStringList{};
-    QTest::newRow("down key stops at the last") << "Zink"
-                                                << "Down" << QStringList{};
-    QTest::newRow("page down") << "Atom"
-                               << "PageDown" << QStringList{"6:Oxidation"};
-    QTest::newRow("end") << "Bor"
-                         << "End" << QStringList{"7:Zink"};
-    QTest::newRow("home") << "Bor"
-                          << "Home" << QStringList{"1:Atom"};
-    QTest::newRow("wheel notch towards the pupil") << "Bor"
-                                                   << "WheelDown" << QStringList{"4:Brom"};
-    QTest::newRow("wheel notch away") << "Bor"
-                                      << "WheelUp" << QStringList{"2:Base"};
-    QTest::newRow("half notches add up") << "Bor"
-                                         << "TwoHalfNotches" << QStringList{"4:Brom"};
-    QTest::newRow("next arrow") << "Atom"
-                                << "NextArrow" << QStringList{"2:Base"};
-    QTest::newRow("swipe up two items") << "Atom"
-                                        << "SwipeUp" << QStringList{"3:Bor"};
-    QTest::newRow("unknown value turns to the first") << "Neon"
-                                                      << "Down" << QStringList{"1:Atom"};
-}
-
 void ChoiceWheelTest::turning()
 {
-    QFETCH(QString, shown);
-    QFETCH(QString, action);
-    QFETCH(QStringList, turns);
-    BoundWheel bound(elements, shown);
-    ChoiceWheel& wheel = *bound.wheel;
-    const QMap<QString, Qt::Key> keys = {{"Down", Qt::Key_Down},
-                                         {"Up", Qt::Key_Up},
-                                         {"PageDown", Qt::Key_PageDown},
-                                         {"End", Qt::Key_End},
-                                         {"Home", Qt::Key_Home}};
-    if (keys.contains(action))
-        QTest::keyClick(&wheel, keys.value(action));
-    else if (action == "WheelDown")
-        turnWheel(wheel, -120);
-    else if (action == "WheelUp")
-        turnWheel(wheel, 120);
-    else if (action == "TwoHalfNotches") {
-        turnWheel(wheel, -60);
-        turnWheel(wheel, -60);
-    } else if (action == "NextArrow")
-        wheel.findChildren<QToolButton*>().at(1)->click();
-    else if (action == "SwipeUp")
-        swipe(*bound.text(), -80);
-    QCOMPARE(bound.turns, turns);
-    QCOMPARE(bound.model.Value, turns.isEmpty() ? shown : turns.last().section(':', 1));
-    QCOMPARE(wheel.currentText(), bound.model.Value);
-    QVERIFY(!wheel.openList()); // a swipe is no tap
-}
-
-void ChoiceWheelTest::typeAhead_data()
-{
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<Qt::KeyboardModifiers>("held");
-    QTest::addColumn<QString>("after");
-    const Qt::KeyboardModifiers none;
-    QTest::newRow("first item with the letter") << "Atom"
-                                                << "b" << none << "Base";
-    QTest::newRow("same letter walks on") << "Atom"
-                                          << "bb" << none << "Bor";
-    QTest::newRow("walks round to the first") << "Brom"
-                                              << "b" << none << "Base";
-    QTest::newRow("either case") << "Atom"
-                                 << "O" << none << "oxid";
-    QTest::newRow("more letters narrow") << "Atom"
-                                         << "oxida" << none << "Oxidation";
-    QTest::newRow("no such item stays") << "Bor"
-                                        << "q" << none << "Bor";
-    QTest::newRow("a shortcut key never turns") << "Atom"
-                                                << "b" << Qt::KeyboardModifiers(Qt::MetaModifier) << "Atom";
+    using Action = std::function<void(BoundWheel&)>;
+    const auto key = [](Qt::Key pressed) -> Action {
+        return [pressed](BoundWheel& bound) { QTest::keyClick(bound.wheel, pressed); };
+    };
+    const auto notches = [](int angle, int times) -> Action {
+        return [angle, times](BoundWheel& bound) {
+            for (int i = 0; i < times; ++i)
+                turnWheel(*bound.wheel, angle);
+        };
+    };
+    const struct {
+        const char* shown;
+        Action action;
+        QStringList turns;
+    } rows[] = {
+        {"Bor", key(Qt::Key_Down), {"4:Brom"}},
+        {"Atom", key(Qt::Key_Up), {}},   // stops at the first
+        {"Zink", key(Qt::Key_Down), {}}, // stops at the last
+        {"Atom", key(Qt::Key_PageDown), {"6:Oxidation"}},
+        {"Bor", key(Qt::Key_End), {"7:Zink"}},
+        {"Bor", key(Qt::Key_Home), {"1:Atom"}},
+        {"Bor", notches(-120, 1), {"4:Brom"}}, // a notch towards the pupil
+        {"Bor", notches(120, 1), {"2:Base"}},
+        {"Bor", notches(-60, 2), {"4:Brom"}}, // half notches add up
+        {"Atom",
+         [](BoundWheel& bound) { bound.wheel->findChildren<QToolButton*>().at(1)->click(); },
+         {"2:Base"}},
+        {"Atom", [](BoundWheel& bound) { swipe(*bound.text(), -80); }, {"3:Bor"}}, // two items up
+        {"Neon", key(Qt::Key_Down), {"1:Atom"}}, // an unknown value turns to the first
+    };
+    for (const auto& row : rows) {
+        BoundWheel bound(elements, QString::fromLatin1(row.shown));
+        row.action(bound);
+        QCOMPARE(bound.turns, row.turns);
+        QCOMPARE(bound.model.Value, row.turns.isEmpty() ? row.shown : row.turns.last().section(':', 1));
+        QCOMPARE(bound.wheel->currentText(), bound.model.Value);
+        QVERIFY(!bound.wheel->openList()); // a swipe is no tap
+    }
 }
 
 void ChoiceWheelTest::typeAhead()
 {
-    QFETCH(QString, shown);
-    QFETCH(QString, typed);
-    QFETCH(Qt::KeyboardModifiers, held);
-    QFETCH(QString, after);
-    BoundWheel bound(elements, shown);
-    QTest::keyClicks(bound.wheel, typed, held);
-    QCOMPARE(bound.model.Value, after);
+    const struct {
+        const char* shown;
+        const char* typed;
+        Qt::KeyboardModifiers held;
+        const char* after;
+    } rows[] = {
+        {"Atom", "b", {}, "Base"},
+        {"Atom", "bb", {}, "Bor"},               // the same letter walks on
+        {"Brom", "b", {}, "Base"},               // and round to the first
+        {"Atom", "O", {}, "oxid"},               // either case
+        {"Atom", "oxida", {}, "Oxidation"},      // more letters narrow
+        {"Bor", "q", {}, "Bor"},                 // no such item
+        {"Atom", "b", Qt::MetaModifier, "Atom"}, // a shortcut key never turns
+    };
+    for (const auto& row : rows) {
+        BoundWheel bound(elements, QString::fromLatin1(row.shown));
+        QTest::keyClicks(bound.wheel, QString::fromLatin1(row.typed), row.held);
+        QVERIFY2(bound.model.Value == QLatin1String(row.after), row.typed);
+    }
 }
 
 void ChoiceWheelTest::listPicksAnItem()
@@ -196,26 +164,12 @@ void ChoiceWheelTest::listPicksAnItem()
     QCOMPARE(bound.turns, QStringList{"4:Brom"});
 }
 
-void ChoiceWheelTest::longItemWrapsInFull()
+// A long item wraps and shows in full; as items of every length show in turn, the arrow clicked again stands
+// where it stood.
+void ChoiceWheelTest::longItemsWrapInFullAndArrowsKeepTheirPlace()
 {
-    const QString definition = QStringLiteral(
-        "Reinstoff aus zwei oder mehr Elementen in festem Massenverhältnis; er lässt sich chemisch "
-        "zerlegen, sagt man.");
-    BoundWheel bound({definition, QStringLiteral("Kurz")}, definition, 360);
-    QLabel* text = bound.text();
-    QCOMPARE(text->text(), definition);
-    QVERIFY(text->wordWrap());
-    QVERIFY2(
-        text->height() >= text->heightForWidth(text->width()),
-        qPrintable(QStringLiteral("%1 < %2").arg(text->height()).arg(text->heightForWidth(text->width()))));
-    QVERIFY(text->height() > 2 * text->fontMetrics().lineSpacing());
-}
-
-// Items of every length shown in turn: the arrow clicked again stands where it stood.
-void ChoiceWheelTest::arrowsKeepTheirPlace()
-{
-    const QString definition = QStringLiteral(
-        "Reinstoff aus zwei oder mehr Elementen in festem Massenverhältnis; er lässt sich chemisch zerlegen.");
+    const QString definition = QStringLiteral("Reinstoff aus zwei oder mehr Elementen in festem "
+                                              "Massenverhältnis; er lässt sich chemisch zerlegen.");
     BoundWheel bound({QStringLiteral("Kurz"), definition, QStringLiteral("Mittel")}, QStringLiteral("Kurz"));
     for (const char* name : {"Nächster Eintrag", "Vorheriger Eintrag"}) {
         QToolButton* arrow = nullptr;
@@ -230,6 +184,13 @@ void ChoiceWheelTest::arrowsKeepTheirPlace()
         }
     }
     QCOMPARE(bound.turns, QStringList({"2:" + definition, "3:Mittel", "2:" + definition, "1:Kurz"}));
+    const QString longer = definition.chopped(1) + QStringLiteral(", sagt man.");
+    BoundWheel shown({longer, QStringLiteral("Kurz")}, longer);
+    QLabel* text = shown.text();
+    QCOMPARE(text->text(), longer);
+    QVERIFY(text->wordWrap());
+    QVERIFY(text->height() >= text->heightForWidth(text->width()));
+    QVERIFY(text->height() > 2 * text->fontMetrics().lineSpacing());
 }
 
 void ChoiceWheelTest::programSetsWithoutTurning()

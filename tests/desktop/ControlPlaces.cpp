@@ -31,3 +31,21 @@ QRect inWindow(QWidget& widget)
 {
     return QRect(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
 }
+
+QString misplaced(const QRect& area, const QList<QWidget*>& controls)
+{
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect place = inWindow(*controls[i]);
+        if (!area.contains(place))
+            return QStringLiteral("%1 at %2,%3 %4x%5 lies outside")
+                .arg(controls[i]->objectName())
+                .arg(place.x())
+                .arg(place.y())
+                .arg(place.width())
+                .arg(place.height());
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            if (place.intersects(inWindow(*controls[j])))
+                return controls[i]->objectName() + QStringLiteral(" covers ") + controls[j]->objectName();
+    }
+    return {};
+}

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -11,3 +12,7 @@ QList<QWidget*> visibleControls(QWidget& area);
 
 // Where the widget lies in its window.
 QRect inWindow(QWidget& widget);
+
+// The first control that lies outside area (in window coordinates) or covers a later one, said in words;
+// empty when every control has its own place inside.
+QString misplaced(const QRect& area, const QList<QWidget*>& controls);

@@ -33,7 +33,6 @@ class InstanceLockTest : public QObject {
 
 private slots:
     void killedHolderLeavesNoStaleLock();
-    void lockPlace_data();
     void lockPlace();
     void noLockIsSaid();
 };
@@ -77,53 +76,50 @@ void InstanceLockTest::killedHolderLeavesNoStaleLock()
 }
 
 // Another user must not be able to hold a pupil's lock, nor to plant the folder it lives in.
-void InstanceLockTest::lockPlace_data()
-{
-    QTest::addColumn<int>("runtimeMode"); // 0: no runtime folder
-    QTest::addColumn<QString>("planted"); // what stands as koltest-UID in the temporary folder
-    QTest::addColumn<QString>("place");   // "runtime", "temp" or "" (none)
-    QTest::newRow("the runtime folder") << 0700 << QStringLiteral("") << QStringLiteral("runtime");
-    QTest::newRow("no runtime folder: a private folder in the temporary folder")
-        << 0 << QStringLiteral("") << QStringLiteral("temp");
-    QTest::newRow("a runtime folder open to others is passed over")
-        << 0755 << QStringLiteral("") << QStringLiteral("temp");
-    QTest::newRow("a planted folder open to others") << 0 << QStringLiteral("open") << QStringLiteral("");
-    QTest::newRow("a planted link to a private folder") << 0 << QStringLiteral("link") << QStringLiteral("");
-    QTest::newRow("a planted file") << 0 << QStringLiteral("file") << QStringLiteral("");
-    QTest::newRow("a folder of another user") << 0 << QStringLiteral("foreign") << QStringLiteral("");
-}
-
 void InstanceLockTest::lockPlace()
 {
-    QFETCH(int, runtimeMode);
-    QFETCH(QString, planted);
-    QFETCH(QString, place);
-    QTemporaryDir dir;
-    const QString runtime = runtimeMode ? dir.filePath(QStringLiteral("run")) : QString();
-    const QString private_ = dir.filePath(QStringLiteral("koltest-%1").arg(::geteuid()));
-    const QByteArray plantedName = QFile::encodeName(private_);
-    const QByteArray elsewhere = QFile::encodeName(dir.filePath(QStringLiteral("elsewhere")));
-    QVERIFY(runtime.isEmpty() || ::mkdir(QFile::encodeName(runtime).constData(), mode_t(runtimeMode)) == 0);
-    QVERIFY(::mkdir(elsewhere.constData(), 0700) == 0);
-    if (planted == QLatin1String("open") || planted == QLatin1String("foreign"))
-        QVERIFY(::mkdir(plantedName.constData(), 0700) == 0 &&
-                ::chmod(plantedName.constData(), planted == QLatin1String("open") ? 0777 : 0700) == 0);
-    if (planted == QLatin1String("foreign") && ::chown(plantedName.constData(), 65534, 65534) != 0)
-        QSKIP("only root can give a folder to another user");
-    if (planted == QLatin1String("link"))
-        QVERIFY(::symlink(elsewhere.constData(), plantedName.constData()) == 0);
-    if (planted == QLatin1String("file"))
-        QVERIFY(::close(::open(plantedName.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
+    const struct {
+        int runtimeMode;     // 0: no runtime folder
+        const char* planted; // what stands as koltest-UID in the temporary folder
+        const char* place;   // "runtime", "temp" or "" (none)
+    } rows[] = {
+        {0700, "", "runtime"}, {0, "", "temp"}, // without a runtime folder, a private one in the temporary
+                                                // folder
+        {0755, "", "temp"},                     // a runtime folder open to others is passed over
+        {0, "open", ""},       {0, "link", ""}, {0, "file", ""},
+        {0, "foreign", ""}, // planted by another user
+    };
+    for (const auto& row : rows) {
+        const QLatin1String planted(row.planted);
+        const QLatin1String place(row.place);
+        QTemporaryDir dir;
+        const QString runtime = row.runtimeMode ? dir.filePath(QStringLiteral("run")) : QString();
+        const QString private_ = dir.filePath(QStringLiteral("koltest-%1").arg(::geteuid()));
+        const QByteArray plantedName = QFile::encodeName(private_);
+        const QByteArray elsewhere = QFile::encodeName(dir.filePath(QStringLiteral("elsewhere")));
+        QVERIFY(runtime.isEmpty() ||
+                ::mkdir(QFile::encodeName(runtime).constData(), mode_t(row.runtimeMode)) == 0);
+        QVERIFY(::mkdir(elsewhere.constData(), 0700) == 0);
+        if (planted == "open" || planted == "foreign")
+            QVERIFY(::mkdir(plantedName.constData(), 0700) == 0 &&
+                    ::chmod(plantedName.constData(), planted == "open" ? 0777 : 0700) == 0);
+        if (planted == "foreign" && ::chown(plantedName.constData(), 65534, 65534) != 0)
+            QSKIP("only root can give a folder to another user");
+        if (planted == "link")
+            QVERIFY(::symlink(elsewhere.constData(), plantedName.constData()) == 0);
+        if (planted == "file")
+            QVERIFY(::close(::open(plantedName.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
 
-    const LockPlace found = ::lockPlace(runtime, dir.path());
-    const QString expected = place == QLatin1String("runtime") ? runtime + QStringLiteral("/koltest.lock")
-                             : place == QLatin1String("temp")  ? private_ + QStringLiteral("/koltest.lock")
-                                                               : QString();
-    QCOMPARE(found.path, expected);
-    QCOMPARE(found.problem.isEmpty(), !expected.isEmpty());
-    struct stat status {};
-    QVERIFY(place != QLatin1String("temp") ||
-            (::lstat(plantedName.constData(), &status) == 0 && (status.st_mode & 07777) == 0700));
+        const LockPlace found = ::lockPlace(runtime, dir.path());
+        const QString expected = place == "runtime" ? runtime + QStringLiteral("/koltest.lock")
+                                 : place == "temp"  ? private_ + QStringLiteral("/koltest.lock")
+                                                    : QString();
+        QVERIFY2(found.path == expected, row.planted);
+        QCOMPARE(found.problem.isEmpty(), !expected.isEmpty());
+        struct stat status {};
+        QVERIFY(place != "temp" ||
+                (::lstat(plantedName.constData(), &status) == 0 && (status.st_mode & 07777) == 0700));
+    }
 }
 
 // Without a lock the program still starts, and says so.

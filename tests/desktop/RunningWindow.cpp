@@ -33,6 +33,8 @@ ModalGuard::ModalGuard()
             return;
         auto* box = qobject_cast<QMessageBox*>(dialog);
         m_seen << (box ? box->text() : dialog->windowTitle());
+        if (inspect)
+            inspect(*dialog);
         dialog->done(QDialog::Rejected);
     });
     m_timer.start(50);
@@ -52,4 +54,18 @@ RunningWindow::RunningWindow()
     services.windows.attach(model, view);
     platform.setActiveView(&view);
     view.handle([this] { model.Form_Load(); });
+}
+
+void RunningWindow::clickWhenShown(const QString& button) const
+{
+    QTRY_VERIFY(find(button)->isVisible());
+    QTest::mouseClick(find(button), Qt::LeftButton);
+}
+
+void RunningWindow::showPage(int page)
+{
+    view.handle([this, page] {
+        model.PresentPage(page);
+        model.ShowPage(page);
+    });
 }

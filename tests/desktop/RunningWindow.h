@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+
 // Types text key by key, as a keyboard would; QTest::keyClicks gives up on umlauts.
 void typeInto(QWidget* widget, const QString& text);
 
@@ -21,12 +23,14 @@ class QDialog;
 void press(QDialog& dialog, const QString& key);
 
 // Records and closes every modal dialog that opens, so that an unexpected message fails the test instead
-// of hanging it.
+// of hanging it; a test may inspect each dialog before it is closed.
 class ModalGuard {
 public:
     ModalGuard();
     const QStringList& seen() const { return m_seen; }
     void stop() { m_timer.stop(); }
+
+    std::function<void(QDialog&)> inspect;
 
 private:
     QTimer m_timer;
@@ -42,6 +46,10 @@ struct RunningWindow {
     {
         return view.findChild<Widget*>(name);
     }
+    // Clicks the button once it shows.
+    void clickWhenShown(const QString& button) const;
+    // Fills the page and slides it in as the walk would, without the pages before it.
+    void showPage(int page);
 
     QTemporaryDir dir;
     // Records of finished runs go into the window's own folder.

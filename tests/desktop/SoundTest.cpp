@@ -42,9 +42,7 @@ class SoundTest : public QObject {
 
 private slots:
     void everyAnthemOfTheStartPageIsWritten();
-    void pitches_data();
     void pitches();
-    void unreadableNotesAreNamed_data();
     void unreadableNotesAreNamed();
     void notesBecomeSoftTonesWithSilenceBetween();
     void aToneHasItsPitch();
@@ -68,54 +66,26 @@ void SoundTest::everyAnthemOfTheStartPageIsWritten()
     }
 }
 
-void SoundTest::pitches_data()
-{
-    QTest::addColumn<QString>("pitch");
-    QTest::addColumn<double>("hertz");
-    QTest::newRow("concert A") << "A4" << 440.0;
-    QTest::newRow("middle C") << "C4" << 261.626;
-    QTest::newRow("sharp") << "F#5" << 739.989;
-    QTest::newRow("flat") << "Bb3" << 233.082;
-    QTest::newRow("rest") << "-" << 0.0;
-    QTest::newRow("German H is no letter here") << "H4" << -1.0;
-    QTest::newRow("unknown sign") << "Cx4" << -1.0;
-}
-
 void SoundTest::pitches()
 {
-    QFETCH(QString, pitch);
-    QFETCH(double, hertz);
-    QVERIFY2(std::abs(pitchFrequency(pitch) - hertz) < 0.01,
-             qPrintable(QString::number(pitchFrequency(pitch))));
-}
-
-void SoundTest::unreadableNotesAreNamed_data()
-{
-    QTest::addColumn<QString>("score");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<double>("beats");
-    QTest::newRow("triplets and rests") << "C4:1/3 C4:1/3 C4:1/3 -:0.5 G4:1.5"
-                                        << "" << 3.0;
-    QTest::newRow("no length") << "C4:1 D4"
-                               << "Note „D4“ ist unlesbar" << 0.0;
-    // An endless note would ask for endless samples.
-    QTest::newRow("division by zero") << "C4:1/0"
-                                      << "Note „C4:1/0“ ist unlesbar" << 0.0;
-    QTest::newRow("endless length") << "C4:inf"
-                                    << "Note „C4:inf“ ist unlesbar" << 0.0;
-    QTest::newRow("bad pitch") << "Q4:1"
-                               << "Note „Q4:1“ ist unlesbar" << 0.0;
+    const std::pair<const char*, double> rows[] = {
+        {"A4", 440.0}, {"C4", 261.626}, {"F#5", 739.989}, {"Bb3", 233.082}, {"-", 0.0}, // a rest
+        {"H4", -1.0},  // the German H is no letter here
+        {"Cx4", -1.0}, // an unknown sign
+    };
+    for (const auto& [pitch, hertz] : rows)
+        QVERIFY2(std::abs(pitchFrequency(QLatin1String(pitch)) - hertz) < 0.01, pitch);
 }
 
 void SoundTest::unreadableNotesAreNamed()
 {
-    QFETCH(QString, score);
-    QFETCH(QString, error);
-    QFETCH(double, beats);
-    const ParsedScore parsed = parseScore(score);
-    QCOMPARE(parsed.error, error);
-    if (error.isEmpty())
-        QCOMPARE(scoreSeconds(parsed.notes, 60), beats);
+    const ParsedScore readable = parseScore(QStringLiteral("C4:1/3 C4:1/3 C4:1/3 -:0.5 G4:1.5"));
+    QCOMPARE(readable.error, QString());
+    QCOMPARE(scoreSeconds(readable.notes, 60), 3.0);
+    // An endless note would ask for endless samples.
+    for (const char* note : {"D4", "C4:1/0", "C4:inf", "Q4:1"})
+        QCOMPARE(parseScore(QStringLiteral("C4:1 ") + note).error,
+                 QStringLiteral("Note „%1“ ist unlesbar").arg(note));
 }
 
 void SoundTest::notesBecomeSoftTonesWithSilenceBetween()
@@ -148,31 +118,22 @@ void SoundTest::withoutAnAudioOutputPlayingWritesOneLineAndReturns()
 {
     if (!QMediaDevices::audioOutputs().isEmpty())
         QSKIP("This machine has an audio output; the anthem would really play.");
-    struct Row {
-        QString melody;
-        QString line;
-    };
-    const Row rows[] = {
-        {QStringLiteral("Freude, schöner Götterfunken"),
-         QStringLiteral("koltest: Die Melodie „Freude, schöner Götterfunken“ bleibt stumm: Kein Audioausgang "
-                        "vorhanden.")},
-        // Asked for again at once: the first request did not hold anything up.
-        {QStringLiteral("Siegerfanfare"),
-         QStringLiteral("koltest: Die Melodie „Siegerfanfare“ bleibt stumm: Kein Audioausgang vorhanden.")},
-        {QStringLiteral("Marseillaise"),
-         QStringLiteral("koltest: Die Melodie „Marseillaise“ gibt es nicht; es wird nichts gespielt.")},
+    const QString mute = QStringLiteral("„%1“ bleibt stumm: Kein Audioausgang vorhanden.");
+    const std::pair<QString, QString> rows[] = {
+        {QStringLiteral("Freude, schöner Götterfunken"), mute},
+        {QStringLiteral("Siegerfanfare"), mute}, // asked for again at once: the first held nothing up
+        {QStringLiteral("Marseillaise"), QStringLiteral("„%1“ gibt es nicht; es wird nichts gespielt.")},
     };
     ProcessRandom random;
     DesktopSound sound(random);
-    for (const Row& row : rows) {
-        const MelodyChoice choice{{row.melody}, 0};
+    for (const auto& [melody, line] : rows) {
         StderrCapture stderrLines;
         QElapsedTimer timer;
         timer.start();
-        sound.PlayMelody(choice, 0);
+        sound.PlayMelody(MelodyChoice{{melody}, 0}, 0);
         QVERIFY(timer.elapsed() < 2000);
         QVERIFY(!sound.player().isPlaying());
-        QCOMPARE(stderrLines.diagnostics(), QStringList(row.line));
+        QCOMPARE(stderrLines.diagnostics(), QStringList("koltest: Die Melodie " + line.arg(melody)));
     }
 }
 

@@ -1,22 +1,32 @@
+#include "app/Main.h"
 #include "catalogue/ElementTable.h"
 #include "catalogue/PeriodicTableCells.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/RunningWindow.h"
+#include "desktop/StderrCapture.h"
+#include "desktop/services/DesktopDialogs.h"
 #include "desktop/services/DesktopTools.h"
 #include "desktop/services/DesktopWindows.h"
 #include "desktop/tools/FormulaEditorDialog.h"
+#include "desktop/tools/HelpText.h"
+#include "desktop/tools/HelpWindow.h"
 #include "desktop/tools/PeriodicTableGrid.h"
 #include "desktop/tools/PeriodicTableWindow.h"
 #include "desktop/widgets/FormulaField.h"
 #include "desktop/widgets/FormulaLabel.h"
+#include "support/FakeWorld.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace {
@@ -29,61 +39,80 @@ QString hintOf(const FormulaEditorDialog& editor)
     return {};
 }
 
+int openHelpWindows()
+{
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (dynamic_cast<HelpWindow*>(widget) && widget->isVisible())
+            ++count;
+    return count;
+}
+
+// The help service over the shipped help file; notices go to the scripted double.
+struct HelpDesk {
+    HelpDesk() { world.dataFolder = QStringLiteral(KOLTEST_SHIPPED_DATA "/"); }
+    ~HelpDesk()
+    {
+        if (dialogs.help())
+            delete dialogs.help();
+    }
+    FakeWorld world;
+    DesktopWindows windows;
+    DesktopDialogs dialogs{windows, world, world};
+};
+
 } // namespace
 
+// The pupil's tools: the formula editor and field, the periodic table, and the help window (what it explains,
+// that it opens once, from F1 in every window, and what a pupil sees when its file is missing).
 class ToolsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void formulaEditorPad_data();
     void formulaEditorPad();
-    void formulaEditorKeyboard();
-    void formulaEditorCancelKeepsTheFormula();
+    void formulaEditorEnterTakesCancelKeeps();
     void formulaFieldKeepsThePlainNotation();
     void formulaLabelShowsSubscriptsNarrower();
-    void periodicTableSearch_data();
     void periodicTableSearch();
     void periodicTableArrowsAndEscape();
     void periodicTableOpensOnce();
     void periodicTableReadsCellByCell();
+    void helpShowsEverySectionAndOpensOnce();
+    void f1OpensTheHelpFromEveryWindow();
+    void aMissingHelpFileGetsAMessage();
 };
-
-void ToolsTest::formulaEditorPad_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QString>("formula");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("hydrate with the dot key")
-        << "" << QStringList{"C", "u", "S", "O", "4", "Malpunkt", "5", "H", "2", "O"} << "CuSO4·5H2O"
-        << "";
-    QTest::newRow("brackets") << "Ca" << QStringList{"Klammer auf", "O", "H", "Klammer zu", "2"} << "Ca(OH)2"
-                              << "";
-    QTest::newRow("backspace") << "NaCL" << QStringList{"Löschen", "l"} << "NaCl"
-                               << "";
-    QTest::newRow("unclosed bracket gets a hint")
-        << "" << QStringList{"C", "a", "Klammer auf", "O", "H"} << "Ca(OH"
-        << "Die Klammer „(“ an Stelle 3 wird nicht geschlossen.";
-}
 
 void ToolsTest::formulaEditorPad()
 {
-    QFETCH(QString, start);
-    QFETCH(QStringList, keys);
-    QFETCH(QString, formula);
-    QFETCH(QString, hint);
-    FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"), start);
-    editor.findChild<QLineEdit*>()->end(false);
-    for (const QString& key : keys)
-        press(editor, key);
-    QCOMPARE(editor.formula(), formula);
-    QCOMPARE(hintOf(editor), hint);
-    QCOMPARE(editor.findChild<FormulaLabel*>()->formula(), formula);
-    for (QPushButton* key : editor.findChildren<QPushButton*>())
-        QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+    const struct {
+        const char* start;
+        QStringList keys;
+        const char* formula;
+        const char* hint;
+    } rows[] = {
+        {"", {"C", "u", "S", "O", "4", "Malpunkt", "5", "H", "2", "O"}, "CuSO4·5H2O", ""},
+        {"Ca", {"Klammer auf", "O", "H", "Klammer zu", "2"}, "Ca(OH)2", ""},
+        {"NaCL", {"Löschen", "l"}, "NaCl", ""},
+        {"",
+         {"C", "a", "Klammer auf", "O", "H"},
+         "Ca(OH",
+         "Die Klammer „(“ an Stelle 3 wird nicht geschlossen."},
+    };
+    for (const auto& row : rows) {
+        FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"),
+                                   QString::fromUtf8(row.start));
+        editor.findChild<QLineEdit*>()->end(false);
+        for (const QString& key : row.keys)
+            press(editor, key);
+        QCOMPARE(editor.formula(), QString::fromUtf8(row.formula));
+        QCOMPARE(hintOf(editor), QString::fromUtf8(row.hint));
+        QCOMPARE(editor.findChild<FormulaLabel*>()->formula(), editor.formula());
+        for (QPushButton* key : editor.findChildren<QPushButton*>())
+            QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
+    }
 }
 
-void ToolsTest::formulaEditorKeyboard()
+void ToolsTest::formulaEditorEnterTakesCancelKeeps()
 {
     FormulaEditorDialog editor(nullptr, QStringLiteral("Kupfersulfat-Pentahydrat"), QString());
     editor.show();
@@ -92,10 +121,7 @@ void ToolsTest::formulaEditorKeyboard()
     QTest::keyClick(editor.findChild<QLineEdit*>(), Qt::Key_Return);
     QCOMPARE(editor.result(), int(QDialog::Accepted));
     QCOMPARE(editor.formula(), QStringLiteral("CuSO4·5H2O"));
-}
 
-void ToolsTest::formulaEditorCancelKeepsTheFormula()
-{
     for (const bool byEscape : {false, true}) {
         QTimer::singleShot(0, [byEscape] {
             auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -143,30 +169,24 @@ void ToolsTest::formulaLabelShowsSubscriptsNarrower()
     QVERIFY(label.sizeHint().width() > withSubscripts);
 }
 
-void ToolsTest::periodicTableSearch_data()
-{
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<QString>("details"); // the first line of the details after Enter
-    QTest::newRow("name, any case") << "eisen"
-                                    << "Eisen (Fe)";
-    QTest::newRow("symbol") << "NA"
-                            << "Natrium (Na)";
-    QTest::newRow("other spelling") << "Jod"
-                                    << "Iod (I)";
-    QTest::newRow("nothing found keeps the selection") << "Xylophon"
-                                                       << "Klicke auf ein Element";
-}
-
 void ToolsTest::periodicTableSearch()
 {
-    QFETCH(QString, search);
-    QFETCH(QString, details);
+    const char* const rows[][2] = {
+        {"eisen", "Eisen (Fe)"}, // a name in any case
+        {"NA", "Natrium (Na)"},  // a symbol
+        {"Jod", "Iod (I)"},      // another spelling
+        {"Xylophon", "Iod (I)"}, // nothing found keeps the selection
+    };
     PeriodicTableWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyClicks(&window.searchField(), search);
-    QTest::keyClick(&window.searchField(), Qt::Key_Return);
-    QVERIFY2(window.grid().detailsText().startsWith(details), qPrintable(window.grid().detailsText()));
+    for (const auto& [search, details] : rows) {
+        window.searchField().clear();
+        QTest::keyClicks(&window.searchField(), QString::fromUtf8(search));
+        QTest::keyClick(&window.searchField(), Qt::Key_Return);
+        QVERIFY2(window.grid().detailsText().startsWith(QString::fromUtf8(details)),
+                 qPrintable(window.grid().detailsText()));
+    }
 }
 
 void ToolsTest::periodicTableArrowsAndEscape()
@@ -220,6 +240,83 @@ void ToolsTest::periodicTableReadsCellByCell()
     QCOMPARE(table->childAt(iron->rect().center().x(), iron->rect().center().y()), iron);
     for (int i = 0; i < table->childCount(); ++i)
         QVERIFY(!table->child(i)->text(QAccessible::Name).isEmpty());
+}
+
+void ToolsTest::helpShowsEverySectionAndOpensOnce()
+{
+    HelpDesk desk;
+    desk.dialogs.ShowHelp();
+    HelpWindow* help = desk.dialogs.help();
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("Hilfe – Kolbrix Test"));
+    const QString text = help->browser().toPlainText();
+    const QStringList expected =
+        QStringLiteral(
+            "Der Test|Die Aufgabenblätter|1. Elemente|2. Zahlsilben|3. Substanznamen|4. Molare Massen|"
+            "5. Stoffmengen|6. Definitionen|7. Begriffe|8. Gleichungen|9. Ladungszahlen|"
+            "10. Ja oder Nein|Tasten|Hilfsmittel|Über|Kolbrix Test, Version ")
+            .split(u'|');
+    for (const QString& part : expected)
+        QVERIFY2(text.contains(part), qPrintable(part));
+    QVERIFY(text.contains(QStringLiteral("Kolbrix Test, Version ") + programVersion()));
+    QVERIFY(!text.contains(VersionMarker));
+    QVERIFY(desk.world.notices.isEmpty());
+
+    // A second request raises the open window.
+    QPointer<HelpWindow> first = help;
+    first->showMinimized();
+    desk.dialogs.ShowHelp();
+    QCOMPARE(desk.dialogs.help(), first.data());
+    QVERIFY(first->isVisible() && !first->isMinimized());
+    QCOMPARE(openHelpWindows(), 1);
+    first->close(); // deletes itself; the next request opens a new one
+    QTRY_VERIFY(first.isNull());
+    desk.dialogs.ShowHelp();
+    QVERIFY(desk.dialogs.help() && desk.dialogs.help()->isVisible());
+}
+
+void ToolsTest::f1OpensTheHelpFromEveryWindow()
+{
+    HelpDesk desk;
+    QWidget plain;
+    plain.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plain));
+    QTest::keyClick(&plain, Qt::Key_F1);
+    QVERIFY(desk.dialogs.help() && desk.dialogs.help()->isVisible());
+    desk.dialogs.help()->close();
+    QTRY_VERIFY(!desk.dialogs.help());
+
+    // In a modal dialog, such as a keypad: the help opens above it, and the dialog stays open.
+    QDialog keypad;
+    bool dialogStayedOpen = false;
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&keypad, Qt::Key_F1);
+        dialogStayedOpen = keypad.isVisible();
+        keypad.reject();
+    });
+    keypad.exec();
+    QVERIFY(dialogStayedOpen);
+    QVERIFY(desk.dialogs.help() && desk.dialogs.help()->isVisible());
+    QCOMPARE(openHelpWindows(), 1);
+}
+
+void ToolsTest::aMissingHelpFileGetsAMessage()
+{
+    HelpDesk desk;
+    QTemporaryDir empty;
+    desk.world.dataFolder = empty.path() + QLatin1Char('/');
+    StderrCapture stderrLines;
+    desk.dialogs.ShowHelp();
+    QVERIFY(!desk.dialogs.help());
+    QCOMPARE(desk.world.notices,
+             QStringList(
+                 QStringLiteral("Die Hilfe kann nicht angezeigt werden: Die Datei „hilfe.html“ im "
+                                "Datenordner lässt sich nicht lesen. Unter diesem Namen gibt es nichts.")));
+    const QStringList lines = stderrLines.diagnostics();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("koltest: Die Hilfe ") + empty.path() +
+                                 QStringLiteral("/hilfe.html lässt sich nicht lesen: ")),
+             qPrintable(lines[0]));
 }
 
 KOLTEST_DESKTOP_TEST(ToolsTest)

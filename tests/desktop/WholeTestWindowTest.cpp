@@ -7,17 +7,14 @@
 #include "sheets/definitions/TermWheels.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 // A whole test run through the real window, as a pupil takes it: every answer typed key by key, wheels
-// turned with the keyboard, options clicked, OK and Next clicked on every page; at the end the badge shows
-// the best grade and the counters every item.
+// turned with the keyboard, options clicked, OK and Next clicked on every page, with the focus where the
+// keyboard needs it; at the end the badge shows the best grade and the counters every item, and closing asks.
 
 namespace {
 
@@ -39,100 +36,59 @@ bool turnWheelTo(ChoiceWheel* wheel, const QString& text)
     return wheel->currentIndex() == target;
 }
 
-struct WalkPage {
-    int page;
-    // Gives every right answer of the page through its widgets.
-    std::function<void(RunningWindow&)> answerRight;
-};
+// The pages in the order of the walk.
+const int walkOrder[] = {1, 2, 11, 8, 12, 3, 4, 9, 5, 6};
 
-QString solution(const RunningWindow& window, int index)
+// Gives every right answer of the page through its widgets: each row of a group gets the stored answer of
+// the row plus the group's shift, typed as a pupil writes it, turned to on a wheel, or its option clicked.
+void answerRight(RunningWindow& window, int page)
 {
-    return window.state.g_Solutions[static_cast<std::size_t>(index)];
+    enum Form { AsStored, FirstVariant, FirstName, DecimalComma, Wheel, Option };
+    const struct {
+        int page;
+        const char* widget;
+        int first;
+        int last;
+        int shift;
+        Form form;
+    } groups[] = {
+        {1, "EleSym%1", 0, 2, 0, AsStored},
+        {1, "Ele%1", 0, 2, 3, FirstVariant},
+        {2, "Zahl%1", 0, 1, 0, AsStored},
+        {2, "Zahl%1", 2, 3, 0, FirstVariant},
+        {11, "Substein%1", 0, 2, 0, FirstName},
+        {11, "Substein%1", 3, 5, 0, AsStored},
+        {8, "Mol%1", 0, 3, 0, DecimalComma},
+        {12, "Stoffm%1", 0, 4, 0, AsStored},
+        {3, "lst_Definition%1", 0, 2, 0, Wheel},
+        {4, "lst_Begriff%1", 0, 3, 0, Wheel},
+        {9, "Einsetz%1", 0, EquationSheet::Slots - 1, 1, AsStored}, // the visible slots only
+        {5, "ChooseS5_1_%1", 0, ChargeSheet::Rows - 1, 0, Option},  // the answer is its option's number
+        {6, "JaNein1_%1", 0, YesNoSheet::Rows - 1, 0, Option},
+    };
+    for (const auto& group : groups)
+        for (int row = group.first; group.page == page && row <= group.last; ++row) {
+            const QString stored = window.state.g_Solutions[static_cast<std::size_t>(row + group.shift)];
+            const QString name = QString::fromLatin1(group.widget).arg(row);
+            if (group.form == Option)
+                QTest::mouseClick(window.find(QString::fromLatin1(group.widget).arg(stored.trimmed())),
+                                  Qt::LeftButton);
+            else if (group.form == Wheel)
+                QVERIFY2(turnWheelTo(window.find<ChoiceWheel>(name), stored), qPrintable(name));
+            else if (window.find(name)->isVisible())
+                typeInto(window.find(name), group.form == FirstVariant ? TokenBetween(stored, "*", "*")
+                                            : group.form == FirstName  ? stored.section(u'|', 0, 0)
+                                            : group.form == DecimalComma
+                                                ? stored.trimmed().replace(u'.', u',')
+                                                : stored);
+        }
 }
 
-void typeRows(RunningWindow& window, const QString& field, int rows,
-              const std::function<QString(int row)>& answer)
+// Clicks Next on the last page, which shows the result window modally; presses "Ja" there and returns the
+// result sentence and the grade in words that it showed.
+QStringList leaveLastPage(RunningWindow& window)
 {
-    for (int row = 0; row < rows; ++row)
-        typeInto(window.find(field.arg(row)), answer(row));
-}
-
-void turnWheels(RunningWindow& window, const QString& wheel, int rows)
-{
-    for (int row = 0; row < rows; ++row)
-        QVERIFY2(turnWheelTo(window.find<ChoiceWheel>(wheel.arg(row)), solution(window, row)),
-                 qPrintable(wheel.arg(row)));
-}
-
-// Each row's expected answer is the number of its right option.
-void clickOptions(RunningWindow& window, const QString& option, int rows)
-{
-    for (int row = 0; row < rows; ++row)
-        QTest::mouseClick(window.find(option.arg(solution(window, row).trimmed())), Qt::LeftButton);
-}
-
-QString firstVariant(const QString& variants)
-{
-    return TokenBetween(variants, QStringLiteral("*"), QStringLiteral("*"));
-}
-
-const QList<WalkPage> walk = {
-    {1,
-     [](RunningWindow& w) {
-         typeRows(w, QStringLiteral("EleSym%1"), 3, [&w](int row) { return solution(w, row); });
-         typeRows(w, QStringLiteral("Ele%1"), 3,
-                  [&w](int row) { return firstVariant(solution(w, row + 3)); });
-     }},
-    {2,
-     [](RunningWindow& w) {
-         typeRows(w, QStringLiteral("Zahl%1"), 4,
-                  [&w](int row) { return row < 2 ? solution(w, row) : firstVariant(solution(w, row)); });
-     }},
-    {11,
-     [](RunningWindow& w) {
-         typeRows(w, QStringLiteral("Substein%1"), 6, [&w](int row) {
-             return row < 3 ? solution(w, row).section(QLatin1Char('|'), 0, 0) : solution(w, row);
-         });
-     }},
-    {8,
-     [](RunningWindow& w) {
-         typeRows(w, QStringLiteral("Mol%1"), 4,
-                  [&w](int row) { return solution(w, row).trimmed().replace(u'.', u','); });
-     }},
-    {12,
-     [](RunningWindow& w) {
-         typeRows(w, QStringLiteral("Stoffm%1"), 5, [&w](int row) { return solution(w, row); });
-     }},
-    {3, [](RunningWindow& w) { turnWheels(w, QStringLiteral("lst_Definition%1"), 3); }},
-    {4, [](RunningWindow& w) { turnWheels(w, QStringLiteral("lst_Begriff%1"), 4); }},
-    {9,
-     [](RunningWindow& w) {
-         for (int slot = 0; slot < EquationSheet::Slots; ++slot) {
-             QWidget* field = w.find(QStringLiteral("Einsetz%1").arg(slot));
-             if (field->isVisible())
-                 typeInto(field, solution(w, slot + 1));
-         }
-     }},
-    {5, [](RunningWindow& w) { clickOptions(w, QStringLiteral("ChooseS5_1_%1"), ChargeSheet::Rows); }},
-    {6, [](RunningWindow& w) { clickOptions(w, QStringLiteral("JaNein1_%1"), YesNoSheet::Rows); }},
-};
-
-void clickWhenShown(RunningWindow& window, const QString& button)
-{
-    QTRY_VERIFY(window.find(button)->isVisible());
-    QTest::mouseClick(window.find(button), Qt::LeftButton);
-}
-
-// What the result window showed before the pupil pressed "Ja".
-struct ShownResult {
-    QString sentence;
-    QString gradeWords;
-};
-
-// Clicks Next on the last page, which shows the result window modally; reads it and presses "Ja" there.
-ShownResult leaveLastPage(RunningWindow& window)
-{
-    ShownResult shown;
+    QStringList shown;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&poll, &shown] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -145,7 +101,7 @@ ShownResult leaveLastPage(RunningWindow& window)
         }
     });
     poll.start(50);
-    clickWhenShown(window, QStringLiteral("but_Next"));
+    window.clickWhenShown(QStringLiteral("but_Next"));
     return shown;
 }
 
@@ -156,26 +112,38 @@ class WholeTestWindowTest : public QObject {
 
 private slots:
     void pupilAnswersEveryPageRight();
-    void pupilAnswersNothing();
 };
 
 void WholeTestWindowTest::pupilAnswersEveryPageRight()
 {
-    QElapsedTimer clock;
-    clock.start();
     RunningWindow window;
+    MainWindowView& view = window.view;
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
     typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Jürgen"));
-    clickWhenShown(window, QStringLiteral("but_OK"));
-    for (const WalkPage& step : walk) {
-        QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(step.page))->isVisible());
-        step.answerRight(window);
+    window.clickWhenShown(QStringLiteral("but_OK"));
+    QTRY_VERIFY(window.find(QStringLiteral("Seite1"))->isVisible());
+    QVERIFY(!window.find(QStringLiteral("Seite0"))->isVisible());
+    QCOMPARE(view.windowTitle(), QStringLiteral("Jürgen im KOLBRIX -TEST"));
+    // The page's focus request is carried out once: a later render leaves the focus where the pupil put it.
+    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("EleSym0")));
+    window.find(QStringLiteral("Ele1"))->setFocus();
+    view.handle([] {});
+    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("Ele1")));
+    for (const int page : walkOrder) {
+        QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(page))->isVisible());
+        answerRight(window, page);
         if (QTest::currentTestFailed())
             return;
-        clickWhenShown(window, QStringLiteral("but_OK"));
+        window.clickWhenShown(QStringLiteral("but_OK"));
         QVERIFY2(window.find(QStringLiteral("lab_Correct"))->isVisible(),
-                 qPrintable(QStringLiteral("no praise on page %1").arg(step.page)));
-        if (step.page != walk.constLast().page)
-            clickWhenShown(window, QStringLiteral("but_Next"));
+                 qPrintable(QStringLiteral("no praise on page %1").arg(page)));
+        // The hidden OK hands the focus to no tool button, where Space would open it; Next takes it.
+        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+        QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
+        QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("but_Next")));
+        if (page != std::end(walkOrder)[-1])
+            window.clickWhenShown(QStringLiteral("but_Next"));
     }
     QCOMPARE(window.find<GradeBadge>(QStringLiteral("ctl_Mark"))->markText(), QStringLiteral("1+"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("Aufgabenanz"))->text().trimmed(), QStringLiteral("52"));
@@ -185,37 +153,22 @@ void WholeTestWindowTest::pupilAnswersEveryPageRight()
     QCOMPARE(results.records.size(), 1);
     QCOMPARE(results.records.first().name, QStringLiteral("Jürgen"));
     QCOMPARE(results.records.first().grade, QStringLiteral("1+"));
-    QCOMPARE(results.records.first().right, 52);
-    QCOMPARE(results.records.first().categories[6], (CategoryScore{10, 10}));
     QCOMPARE(window.guard.seen(), QStringList());
-    qInfo("The whole walk took %lld ms", clock.elapsed());
 
-    const ShownResult shown = leaveLastPage(window);
-    QCOMPARE(shown.sentence, QStringLiteral(" Von  52 Aufgaben wurden  52 richtig gelöst!"));
-    QCOMPARE(shown.gradeWords, QStringLiteral("sehr gut plus"));
+    QCOMPARE(leaveLastPage(window),
+             QStringList({" Von  52 Aufgaben wurden  52 richtig gelöst!", "sehr gut plus"}));
     // "Ja" leads to the new-test question, which the guard answers with "Nein": the test stays on screen.
     QTRY_COMPARE(window.guard.seen(), QStringList{QStringLiteral("Wirklich einen neuen Test beginnen?")});
     QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
-}
 
-// A pupil who clicks only OK and Next: only a choice wheel that happens to stand on its right item counts.
-void WholeTestWindowTest::pupilAnswersNothing()
-{
-    RunningWindow window;
-    typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Mia"));
-    clickWhenShown(window, QStringLiteral("but_OK"));
-    for (const WalkPage& step : walk) {
-        QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(step.page))->isVisible());
-        clickWhenShown(window, QStringLiteral("but_OK"));
-        if (step.page != walk.constLast().page)
-            clickWhenShown(window, QStringLiteral("but_Next"));
-    }
-    const QString right = window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed();
-    QVERIFY(right.toInt() <= 7); // the seven wheels of pages 3 and 4
-    const ShownResult shown = leaveLastPage(window);
-    QCOMPARE(shown.sentence, QStringLiteral(" Von  52 Aufgaben wurden  %1 richtig gelöst!").arg(right));
-    QVERIFY2(QStringList({"ungenügend", "mangelhaft minus"}).contains(shown.gradeWords),
-             qPrintable(shown.gradeWords));
+    view.close(); // the window's own close button asks first; "Nein" keeps the test on screen
+    QCOMPARE(window.guard.seen().last(), QStringLiteral("Wollen Sie den Test wirklich verlassen?"));
+    QVERIFY(view.isVisible());
+    bool closed = false;
+    view.setOnClosed([&closed] { closed = true; });
+    view.handle([&window] { window.model.Unload(); });
+    QVERIFY(closed);
+    QVERIFY(!view.isVisible());
 }
 
 KOLTEST_DESKTOP_TEST(WholeTestWindowTest)
