@@ -16,6 +16,7 @@
 
 namespace {
 
+constexpr int MinimumHeight = 44;
 constexpr int PageSteps = 5;
 constexpr int SwipeStepPixels = 36; // a swipe this far turns one item
 constexpr int TapSlopPixels = 8;    // a press that moves less is a tap
@@ -73,7 +74,6 @@ ChoiceWheel::ChoiceWheel(QWidget* parent)
     row->setContentsMargins(10, 4, 4, 4);
     row->addWidget(m_text, 1);
     row->addLayout(arrows);
-    setMinimumHeight(44);
 
     connect(m_previous, &QToolButton::clicked, this, [this] { turnBy(-1); });
     connect(m_next, &QToolButton::clicked, this, [this] { turnBy(1); });
@@ -202,10 +202,28 @@ void ChoiceWheel::showCurrent()
     if (m_text->text() != m_current)
         m_text->setText(m_current);
     setAccessibleDescription(m_current);
+    keepTextWhole();
     const int index = currentIndex();
     const auto count = static_cast<int>(m_items.size());
     m_previous->setEnabled(count > 0 && index != 0);
     m_next->setEnabled(count > 0 && (index < 0 || index < count - 1));
+}
+
+// A layout sizes the wheel from its size hint, which guesses the wrapped text's width; the height the
+// real width needs becomes the least the wheel may get, so no line of a long item is cut.
+void ChoiceWheel::keepTextWhole()
+{
+    if (!layout())
+        return; // still being built
+    const int needed = std::max(MinimumHeight, layout()->heightForWidth(width()));
+    if (minimumHeight() != needed)
+        setMinimumHeight(needed);
+}
+
+void ChoiceWheel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    keepTextWhole();
 }
 
 void ChoiceWheel::keyPressEvent(QKeyEvent* event)
@@ -289,7 +307,9 @@ void ChoiceWheel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::EnabledChange)
         showCurrent();
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         m_text->setFont(font()); // the style sheet keeps the label from inheriting it
+        keepTextWhole();
+    }
     QFrame::changeEvent(event);
 }

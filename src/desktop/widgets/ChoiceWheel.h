@@ -39,6 +39,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void turnBy(int steps);
@@ -46,6 +47,7 @@ private:
     void typeAhead(const QString& typed);
     void showList();
     void showCurrent();
+    void keepTextWhole();
 
     QStringList m_items;
     QString m_current;
