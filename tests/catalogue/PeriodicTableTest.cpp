@@ -13,15 +13,6 @@ const PeriodicCell& cellOf(const char* symbol)
     return periodicCells().at(elementBySymbol(QString::fromLatin1(symbol))->number - 1);
 }
 
-struct PlaceCase {
-    const char* symbol;
-    int row;
-    int column;
-    ElementBlock block;
-};
-
-class Places : public ::testing::TestWithParam<PlaceCase> {};
-
 } // namespace
 
 TEST(PeriodicTable, Gives118CellsInsideTheTableNoTwoInOnePlace)
@@ -42,28 +33,46 @@ TEST(PeriodicTable, Gives118CellsInsideTheTableNoTwoInOnePlace)
     EXPECT_FALSE(taken.contains(7 * 100 + seriesColumn));
 }
 
-TEST_P(Places, StandWhereSchoolTablesShowThem)
+// Each element's period, group and series, and where its cell stands in the table school books show.
+TEST(PeriodicTable, PlacesEveryElementWhereSchoolTablesShowIt)
 {
-    const PlaceCase& c = GetParam();
-    const PeriodicCell& cell = cellOf(c.symbol);
-    EXPECT_EQ(cell.row, c.row);
-    EXPECT_EQ(cell.column, c.column);
-    EXPECT_EQ(cell.block, c.block);
+    using enum ElementSeries;
+    using enum ElementBlock;
+    const struct {
+        const char* symbol;
+        int period, group;
+        ElementSeries series;
+        int row, column;
+        ElementBlock block;
+    } places[] = {{"H", 1, 1, None, 1, 1, S},
+                  {"He", 1, 18, None, 1, 18, S},
+                  {"B", 2, 13, None, 2, 13, P},
+                  {"Na", 3, 1, None, 3, 1, S},
+                  {"Cl", 3, 17, None, 3, 17, P},
+                  {"Sc", 4, 3, None, 4, 3, D},
+                  {"Fe", 4, 8, None, 4, 8, D},
+                  {"Xe", 5, 18, None, 5, 18, P},
+                  {"Ba", 6, 2, None, 6, 2, S},
+                  {"La", 6, 0, Lanthanide, lanthanoidRow, 3, F},
+                  {"Lu", 6, 0, Lanthanide, lanthanoidRow, 17, F},
+                  {"Hf", 6, 4, None, 6, 4, D},
+                  {"Pb", 6, 14, None, 6, 14, P},
+                  {"Ac", 7, 0, Actinide, actinoidRow, 3, F},
+                  {"U", 7, 0, Actinide, actinoidRow, 6, F},
+                  {"Lr", 7, 0, Actinide, actinoidRow, 17, F},
+                  {"Rf", 7, 4, None, 7, 4, D},
+                  {"Og", 7, 18, None, 7, 18, P}};
+    for (const auto& place : places) {
+        SCOPED_TRACE(place.symbol);
+        const PeriodicCell& cell = cellOf(place.symbol);
+        EXPECT_EQ(cell.element->period, place.period);
+        EXPECT_EQ(cell.element->group, place.group);
+        EXPECT_EQ(cell.element->series, place.series);
+        EXPECT_EQ(cell.row, place.row);
+        EXPECT_EQ(cell.column, place.column);
+        EXPECT_EQ(cell.block, place.block);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Elements, Places,
-                         ::testing::Values(PlaceCase{"H", 1, 1, ElementBlock::S},
-                                           PlaceCase{"He", 1, 18, ElementBlock::S},
-                                           PlaceCase{"B", 2, 13, ElementBlock::P},
-                                           PlaceCase{"Fe", 4, 8, ElementBlock::D},
-                                           PlaceCase{"Ba", 6, 2, ElementBlock::S},
-                                           PlaceCase{"La", lanthanoidRow, 3, ElementBlock::F},
-                                           PlaceCase{"Lu", lanthanoidRow, 17, ElementBlock::F},
-                                           PlaceCase{"Hf", 6, 4, ElementBlock::D},
-                                           PlaceCase{"Ac", actinoidRow, 3, ElementBlock::F},
-                                           PlaceCase{"Lr", actinoidRow, 17, ElementBlock::F},
-                                           PlaceCase{"Og", 7, 18, ElementBlock::P}),
-                         [](const auto& info) { return std::string(info.param.symbol); });
 
 TEST(PeriodicTable, ArrowsPassOverEmptyPlacesAndStopAtTheEdge)
 {

@@ -20,7 +20,9 @@ FormText placeholder(const char* name)
     return {{{QString::fromUtf8(name), true}}};
 }
 
-TEST(CertificateFormTest, ReadsEveryKeyword)
+} // namespace
+
+TEST(CertificateForm, ReadsEveryKeyword)
 {
     const FormReading reading = read("\xEF\xBB\xBF# Kommentar\r\n"
                                      "Seite: Querformat\r\n"
@@ -57,55 +59,42 @@ TEST(CertificateFormTest, ReadsEveryKeyword)
     EXPECT_EQ(elements[5].kind, ElementKind::FlexibleSpace);
 }
 
-struct BrokenForm {
-    const char* name;
-    const char* text;
-    int line;
-    const char* finding; // the start of the German message
-};
-
-class BrokenFormTest : public ::testing::TestWithParam<BrokenForm> {};
-
-TEST_P(BrokenFormTest, NamesTheLineAndTheFault)
+TEST(CertificateForm, NamesTheLineAndTheFault)
 {
-    const BrokenForm& c = GetParam();
-    const FormReading reading = read(c.text);
-    ASSERT_EQ(reading.errors.size(), 1);
-    EXPECT_EQ(reading.errors.first().line, c.line);
-    EXPECT_TRUE(reading.errors.first().text.startsWith(QString::fromUtf8(c.finding)))
-        << reading.errors.first().text.toStdString();
+    const struct {
+        const char* text;
+        int line;
+        const char* finding; // the start of the German message
+    } cases[] = {
+        {"Text: a\nTitel: b\n", 2, "Unbekanntes Schlüsselwort „Titel“"},
+        {"Text: a\n\n Text mitte 12 {NAME}\n", 3, "Nach dem Schlüsselwort fehlt"},
+        {"Seite: quer\nText: a\n", 1, "„Seite“ ist „Hochformat“ oder „Querformat“"},
+        {"Seite: Hochformat\nText: a\nSeite: Querformat\n", 3, "„Seite“ steht schon in Zeile 1."},
+        {"Text: für {NAHME}\n", 1, "Unbekannter Platzhalter {NAHME}."},
+        {"Text: a\nText: {NAME\n", 2, "Zu „{“ fehlt das schließende „}“"},
+        {"Tabelle: {EINZEL_1_TEXT} {EINZEL_1_WERT}\n", 1, "„Tabelle“ hat zwei Teile"},
+        {"Spalten: a | b | c\n", 1, "„Spalten“ hat zwei Teile"},
+        {"Text 200: a\n", 1, "Die Schriftgröße 200 liegt nicht zwischen 4 und 96"},
+        {"Tabelle links: a | b\n", 1, "Unbekannte Angabe „links“."},
+        {"Text: a\nAbstand: viel\n", 2, "„Abstand“ ist eine Zahl"},
+        {"Abstand: -3\nText: a\n", 1, "„Abstand“ ist eine Zahl"},
+        {"Text: a\nAbstand: nan\nText: b\n", 2, "„Abstand“ ist eine Zahl"},
+        {"Text nan: a\n", 1, "Unbekannte Angabe „nan“."},
+        {"Rahmen: doppelt blau\nText: a\n", 1, "„Rahmen“ ist „keiner“"},
+        {"Text: a\nText: b\nText: Pr\xFC"
+         "fung\n",
+         3, "Die Zeile ist kein gültiger UTF-8"},
+        {"# nur Kommentar\nSeite: Hochformat\nAbstand: Rest\n", 0, "Die Vorlage enthält nichts zum Drucken"}};
+    for (const auto& c : cases) {
+        const FormReading reading = read(c.text);
+        ASSERT_EQ(reading.errors.size(), 1) << c.text;
+        EXPECT_EQ(reading.errors.first().line, c.line) << c.text;
+        EXPECT_TRUE(reading.errors.first().text.startsWith(QString::fromUtf8(c.finding)))
+            << reading.errors.first().text.toStdString();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BrokenFormTest,
-    ::testing::Values(
-        BrokenForm{"UnknownKeyword", "Text: a\nTitel: b\n", 2, "Unbekanntes Schlüsselwort „Titel“"},
-        BrokenForm{"NoColon", "Text: a\n\n Text mitte 12 {NAME}\n", 3, "Nach dem Schlüsselwort fehlt"},
-        BrokenForm{"Orientation", "Seite: quer\nText: a\n", 1, "„Seite“ ist „Hochformat“ oder „Querformat“"},
-        BrokenForm{"SettingTwice", "Seite: Hochformat\nText: a\nSeite: Querformat\n", 3,
-                   "„Seite“ steht schon in Zeile 1."},
-        BrokenForm{"UnknownPlaceholder", "Text: für {NAHME}\n", 1, "Unbekannter Platzhalter {NAHME}."},
-        BrokenForm{"OpenBrace", "Text: a\nText: {NAME\n", 2, "Zu „{“ fehlt das schließende „}“"},
-        BrokenForm{"TableWithoutBar", "Tabelle: {EINZEL_1_TEXT} {EINZEL_1_WERT}\n", 1,
-                   "„Tabelle“ hat zwei Teile"},
-        BrokenForm{"ThreeColumns", "Spalten: a | b | c\n", 1, "„Spalten“ hat zwei Teile"},
-        BrokenForm{"SizeOutOfRange", "Text 200: a\n", 1,
-                   "Die Schriftgröße 200 liegt nicht zwischen 4 und 96"},
-        BrokenForm{"AlignmentOnlyForText", "Tabelle links: a | b\n", 1, "Unbekannte Angabe „links“."},
-        BrokenForm{"SpaceNotANumber", "Text: a\nAbstand: viel\n", 2, "„Abstand“ ist eine Zahl"},
-        BrokenForm{"NegativeSpace", "Abstand: -3\nText: a\n", 1, "„Abstand“ ist eine Zahl"},
-        BrokenForm{"SpaceNotANumberValue", "Text: a\nAbstand: nan\nText: b\n", 2, "„Abstand“ ist eine Zahl"},
-        BrokenForm{"SizeNotANumberValue", "Text nan: a\n", 1, "Unbekannte Angabe „nan“."},
-        BrokenForm{"BorderColour", "Rahmen: doppelt blau\nText: a\n", 1, "„Rahmen“ ist „keiner“"},
-        BrokenForm{"NotUtf8",
-                   "Text: a\nText: b\nText: Pr\xFC"
-                   "fung\n",
-                   3, "Die Zeile ist kein gültiger UTF-8"},
-        BrokenForm{"NothingToPrint", "# nur Kommentar\nSeite: Hochformat\nAbstand: Rest\n", 0,
-                   "Die Vorlage enthält nichts zum Drucken"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CertificateFormTest, ReportsEveryFindingAtOnce)
+TEST(CertificateForm, ReportsEveryFindingAtOnce)
 {
     const FormReading reading = read("Seite: rund\nText: {X}\nText: gut\nTabelle 3: a | b\n");
     ASSERT_EQ(reading.errors.size(), 3);
@@ -116,48 +105,33 @@ TEST(CertificateFormTest, ReportsEveryFindingAtOnce)
 
 // The file side: the form is found by a bare name in the data folder and every finding reaches the user
 // and standard error with the file's path.
-struct FormFile {
-    const char* name;
-    const char* fileField;
-    const char* content; // nullptr: no file written
-    const char* message;
-    const char* diagnostic; // after the folder
-};
-
-class FormFileTest : public ::testing::TestWithParam<FormFile> {};
-
-TEST_P(FormFileTest, RefusesWithAMessageAndADiagnostic)
+TEST(CertificateFormFile, RefusesWithAMessageAndADiagnostic)
 {
-    const FormFile& c = GetParam();
-    QTemporaryDir folder;
-    if (c.content) {
+    const struct {
+        const char* fileField;
+        const char* content; // nullptr: no file written
+        const char* message;
+        const char* diagnostic; // after the folder
+    } cases[] = {{"form.zq-frm", nullptr, "lässt sich nicht lesen. Unter diesem Namen gibt es nichts.",
+                  "DIR/form.zq-frm: error: cannot read the certificate form: cannot open: No such file"},
+                 {"../form.zq-frm", "Text: a\n", "„../form.zq-frm“ ist kein Dateiname",
+                  "certificate form \"../form.zq-frm\" is not a bare file name"},
+                 {"", "Text: a\n", "„“ ist kein Dateiname", "certificate form \"\" is not"},
+                 {"form.zq-frm", "Text: a\nText: {NAHME}\n", "Zeile 2: Unbekannter Platzhalter {NAHME}.",
+                  "DIR/form.zq-frm:2: error: Unbekannter Platzhalter {NAHME}."}};
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
         QFile file(folder.filePath(QStringLiteral("form.zq-frm")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.content);
+        ASSERT_TRUE(!c.content || (file.open(QIODevice::WriteOnly) && file.write(c.content) > 0));
+        file.close();
+        PrintFields fields;
+        fields.SetField(QStringLiteral("FILE"), QString::fromUtf8(c.fileField));
+        const FormFileReading reading = readFormFile(folder.path(), fields);
+        EXPECT_FALSE(reading.form.has_value());
+        EXPECT_TRUE(reading.message.contains(QString::fromUtf8(c.message))) << reading.message.toStdString();
+        ASSERT_FALSE(reading.diagnostics.isEmpty());
+        EXPECT_TRUE(reading.diagnostics.first().startsWith(
+            QString::fromUtf8(c.diagnostic).replace(QStringLiteral("DIR"), folder.path())))
+            << reading.diagnostics.first().toStdString();
     }
-    PrintFields fields;
-    fields.SetField(QStringLiteral("FILE"), QString::fromUtf8(c.fileField));
-    const FormFileReading reading = readFormFile(folder.path(), fields);
-    EXPECT_FALSE(reading.form.has_value());
-    EXPECT_TRUE(reading.message.contains(QString::fromUtf8(c.message))) << reading.message.toStdString();
-    ASSERT_FALSE(reading.diagnostics.isEmpty());
-    const QString expected = QString::fromUtf8(c.diagnostic).replace(QStringLiteral("DIR"), folder.path());
-    EXPECT_TRUE(reading.diagnostics.first().startsWith(expected))
-        << reading.diagnostics.first().toStdString();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, FormFileTest,
-    ::testing::Values(
-        FormFile{"Missing", "form.zq-frm", nullptr,
-                 "lässt sich nicht lesen. Unter diesem Namen gibt es nichts.",
-                 "DIR/form.zq-frm: error: cannot read the certificate form: cannot open: No such file"},
-        FormFile{"PathInTheName", "../form.zq-frm", "Text: a\n", "„../form.zq-frm“ ist kein Dateiname",
-                 "certificate form \"../form.zq-frm\" is not a bare file name"},
-        FormFile{"NoName", "", "Text: a\n", "„“ ist kein Dateiname", "certificate form \"\" is not"},
-        FormFile{"Broken", "form.zq-frm", "Text: a\nText: {NAHME}\n",
-                 "Zeile 2: Unbekannter Platzhalter {NAHME}.",
-                 "DIR/form.zq-frm:2: error: Unbekannter Platzhalter {NAHME}."}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-} // namespace
