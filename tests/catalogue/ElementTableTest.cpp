@@ -108,7 +108,9 @@ TEST(PeriodicTable, PlacesEveryElementWhereSchoolTablesShowIt)
         int row, column;
         ElementBlock block;
     } places[] = {{"H", 1, 1, None, 1, 1, S},      {"He", 1, 18, None, 1, 18, S},
-                  {"B", 2, 13, None, 2, 13, P},    {"Sc", 4, 3, None, 4, 3, D},
+                  {"B", 2, 13, None, 2, 13, P},    {"Na", 3, 1, None, 3, 1, S},
+                  {"Cl", 3, 17, None, 3, 17, P},   {"Sc", 4, 3, None, 4, 3, D},
+                  {"Xe", 5, 18, None, 5, 18, P},   {"U", 7, 0, Actinide, actinoidRow, 6, F},
                   {"Fe", 4, 8, None, 4, 8, D},     {"Ba", 6, 2, None, 6, 2, S},
                   {"La", 6, 0, Lanthanide, lanthanoidRow, 3, F}, {"Lu", 6, 0, Lanthanide, lanthanoidRow, 17, F},
                   {"Hf", 6, 4, None, 6, 4, D},     {"Pb", 6, 14, None, 6, 14, P},

@@ -55,6 +55,17 @@ ino_t inodeOf(const QString& path)
 
 using Plant = bool (*)(const QDir& folder);
 
+bool nothing(const QDir&)
+{
+    return true;
+}
+
+// "x" and "y" link to each other.
+bool linkLoop(const QDir& d)
+{
+    return link(d.filePath("y"), d.filePath("x")) && link(d.filePath("x"), d.filePath("y"));
+}
+
 // Permissions do not bind root: cases that need them are left out for it.
 bool permissionsBind()
 {
@@ -94,11 +105,8 @@ TEST(RegularFile, IsReadOrRefusedWithoutBlocking)
          },
          LinkRule::Refuse, "Das ist eine symbolische Verknüpfung"},
         {[](const QDir& d) { return d.mkdir("x"); }, LinkRule::Follow, "Das ist ein Ordner, keine Datei."},
-        {[](const QDir&) { return true; }, LinkRule::Follow, "Unter diesem Namen gibt es nichts."},
-        {[](const QDir& d) {
-             return link(d.filePath("y"), d.filePath("x")) && link(d.filePath("x"), d.filePath("y"));
-         },
-         LinkRule::Follow, "Der Name führt über zu viele symbolische Verknüpfungen"},
+        {nothing, LinkRule::Follow, "Unter diesem Namen gibt es nichts."},
+        {linkLoop, LinkRule::Follow, "Der Name führt über zu viele symbolische Verknüpfungen"},
         {[](const QDir& d) {
              return d.mkdir("d") && makeFile(d.filePath("d/f"), "a") &&
                     link(d.filePath("d/f"), d.filePath("x")) && lock(d.filePath("d"));
@@ -133,19 +141,15 @@ TEST(FolderAccess, SaysWhatIsWrong)
         QString german; // "X" stands for the named folder
         bool needsPermissions = false;
     } cases[] = {
-        {"x", [](const QDir&) { return true; }, "Den Ordner X gibt es nicht."},
+        {"x", nothing, "Den Ordner X gibt es nicht."},
         {"x", [](const QDir& r) { return makeFile(r.filePath("x"), {}); }, "Der Ordner X ist kein Ordner."},
-        {"x",
-         [](const QDir& r) {
-             return link(r.filePath("y"), r.filePath("x")) && link(r.filePath("x"), r.filePath("y"));
-         },
+        {"x", linkLoop,
          unopenable +
              "Der Name führt über zu viele symbolische Verknüpfungen, vermutlich über eine Schleife."},
         // One name of 300 characters, more than the 255 bytes a file system allows.
-        {QString(300, u'n'), [](const QDir&) { return true; },
-         unopenable + "Der Name ist länger, als das System erlaubt."},
+        {QString(300, u'n'), nothing, unopenable + "Der Name ist länger, als das System erlaubt."},
         // Bytes that are not UTF-8 reach the program as replacement characters.
-        {"kurs-\uFFFD", [](const QDir&) { return true; },
+        {"kurs-\uFFFD", nothing,
          unopenable +
              "Unter diesem Namen gibt es nichts. Der Name enthält Bytes, die kein gültiges UTF-8 sind; so "
              "lässt er sich nicht wiederfinden."},
