@@ -150,7 +150,10 @@ TEST(CertificateFormFile, RefusesWithAMessageAndADiagnostic)
                   "certificate form \"../form.zq-frm\" is not a bare file name"},
                  {"", "Text: a\n", "„“ ist kein Dateiname", "certificate form \"\" is not"},
                  {"form.zq-frm", "Text: a\nText: {NAHME}\n", "Zeile 2: Unbekannter Platzhalter {NAHME}.",
-                  "DIR/form.zq-frm:2: error: Unbekannter Platzhalter {NAHME}."}};
+                  "DIR/form.zq-frm:2: error: Unbekannter Platzhalter {NAHME}."},
+                 // the message names six findings and counts the rest
+                 {"form.zq-frm", "Text: {A}\nText: {B}\nText: {C}\nText: {D}\nText: {E}\nText: {F}\nText: {G}\n",
+                  "Zeile 6: Unbekannter Platzhalter {F}.\n… und 1 weitere.", "DIR/form.zq-frm:1: error:"}};
     for (const auto& c : cases) {
         QTemporaryDir folder;
         QFile file(folder.filePath(QStringLiteral("form.zq-frm")));
