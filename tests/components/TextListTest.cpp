@@ -8,55 +8,17 @@
 
 namespace {
 
-TEST(TextListTest, SplitsAtEverySeparator)
+std::shared_ptr<TextList> parts(const char* text)
 {
-    EXPECT_EQ(TextList::fromText(QStringLiteral("Iod*Jod"), "*").items(), QStringList({"Iod", "Jod"}));
-    EXPECT_EQ(TextList::fromText(QString(), "*").Count(), 1); // an empty line is one empty part
-    EXPECT_EQ(TextList::fromText(QStringLiteral("a**b"), "*").Count(), 3);
-    const TextList list = TextList::fromText(QStringLiteral("A*B"), "*");
-    EXPECT_EQ(list.Item(1), "A");
-    EXPECT_EQ(list.Item(3), "");
-    EXPECT_EQ(list.Join("*", "*", "*"), "*A*B*");
+    return std::make_shared<TextList>(TextList::fromText(QString::fromUtf8(text), "*"));
 }
 
-struct LinkCase {
-    const char* name;
-    const char* first;
-    const char* second;
-    QStringList combined;
-};
-
-class LinkedList : public ::testing::TestWithParam<LinkCase> {};
-
-TEST_P(LinkedList, HoldsEveryFirstPartFollowedByEverySecondPart)
+TextList linked(const char* first, const char* second)
 {
-    const LinkCase& c = GetParam();
     TextList combined;
-    combined.SetFirst(std::make_shared<TextList>(TextList::fromText(QString::fromUtf8(c.first), "*")));
-    combined.SetSecond(std::make_shared<TextList>(TextList::fromText(QString::fromUtf8(c.second), "*")));
-    EXPECT_EQ(combined.items(), c.combined);
-    EXPECT_EQ(combined.Count(), c.combined.size());
-    EXPECT_EQ(combined.Item(1), c.combined.first());
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, LinkedList,
-                         ::testing::Values(LinkCase{"OneByOne", "Natrium", "chlorid", {"Natriumchlorid"}},
-                                           LinkCase{"FirstOuterSecondInner",
-                                                    "Eisen(III)-*Eisen(III)",
-                                                    "oxid*Oxid",
-                                                    {"Eisen(III)-oxid", "Eisen(III)-Oxid", "Eisen(III)oxid",
-                                                     "Eisen(III)Oxid"}},
-                                           LinkCase{"EmptySecondLine", "Wasser*Eis", "", {"Wasser", "Eis"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(TextListTest, LinkedListFollowsItsParts)
-{
-    auto part1 = std::make_shared<TextList>(TextList::fromText(QStringLiteral("Kalium"), "*"));
-    TextList combined;
-    combined.SetFirst(part1);
-    EXPECT_EQ(combined.items(), QStringList({"Kalium"})); // a missing second part counts as one empty part
-    part1->Add(QStringLiteral("Natrium"));
-    EXPECT_EQ(combined.Join("", "|", ""), "Kalium|Natrium");
+    combined.SetFirst(parts(first));
+    combined.SetSecond(parts(second));
+    return combined;
 }
 
 // Draws from a fixed list of numbers, each clamped into the asked range.
@@ -72,45 +34,71 @@ private:
     QList<int> m_draws;
 };
 
-struct OrderCase {
-    const char* name;
-    QStringList items;
-    QList<int> draws;
-    QStringList reordered;
-    QString picked;
-};
-
-class Ordering : public ::testing::TestWithParam<OrderCase> {};
-
-TEST_P(Ordering, ReorderAndPick)
-{
-    const OrderCase& c = GetParam();
-    TextList reordered;
-    for (const QString& item : c.items)
-        reordered.Add(item);
-    ListedRandom random(c.draws);
-    reordered.Reorder(random);
-    EXPECT_EQ(reordered.items(), c.reordered);
-    EXPECT_EQ(reordered.Pick(random), c.picked);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, Ordering,
-    ::testing::Values(
-        OrderCase{"EveryDrawInRange", {"b", "C", "a", "Ä"}, {3, 2, 1, 2}, {"b", "C", "a", "Ä"}, "a"},
-        OrderCase{"ReorderSwapsFromTheEnd", {"1", "2", "3"}, {0, 0, 0}, {"2", "3", "1"}, "2"},
-        OrderCase{"CommaIsText", {"x, y", "x"}, {0, 1}, {"x", "x, y"}, "x, y"},
-        OrderCase{"EmptyList", {}, {}, {}, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(TextListTest, ALinkedListReordersItsCombinedItems)
-{
-    TextList combined;
-    combined.SetFirst(std::make_shared<TextList>(TextList::fromText(QStringLiteral("Natrium*Kalium"), "*")));
-    combined.SetSecond(std::make_shared<TextList>(TextList::fromText(QStringLiteral("chlorid"), "*")));
-    ListedRandom random({0});
-    combined.Reorder(random);
-    EXPECT_EQ(combined.items(), QStringList({"Kaliumchlorid", "Natriumchlorid"}));
-}
-
 } // namespace
+
+TEST(TextList, SplitsAtEverySeparator)
+{
+    EXPECT_EQ(parts("Iod*Jod")->items(), QStringList({"Iod", "Jod"}));
+    EXPECT_EQ(parts("")->Count(), 1); // an empty line is one empty part
+    EXPECT_EQ(parts("a**b")->Count(), 3);
+    EXPECT_EQ(parts("A*B")->Item(1), "A");
+    EXPECT_EQ(parts("A*B")->Item(3), "");
+    EXPECT_EQ(parts("A*B")->Join("*", "*", "*"), "*A*B*");
+}
+
+// A linked list holds every first part followed by every second part.
+TEST(TextList, LinkedListCombinesItsParts)
+{
+    const struct {
+        const char* first;
+        const char* second;
+        QStringList combined;
+    } cases[] = {{"Natrium", "chlorid", {"Natriumchlorid"}},
+                 {"Eisen(III)-*Eisen(III)",
+                  "oxid*Oxid",
+                  {"Eisen(III)-oxid", "Eisen(III)-Oxid", "Eisen(III)oxid", "Eisen(III)Oxid"}},
+                 {"Wasser*Eis", "", {"Wasser", "Eis"}}};
+    for (const auto& c : cases) {
+        const TextList combined = linked(c.first, c.second);
+        EXPECT_EQ(combined.items(), c.combined);
+        EXPECT_EQ(combined.Count(), c.combined.size());
+        EXPECT_EQ(combined.Item(1), c.combined.first());
+    }
+
+    // It follows its parts, and a missing second part counts as one empty part.
+    const auto kalium = parts("Kalium");
+    TextList combined;
+    combined.SetFirst(kalium);
+    EXPECT_EQ(combined.items(), QStringList({"Kalium"}));
+    kalium->Add(QStringLiteral("Natrium"));
+    EXPECT_EQ(combined.Join("", "|", ""), "Kalium|Natrium");
+
+    TextList salts = linked("Natrium*Kalium", "chlorid");
+    ListedRandom random({0});
+    salts.Reorder(random);
+    EXPECT_EQ(salts.items(), QStringList({"Kaliumchlorid", "Natriumchlorid"}));
+}
+
+TEST(TextList, ReordersAndPicksByTheDraws)
+{
+    const struct {
+        QStringList items;
+        QList<int> draws;
+        QStringList reordered;
+        QString picked;
+    } cases[] = {
+        {{"b", "C", "a", "Ä"}, {3, 2, 1, 2}, {"b", "C", "a", "Ä"}, "a"}, // every draw in range
+        {{"1", "2", "3"}, {0, 0, 0}, {"2", "3", "1"}, "2"},              // swaps from the end
+        {{"x, y", "x"}, {0, 1}, {"x", "x, y"}, "x, y"},                  // a comma is text
+        {{}, {}, {}, ""},
+    };
+    for (const auto& c : cases) {
+        TextList list;
+        for (const QString& item : c.items)
+            list.Add(item);
+        ListedRandom random(c.draws);
+        list.Reorder(random);
+        EXPECT_EQ(list.items(), c.reordered);
+        EXPECT_EQ(list.Pick(random), c.picked);
+    }
+}

@@ -1,3 +1,4 @@
+#include "results/window/ResultTexts.h"
 #include "results/window/frm_AppResult.h"
 #include "support/FakeWorld.h"
 
@@ -40,64 +41,33 @@ protected:
     int unloads = 0;
 };
 
-struct GradeRow {
-    const char* name;
-    long long right;
-    long long asked;
-    const char* words;
-    int expression;
-    bool title;
-};
-
-class GradeWords : public ResultWindow, public ::testing::WithParamInterface<GradeRow> {};
-
 } // namespace
 
-TEST_P(GradeWords, ShowsTheWordsTheFigureAndTheTitle)
+// The words and the figure's face of every band of the grade scale; "gut minus" and better are good,
+// "sehr gut minus" and better earn the title.
+TEST(ResultGrade, NamesEveryBandOfTheScale)
 {
-    const GradeRow& row = GetParam();
-    const auto window = show(row.right, row.asked);
-    EXPECT_EQ(window->Texturt[1].Caption, QString::fromUtf8(row.words));
-    EXPECT_EQ(state.g_GradeWords, QString::fromUtf8(row.words));
-    EXPECT_EQ(window->ctl_DrAtom1.Expression, row.expression);
-    EXPECT_EQ(window->m_GoodGrade, row.expression == 1 || row.expression == 2); // "gut" or "sehr gut"
-    EXPECT_EQ(window->Titel[0].Visible, row.title);
-    EXPECT_EQ(window->Titel[1].Visible, row.title);
-    EXPECT_EQ(window->Musik.Visible, row.title);
+    const struct {
+        int right; // of 20: these reach the sixteen bands, worst first
+        const char* words;
+        int expression;
+    } bands[] = {{0, "ungenügend", 3},        {2, "mangelhaft minus", 3},  {4, "mangelhaft", 3},
+                 {6, "mangelhaft plus", 3},   {8, "ausreichend minus", 6}, {9, "ausreichend", 6},
+                 {10, "ausreichend plus", 6}, {11, "befriedigend minus", 5}, {12, "befriedigend", 5},
+                 {13, "befriedigend plus", 5}, {14, "gut minus", 1},       {15, "gut", 1},
+                 {16, "gut plus", 1},         {17, "sehr gut minus", 2},   {18, "sehr gut", 2},
+                 {19, "sehr gut plus", 2}};
+    for (const auto& band : bands) {
+        const ResultGrade grade = resultGrade(band.right, 20);
+        EXPECT_EQ(grade.words, QString::fromUtf8(band.words));
+        EXPECT_EQ(grade.expression, band.expression) << band.words;
+        EXPECT_EQ(grade.good, band.right >= 14) << band.words;
+        EXPECT_EQ(grade.earnsTitle, band.right >= 17) << band.words;
+    }
+    // A run without a single task asked counts as nothing right.
+    EXPECT_EQ(resultGrade(0, 0).words, "ungenügend");
+    EXPECT_FALSE(resultGrade(0, 0).earnsTitle);
 }
-
-// Every bound of the scale and a share just below it. The share is taken in single precision, so
-// 849999999 of 1000000000 already reaches 0.85.
-INSTANTIATE_TEST_SUITE_P(Bounds, GradeWords,
-                         ::testing::Values(GradeRow{"AllRight", 20, 20, "sehr gut plus", 2, true},
-                                           GradeRow{"Share95", 19, 20, "sehr gut plus", 2, true},
-                                           GradeRow{"Below95", 49, 52, "sehr gut", 2, true},
-                                           GradeRow{"Share90", 18, 20, "sehr gut", 2, true},
-                                           GradeRow{"Below90", 46, 52, "sehr gut minus", 2, true},
-                                           GradeRow{"Share85", 17, 20, "sehr gut minus", 2, true},
-                                           GradeRow{"Share85InSinglePrecision", 849999999, 1000000000,
-                                                    "sehr gut minus", 2, true},
-                                           GradeRow{"Below85", 44, 52, "gut plus", 1, false},
-                                           GradeRow{"Share80", 16, 20, "gut plus", 1, false},
-                                           GradeRow{"Share75", 15, 20, "gut", 1, false},
-                                           GradeRow{"Share70", 14, 20, "gut minus", 1, false},
-                                           GradeRow{"Below70", 36, 52, "befriedigend plus", 5, false},
-                                           GradeRow{"Share65", 13, 20, "befriedigend plus", 5, false},
-                                           GradeRow{"Share60", 12, 20, "befriedigend", 5, false},
-                                           GradeRow{"Share55", 11, 20, "befriedigend minus", 5, false},
-                                           GradeRow{"Below55", 28, 52, "ausreichend plus", 6, false},
-                                           GradeRow{"Share50", 10, 20, "ausreichend plus", 6, false},
-                                           GradeRow{"Share45", 9, 20, "ausreichend", 6, false},
-                                           GradeRow{"Share40", 8, 20, "ausreichend minus", 6, false},
-                                           GradeRow{"Below40", 20, 52, "mangelhaft plus", 3, false},
-                                           GradeRow{"Share30", 6, 20, "mangelhaft plus", 3, false},
-                                           GradeRow{"Share20", 4, 20, "mangelhaft", 3, false},
-                                           GradeRow{"Share10", 2, 20, "mangelhaft minus", 3, false},
-                                           GradeRow{"Below10", 5, 52, "ungenügend", 3, false},
-                                           GradeRow{"Share05", 1, 20, "ungenügend", 3, false},
-                                           GradeRow{"NothingRight", 0, 52, "ungenügend", 3, false},
-                                           GradeRow{"NothingAsked", 0, 0, "ungenügend", 3, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ResultWindow, ShowsWhoWhatWhenAndEveryCategory)
 {
@@ -114,26 +84,29 @@ TEST_F(ResultWindow, ShowsWhoWhatWhenAndEveryCategory)
     EXPECT_EQ(window->Textname.Caption, "Mia");
     EXPECT_EQ(window->Texturt[0].Caption, " Von  16 Aufgaben wurden  12 richtig gelöst!");
     EXPECT_EQ(window->Label12.Caption + window->Texturt[1].Caption, " Das entspricht der Note: gut");
+    EXPECT_EQ(state.g_GradeWords, "gut");
+    EXPECT_EQ(window->ctl_DrAtom1.Expression, 1);
+    EXPECT_TRUE(window->m_GoodGrade);
+    EXPECT_FALSE(window->Titel[0].Visible || window->Titel[1].Visible || window->Musik.Visible);
     EXPECT_EQ(window->Texturt[2].Caption, " Bearbeitung am: 14.07.2017 von:09:15:00 bis:09:40:00 Uhr.");
     EXPECT_EQ(window->Streb.Caption, "Schwierigkeitsgrad: normal "); // g_Expert is empty after the reset
 
-    const QStringList names = {
-        "Elemente:",     "Zahlsilben:",      "Substanznamen:", "Molare Massen:", "Stoffmengen:",
-        "Definitionen:", "Gleichungen(x2):", "Ladungszahlen:", "Allg.Wissen:"};
-    const QStringList values = {"5 von  6", "0 von  ",  "0 von  ", "0 von  ", "0 von  ",
-                                "0 von  ",  "8 von 10", "0 von  ", "0 von  "};
-    for (std::size_t i = 0; i < window->Einzelergebnis.size(); ++i) {
-        EXPECT_EQ(window->Einzelergebnis[i].Caption, names[static_cast<int>(i)]);
-        EXPECT_EQ(window->lab_EinzelergebnisWert[i].Caption, values[static_cast<int>(i)]);
-    }
+    QStringList rows;
+    for (std::size_t i = 0; i < window->Einzelergebnis.size(); ++i)
+        rows << window->Einzelergebnis[i].Caption + window->lab_EinzelergebnisWert[i].Caption;
+    EXPECT_EQ(rows, QStringList({"Elemente:5 von  6", "Zahlsilben:0 von  ", "Substanznamen:0 von  ",
+                                 "Molare Massen:0 von  ", "Stoffmengen:0 von  ", "Definitionen:0 von  ",
+                                 "Gleichungen(x2):8 von 10", "Ladungszahlen:0 von  ", "Allg.Wissen:0 von  "}));
 
     state.g_Expert = DynValue::truth(true);
     EXPECT_EQ(show(12, 16)->Streb.Caption, "Schwierigkeitsgrad: Experte ");
 }
 
-TEST_F(ResultWindow, TheAnthemPlaysOncePerProgramRun)
+TEST_F(ResultWindow, TheTitleAndTheAnthemComeWithSehrGutAndItPlaysOncePerProgramRun)
 {
     const auto first = show(17, 20);
+    EXPECT_TRUE(first->Titel[0].Visible && first->Titel[1].Visible && first->Musik.Visible);
+    EXPECT_EQ(first->ctl_DrAtom1.Expression, 2);
     first->Musik_Click();
     EXPECT_FALSE(first->Musik.Visible);
     first->Musik_Click();
@@ -147,55 +120,48 @@ TEST_F(ResultWindow, TheAnthemPlaysOncePerProgramRun)
     EXPECT_EQ(world.callsStartingWith("Sound.PlayMelody"), QStringList{"Sound.PlayMelody: Hymne"});
 }
 
-TEST_F(ResultWindow, JaClosesOnlyTheResultWindow)
+// "Ja" and the close box close only the result window; "Nein" closes both windows and ends the program.
+TEST_F(ResultWindow, JaClosesOnlyTheResultWindowNeinEndsTheProgram)
 {
-    const auto window = show(10, 20);
-    window->CSCmd1_Click();
-    EXPECT_TRUE(window->CloseRequested);
+    const auto ja = show(10, 20);
+    ja->CSCmd1_Click();
+    const auto boxed = show(10, 20);
+    boxed->CloseBox_Click();
+    EXPECT_TRUE(ja->CloseRequested && boxed->CloseRequested);
     EXPECT_EQ(unloads, 0);
     EXPECT_EQ(world.callsStartingWith("Platform.EndProgram"), QStringList());
 
-    const auto boxed = show(10, 20);
-    boxed->CloseBox_Click(); // the window's close box is "Ja"
-    EXPECT_TRUE(boxed->CloseRequested);
-    EXPECT_EQ(unloads, 0);
-}
-
-TEST_F(ResultWindow, NeinClosesBothWindowsAndEndsTheProgram)
-{
-    const auto window = show(10, 20);
+    const auto nein = show(10, 20);
     world.exitFlag = false;
     world.calls.clear();
-    EXPECT_THROW(window->CSCmd3_Click(), ProgramEnded);
-    EXPECT_TRUE(window->CloseRequested);
+    EXPECT_THROW(nein->CSCmd3_Click(), ProgramEnded);
+    EXPECT_TRUE(nein->CloseRequested);
     EXPECT_EQ(unloads, 1);
     EXPECT_EQ(world.calls, QStringList({"Dialogs.SetExitFlag: 1", "Platform.EndProgram"}));
 }
 
-TEST_F(ResultWindow, CertificateHasThreeLinesBelowTheTitle)
+// The certificate gets the three lines of the window's text, the title lines when earned, and every
+// category as a field; printing again sends the same.
+TEST_F(ResultWindow, CertificateGetsTheTextAndEveryCategory)
 {
-    const auto window = show(16, 20);
-    window->PrintCertificate();
+    const QString lines = " Bearbeitung am: 14.07.2017 von:09:15:00 bis:09:40:00 Uhr.";
+    show(16, 20)->PrintCertificate();
     EXPECT_EQ(world.callsStartingWith("Print.PrintForm"),
               QStringList{"Print.PrintForm:  Von  20 Aufgaben wurden  16 richtig gelöst!\r\n"
-                          " Das entspricht der Note: gut plus\r\n"
-                          " Bearbeitung am: 14.07.2017 von:09:15:00 bis:09:40:00 Uhr."});
-}
+                          " Das entspricht der Note: gut plus\r\n" +
+                          lines});
 
-TEST_F(ResultWindow, CertificateWithTheTitleSendsTheSameEveryTime)
-{
+    world.calls.clear();
     state.g_YesNoAsked = DynValue::whole(6);
     state.g_YesNoRight = 6;
     const auto window = show(17, 20);
     window->PrintCertificate();
     const PrintFields first = world.printedFields;
     window->PrintCertificate();
-
     const QString body = "Print.PrintForm:  Von  20 Aufgaben wurden  17 richtig gelöst!\r\n"
-                         " Das entspricht der Note: sehr gut minus\r\n"
-                         " Bearbeitung am: 14.07.2017 von:09:15:00 bis:09:40:00 Uhr.\r\n"
-                         " Das Ergebnis berechtigt, fortan den Titel zu führen:\r\n"
-                         "Getesteter Kolbrix ";
+                         " Das entspricht der Note: sehr gut minus\r\n" +
+                         lines +
+                         "\r\n Das Ergebnis berechtigt, fortan den Titel zu führen:\r\nGetesteter Kolbrix ";
     EXPECT_EQ(world.callsStartingWith("Print.PrintForm"), QStringList({body, body}));
 
     QStringList expected;
@@ -211,7 +177,6 @@ TEST_F(ResultWindow, CertificateWithTheTitleSendsTheSameEveryTime)
             sent << field.key + u'=' + field.value.toString();
         EXPECT_EQ(sent, expected);
     }
-    EXPECT_EQ(expected.at(16), "EINZEL_9_TEXT=Allg.Wissen:");
     EXPECT_EQ(expected.at(17), "EINZEL_9_WERT=6 von  6");
 }
 
