@@ -35,6 +35,8 @@ PrintFields endOfRunFields()
     fields.SetField(QStringLiteral("EXPERTE"), false);
     fields.SetField(QStringLiteral("DAUER"), 600.0);
     fields.SetField(QStringLiteral("ELEMENTE"), QStringLiteral("5/6"));
+    fields.SetField(QStringLiteral("AUFGABEN"),
+                    QVariant::fromValue(QList<JudgedTask>{{TaskCategory::Elements, "Na", "Natrium", "=Na;", {false}}}));
     return fields;
 }
 
@@ -92,13 +94,16 @@ void ResultStoreTest::aFinishedRunLeavesItsRecord()
     Notices notices;
     ResultStore store(resolveResultsFolder({folder, {}, {}, {}, {}}), m_pupil, notices);
     store.store(37, 52, endOfRunFields());
-    store.store(37, 52, endOfRunFields());
+    PrintFields early = endOfRunFields();
+    early.SetField(QStringLiteral("VORZEITIG"), true);
+    store.store(37, 52, early);
     QCOMPARE(notices.shown, QStringList());
     QCOMPARE(allFiles(folder).size(), 2); // no temporary file is left behind
     const FolderScan scan = scanResultsFolder(folder);
     QCOMPARE(scan.skipped, QStringList());
-    QCOMPARE(scan.records.size(), 2);
-    const ResultRecord& record = scan.records.first();
+    QCOMPARE(scan.results.runs().size(), 2);
+    QCOMPARE(scan.results.endedEarly().size(), 1);
+    const ResultRecord& record = scan.results.runs().first();
     QCOMPARE(record.name, m_pupil.UserName());
     QCOMPARE(record.grade, QStringLiteral("2-"));
     QCOMPARE(record.right, 37);
@@ -106,6 +111,8 @@ void ResultStoreTest::aFinishedRunLeavesItsRecord()
     QCOMPARE(record.date, QDate::currentDate());
     QCOMPARE(record.start.secsTo(record.end), 600);
     QCOMPARE(record.categories[0].right, 5);
+    QCOMPARE(record.tasks.size(), 1); // kept since it is wrong
+    QCOMPARE(record.tasks[0].entered, QStringLiteral("=Na;"));
 }
 
 void ResultStoreTest::aMissingFolderCostsOneNoticeAndNoOtherFolder()
@@ -133,7 +140,7 @@ void ResultStoreTest::theStandardFolderIsMadeWhenMissing()
     ResultStore store(resolveResultsFolder({{}, {}, {}, {}, folder}), m_pupil, notices);
     store.store(52, 52, endOfRunFields());
     QCOMPARE(notices.shown, QStringList());
-    QCOMPARE(scanResultsFolder(folder).records.size(), 1);
+    QCOMPARE(scanResultsFolder(folder).results.runs().size(), 1);
 }
 
 // Thirty machines of a classroom may write into one share at once; here eight processes write 25 records
@@ -160,7 +167,7 @@ void ResultStoreTest::eightMachinesWriteAtOnce()
     const FolderScan scan = scanResultsFolder(folder);
     QCOMPARE(scan.skipped, QStringList());
     QSet<QString> names;
-    for (const ResultRecord& record : scan.records)
+    for (const ResultRecord& record : scan.results.runs())
         names << record.name;
     QCOMPARE(names.size(), Writers * Records);
     for (int w = 0; w < Writers; ++w)
@@ -187,11 +194,12 @@ void ResultStoreTest::resultsCommand()
     const QString out = QString::fromUtf8(koltest.readAllStandardOutput());
     const QString err = QString::fromUtf8(koltest.readAllStandardError());
     QCOMPARE(koltest.exitCode(), 0);
-    QVERIFY2(out.contains(QStringLiteral("Klassenübersicht – Testläufe: 1, Schülerinnen und Schüler: 1")),
+    QVERIFY2(out.contains(QStringLiteral("Klassenübersicht – Testläufe: 1, davon vorzeitig beendet: 0, "
+                                         "Schülerinnen und Schüler: 1")),
              qPrintable(out));
     QVERIFY2(out.contains(QStringLiteral("Zoë; \"die\" =Erste  ")), qPrintable(out));
     QCOMPARE(err, QStringLiteral("koltest: skipped %1/notizen.txt: not a result record: does not begin with "
-                                 "\"KOLTEST-ERGEBNIS 1\"\n")
+                                 "\"KOLTEST-ERGEBNIS 2\" or \"KOLTEST-ERGEBNIS 1\"\n")
                       .arg(folder));
 
     QFile csv(folder + QStringLiteral("/koltest-ergebnisse.csv"));
@@ -203,6 +211,8 @@ void ResultStoreTest::resultsCommand()
                             "Sch\xC3\xBCler(in);37;52;2\xE2\x88\x92;5;6;"),
              table.constData());
     QCOMPARE(table.count("\r\n"), 2);
+    QCOMPARE(contentOf(folder + QStringLiteral("/koltest-aufgaben.csv")),
+             "\xEF\xBB\xBF" + (csvTaskHeader() + "\r\nElemente;Na;Natrium;1;0;0,0\r\n").toUtf8());
 
     QProcess empty;
     const QString emptyFolder = m_dir.filePath(QStringLiteral("empty"));
@@ -279,11 +289,12 @@ void ResultStoreTest::hostileTableName()
     koltest.start(QStringLiteral(KOLTEST_PROGRAM), {QStringLiteral("--results"), folder});
     QVERIFY(koltest.waitForFinished(30000));
     QCOMPARE(koltest.exitCode(), 1);
-    QCOMPARE(
-        QString::fromUtf8(koltest.readAllStandardError()),
-        QStringLiteral("koltest: Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei dieses "
-                       "Namens bleibt unverändert.\n")
-            .arg(table, cause));
+    // On a full disk the task table fails as well.
+    const QString err = QString::fromUtf8(koltest.readAllStandardError());
+    QVERIFY2(err.startsWith(QStringLiteral("koltest: Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine "
+                                           "vorhandene Datei dieses Namens bleibt unverändert.\n")
+                                .arg(table, cause)),
+             qPrintable(err));
     QCOMPARE(contentOf(victim), victimBefore);
     QCOMPARE(statusOf(table).st_ino, before.st_ino);
     QCOMPARE(QDir(folder).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".tmp")),

@@ -1,5 +1,9 @@
 #include "testrun/EndOfTestRecord.h"
 #include "support/FakeWorld.h"
+#include "support/PupilAnswers.h"
+#include "support/WindowFixture.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -66,7 +70,7 @@ TEST(TestRunRecordTest, HoldsEveryFieldInItsOrder)
     EXPECT_EQ(fields, QStringList({"ANZAHL=52", "RICHTIG=41", "FALSCH=11", "EXPERTE=true", "DAUER=754.25",
                                    "ELEMENTE=5/6", "ZAHLSILBEN=4/4", "SUBSTANZNAMEN=3/6", "MOLMASSEN=4/4",
                                    "STOFFMENGEN=4/5", "DEFINITIONEN=6/7", "GLEICHUNGEN=8/10",
-                                   "LADUNGSZAHLEN=3/4", "JANEIN=4/6"}));
+                                   "LADUNGSZAHLEN=3/4", "JANEIN=4/6", "AUFGABEN="}));
     EXPECT_TRUE(record.durationProblem.isEmpty());
 }
 
@@ -93,7 +97,7 @@ TEST(TestRunRecordTest, DauerOnlyWhenTheClockGivesADuration)
         const TestRunRecord record = buildTestRunRecord(mdl_KolTest{}, 1000, c.now);
         EXPECT_EQ(keysOf(record.fields).contains("DAUER"), c.kept);
         EXPECT_EQ(record.durationProblem.isEmpty(), c.kept);
-        EXPECT_EQ(keysOf(record.fields).size(), c.kept ? 14 : 13);
+        EXPECT_EQ(keysOf(record.fields).size(), c.kept ? 15 : 14);
     }
 }
 
@@ -154,3 +158,115 @@ TEST(CloseTestRunTest, EveryStepRunsWhateverFails)
         EXPECT_EQ(world.diagnostics, c.diagnostics);
     }
 }
+
+// Every attempt leaves a record: every row judged is a task of it; a test ended before its end hands what was
+// judged up to then to the print service, marked as ended early.
+namespace {
+
+class RunRecordTest : public WindowTest {};
+
+} // namespace
+
+TEST_F(RunRecordTest, EveryJudgedRowIsATaskThatAddsUpToItsCategory)
+{
+    QFile shipped(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    writeCatalogue(shipped.readAll());
+    startTest();
+    for (int sheet = 0; world.callsStartingWith("Print.ReportResult").isEmpty() && sheet < 10; ++sheet) {
+        answerCurrentPage(form, sheet % 2 == 0 ? Answers::Wrong : Answers::Right);
+        form.but_OK_Click();
+        form.but_Next_Click();
+    }
+    const QList<JudgedTask> tasks = valueOf(world.reportedFields, "AUFGABEN").value<QList<JudgedTask>>();
+    ASSERT_EQ(tasks.size(), 47);
+    EXPECT_FALSE(keysOf(world.reportedFields).contains("VORZEITIG"));
+    for (std::size_t i = 0; i < ResultCategories.size(); ++i) {
+        const auto category = static_cast<TaskCategory>(i);
+        const int points = category == TaskCategory::Equations ? 2 : 1;
+        int asked = 0;
+        int right = 0;
+        for (const JudgedTask& task : tasks)
+            if (task.category == category) {
+                EXPECT_FALSE(task.task.isEmpty());
+                EXPECT_EQ(task.partsRight.size() > 1, category == TaskCategory::Equations);
+                asked += points;
+                right += task.right() ? points : 0;
+            }
+        EXPECT_EQ(valueOf(world.reportedFields, ResultCategories[i].key).toString(),
+                  QStringLiteral("%1/%2").arg(right).arg(asked));
+    }
+    // The element rows were left empty: each is wrong, with its task.
+    EXPECT_EQ(tasks[0].task, form.elements.AnzS1[0].Caption);
+    EXPECT_EQ(tasks[0].entered, QString());
+    EXPECT_EQ(world.callsStartingWith("Print.ReportResult").size(), 1);
+}
+
+namespace {
+
+// Keeps what the print service receives of a run ended early.
+class EarlyRecordWorld : public FakeWorld {
+public:
+    void ReportEndedEarly(double right, double asked, const PrintFields& fields) override
+    {
+        calls << QStringLiteral("Print.ReportEndedEarly: %1/%2").arg(right).arg(asked);
+        reportedFields = fields;
+    }
+};
+
+} // namespace
+
+TEST(EndTestRunEarlyTest, ReportsWhatWasJudgedOnce)
+{
+    EarlyRecordWorld world;
+    mdl_KolTest state;
+    state.g_TotalAsked = DynValue::int16(2);
+    state.g_TotalRight = DynValue::int16(1);
+    state.g_SyllablesAsked = DynValue::int16(4); // left by an earlier run: not this run's
+    state.g_RunLog = {true,
+                      {{TaskCategory::Elements, "Na", "Natrium", "Natrium", {true}},
+                       {TaskCategory::Equations, "H2 + O2 → H2O", "2 1 2", "2 2 2", {true, false, true}}}};
+    endTestRunEarly(state, 1000, world.services, world.tools, world);
+    endTestRunEarly(state, 1000, world.services, world.tools, world);
+    EXPECT_EQ(world.calls, QStringList{"Print.ReportEndedEarly: 1/2"});
+    const PrintFields& fields = world.reportedFields;
+    EXPECT_EQ(valueOf(fields, "VORZEITIG"), QVariant(true));
+    EXPECT_EQ(valueOf(fields, "ELEMENTE"), QVariant(QStringLiteral("1/1")));
+    EXPECT_EQ(valueOf(fields, "GLEICHUNGEN"), QVariant(QStringLiteral("0/2")));
+    EXPECT_EQ(valueOf(fields, "ZAHLSILBEN"), QVariant(QStringLiteral("0/0")));
+    EXPECT_EQ(valueOf(fields, "AUFGABEN").value<QList<JudgedTask>>(), state.g_RunLog.tasks);
+}
+
+// Whichever way a test ends before its end, the run is ended early (and so leaves its record), never
+// finished: the host hears no grade.
+struct EarlyEnd {
+    const char* name;
+    std::function<void(frm_AppMain&)> end;
+    bool exitFlag;
+};
+
+class TestEndedEarly : public WindowTest, public ::testing::WithParamInterface<EarlyEnd> {};
+
+TEST_P(TestEndedEarly, EndsTheRunEarly)
+{
+    startTest();
+    world.exitFlag = GetParam().exitFlag;
+    answerCurrentPage(form, Answers::Right);
+    form.but_OK_Click();
+    ASSERT_TRUE(state.g_RunLog.open);
+    world.yesNoAnswers = {true};
+    try {
+        GetParam().end(form);
+    } catch (const ProgramEnded&) {
+    }
+    EXPECT_FALSE(state.g_RunLog.open);
+    EXPECT_TRUE(world.callsStartingWith("Host.Report: <- Note").isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TestEndedEarly,
+    ::testing::Values(EarlyEnd{"Quit", [](frm_AppMain& f) { f.EXECUTE("QUIT"); }, false},
+                      EarlyEnd{"CloseBox", [](frm_AppMain& f) { f.CloseBox_Click(); }, false},
+                      EarlyEnd{"CloseBoxWithTheExitFlag", [](frm_AppMain& f) { f.CloseBox_Click(); }, true},
+                      EarlyEnd{"NewTest", [](frm_AppMain& f) { f.EXECUTE("RESTART"); }, false}),
+    [](const ::testing::TestParamInfo<EarlyEnd>& info) { return std::string(info.param.name); });

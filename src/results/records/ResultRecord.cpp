@@ -1,5 +1,6 @@
 #include "results/records/ResultRecord.h"
 
+#include "testrun/EndOfTestRecord.h"
 #include "testrun/GradeScale.h"
 
 #include <QHash>
@@ -8,10 +9,17 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
+
+static_assert(std::string_view(ResultCategories[static_cast<std::size_t>(TaskCategory::Equations)].key) ==
+              "GLEICHUNGEN");
+static_assert(static_cast<int>(TaskCategory::YesNo) + 1 == ResultCategoryCount);
 
 namespace {
 
-const QByteArray formatLine = "KOLTEST-ERGEBNIS 1";
+// The first format had no tasks and no mark for a run ended early; it is still read.
+const QByteArray firstFormatLine = "KOLTEST-ERGEBNIS 1";
+const QByteArray formatLine = "KOLTEST-ERGEBNIS 2";
 const QByteArray closingLine = "KOLTEST-ERGEBNIS ENDE";
 const QString dateFormat = QStringLiteral("yyyy-MM-dd");
 const QString timeFormat = QStringLiteral("HH:mm:ss");
@@ -25,6 +33,26 @@ const QString expertKey = QStringLiteral("EXPERTE");
 const QString rightKey = QStringLiteral("RICHTIG");
 const QString askedKey = QStringLiteral("ANZAHL");
 const QString gradeKey = QStringLiteral("NOTE");
+const QString endedEarlyKey = QStringLiteral("VORZEITIG");
+const QString taskKey = QStringLiteral("AUFGABE");
+const QChar taskSeparator = u'\t'; // a value never holds one: it is escaped
+const QChar rightMark = u'r';
+const QChar wrongMark = u'f';
+constexpr qsizetype MostParts = 4; // the coefficients of an equation
+
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("ja") : QStringLiteral("nein");
+}
+
+std::optional<bool> readYesNo(const QString& text)
+{
+    if (text == QLatin1String("ja"))
+        return true;
+    if (text == QLatin1String("nein"))
+        return false;
+    return std::nullopt;
+}
 
 int wholeCount(double value)
 {
@@ -81,8 +109,11 @@ const QVariant* fieldValue(const PrintFields& fields, const char* key)
     return nullptr;
 }
 
-bool isGrade(const QString& text)
+// A grade of the scale, or none when nothing was asked.
+bool isGradeOf(const QString& text, int asked)
 {
+    if (text.isEmpty())
+        return asked == 0;
     for (int band = 0; band < GradeBandCount; ++band)
         if (gradeText(band) == text)
             return true;
@@ -141,6 +172,62 @@ std::optional<QString> unescaped(const QString& value)
     return out;
 }
 
+int categoryIndex(QStringView key)
+{
+    for (std::size_t i = 0; i < ResultCategories.size(); ++i)
+        if (key == QLatin1String(ResultCategories[i].key))
+            return static_cast<int>(i);
+    return -1;
+}
+
+QString taskLine(const JudgedTask& task)
+{
+    QString marks;
+    for (const bool right : task.partsRight)
+        marks += right ? rightMark : wrongMark;
+    return QStringList{QLatin1String(ResultCategories[static_cast<std::size_t>(task.category)].key), marks,
+                       escaped(task.task), escaped(task.expected), escaped(task.entered)}
+        .join(taskSeparator);
+}
+
+// "CATEGORY<TAB>MARKS<TAB>TASK<TAB>EXPECTED<TAB>ENTERED", the texts escaped, MARKS one "r" or "f" per part.
+std::optional<JudgedTask> readTask(const QString& line)
+{
+    const QStringList fields = line.split(taskSeparator);
+    if (fields.size() != 5)
+        return std::nullopt;
+    const int category = categoryIndex(fields[0]);
+    const QString& marks = fields[1];
+    if (category < 0 || marks.isEmpty() || marks.size() > MostParts)
+        return std::nullopt;
+    JudgedTask task;
+    task.category = static_cast<TaskCategory>(category);
+    for (const QChar mark : marks) {
+        if (mark != rightMark && mark != wrongMark)
+            return std::nullopt;
+        task.partsRight << (mark == rightMark);
+    }
+    QString* texts[] = {&task.task, &task.expected, &task.entered};
+    for (int i = 0; i < 3; ++i) {
+        auto text = unescaped(fields[i + 2]);
+        if (!text || text->size() > LongestTaskText)
+            return std::nullopt;
+        *texts[i] = std::move(*text);
+    }
+    return task;
+}
+
+// Whether every category holds no more tasks than it has points in a run.
+bool tasksFitTheirCategories(const QList<JudgedTask>& tasks)
+{
+    std::array<int, ResultCategoryCount> count{};
+    for (const JudgedTask& task : tasks)
+        if (++count[static_cast<std::size_t>(task.category)] >
+            ResultCategories[static_cast<std::size_t>(task.category)].mostAsked)
+            return false;
+    return true;
+}
+
 } // namespace
 
 ResultRecord recordFromReport(double right, double asked, const PrintFields& fields, const QString& name,
@@ -149,12 +236,13 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
     // The record keeps whole seconds.
     const QDateTime endSecond = end.addMSecs(-end.time().msec());
     ResultRecord record;
-    record.name = name;
+    record.name = name.left(LongestName);
     record.date = endSecond.date();
     record.end = endSecond.time();
     record.right = wholeCount(right);
     record.asked = wholeCount(asked);
-    record.grade = gradeText(gradeBand(record.right, record.asked));
+    if (record.asked > 0)
+        record.grade = gradeText(gradeBand(record.right, record.asked));
     if (const QVariant* expert = fieldValue(fields, "EXPERTE"))
         record.expert = expert->toBool();
     if (const QVariant* duration = fieldValue(fields, "DAUER")) {
@@ -169,6 +257,20 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
         if (const QVariant* score = fieldValue(fields, ResultCategories[i].key))
             record.categories[i] =
                 readScore(score->toString(), ResultCategories[i].mostAsked).value_or(CategoryScore{});
+    if (const QVariant* early = fieldValue(fields, EndedEarlyField))
+        record.endedEarly = early->toBool();
+    if (const QVariant* tasks = fieldValue(fields, TasksField)) {
+        std::array<int, ResultCategoryCount> count{};
+        for (JudgedTask task : tasks->value<QList<JudgedTask>>()) {
+            const auto category = static_cast<std::size_t>(task.category);
+            if (++count[category] > ResultCategories[category].mostAsked || task.partsRight.isEmpty() ||
+                task.partsRight.size() > MostParts)
+                continue;
+            for (QString* text : {&task.task, &task.expected, &task.entered})
+                text->truncate(LongestTaskText);
+            record.tasks << task;
+        }
+    }
     return record;
 }
 
@@ -185,13 +287,16 @@ QByteArray recordText(const ResultRecord& record)
     line(endKey, record.end.toString(timeFormat));
     if (record.durationSeconds)
         line(durationKey, QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
-    line(expertKey, record.expert ? QStringLiteral("ja") : QStringLiteral("nein"));
+    line(expertKey, yesNo(record.expert));
+    line(endedEarlyKey, yesNo(record.endedEarly));
     line(rightKey, QString::number(record.right));
     line(askedKey, QString::number(record.asked));
     line(gradeKey, record.grade);
     for (std::size_t i = 0; i < record.categories.size(); ++i)
         line(QLatin1String(ResultCategories[i].key),
              QStringLiteral("%1/%2").arg(record.categories[i].right).arg(record.categories[i].asked));
+    for (const JudgedTask& task : record.tasks)
+        text += taskKey + QLatin1Char('=') + taskLine(task) + QLatin1Char('\n'); // its texts are escaped
     return formatLine + '\n' + text.toUtf8() + closingLine + '\n';
 }
 
@@ -206,19 +311,28 @@ RecordReading readRecordText(const QByteArray& bytes)
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-    if (lines.value(0) != QLatin1String(formatLine))
-        return refuse(QStringLiteral("does not begin with \"%1\"").arg(QLatin1String(formatLine)));
+    if (lines.value(0) != QLatin1String(formatLine) && lines.value(0) != QLatin1String(firstFormatLine))
+        return refuse(QStringLiteral("does not begin with \"%1\" or \"%2\"")
+                          .arg(QLatin1String(formatLine), QLatin1String(firstFormatLine)));
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     if (lines.size() < 2 || lines.last() != QLatin1String(closingLine))
         return refuse(QStringLiteral("incomplete: no closing line \"%1\"").arg(QLatin1String(closingLine)));
 
+    ResultRecord record;
     QHash<QString, QString> values;
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
         const qsizetype equals = lines[i].indexOf(QLatin1Char('='));
         if (equals <= 0)
             return refuse(QStringLiteral("line %1 is no KEY=VALUE line").arg(i + 1));
         const QString key = lines[i].left(equals);
+        if (key == taskKey) {
+            const auto task = readTask(lines[i].mid(equals + 1));
+            if (!task)
+                return refuse(QStringLiteral("line %1: no task of a test run").arg(i + 1));
+            record.tasks << *task;
+            continue;
+        }
         const auto value = unescaped(lines[i].mid(equals + 1));
         if (!value)
             return refuse(QStringLiteral("line %1: broken escape in the value").arg(i + 1));
@@ -226,21 +340,16 @@ RecordReading readRecordText(const QByteArray& bytes)
             return refuse(QStringLiteral("line %1: %2 given twice").arg(i + 1).arg(key));
         values.insert(key, *value);
     }
+    if (!tasksFitTheirCategories(record.tasks))
+        return refuse(QStringLiteral("more tasks of a category than a test run asks"));
 
-    ResultRecord record;
-    const auto need = [&values](const QString& key) -> std::optional<QString> {
-        if (!values.contains(key))
-            return std::nullopt;
-        return values.value(key);
-    };
     const auto bad = [&refuse](const QString& key) {
         return refuse(QStringLiteral("%1 missing or invalid").arg(key));
     };
 
-    const auto name = need(nameKey);
-    if (!name)
+    if (!values.contains(nameKey))
         return bad(nameKey);
-    record.name = *name;
+    record.name = values.value(nameKey);
     record.date = QDate::fromString(values.value(dateKey), dateFormat);
     if (!record.date.isValid())
         return bad(dateKey);
@@ -257,17 +366,21 @@ RecordReading readRecordText(const QByteArray& bytes)
         if (!record.durationSeconds)
             return bad(durationKey);
     }
-    const QString expert = values.value(expertKey);
-    if (expert != QLatin1String("ja") && expert != QLatin1String("nein"))
+    const auto expert = readYesNo(values.value(expertKey));
+    if (!expert)
         return bad(expertKey);
-    record.expert = expert == QLatin1String("ja");
+    record.expert = *expert;
+    const auto endedEarly = readYesNo(values.value(endedEarlyKey, QStringLiteral("nein")));
+    if (!endedEarly)
+        return bad(endedEarlyKey);
+    record.endedEarly = *endedEarly;
     const auto total = readScore(values.value(rightKey), values.value(askedKey), MostAskedPerRun);
     if (!total)
         return bad(rightKey + QLatin1Char('/') + askedKey);
     record.right = total->right;
     record.asked = total->asked;
     record.grade = values.value(gradeKey);
-    if (!isGrade(record.grade))
+    if (!values.contains(gradeKey) || !isGradeOf(record.grade, record.asked))
         return bad(gradeKey);
     for (std::size_t i = 0; i < record.categories.size(); ++i) {
         const QString key = QLatin1String(ResultCategories[i].key);
