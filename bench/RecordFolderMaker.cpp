@@ -40,8 +40,8 @@ ResultRecord makeRun(int number, QRandomGenerator& random)
             const QString expected = QStringLiteral("Antwort %1").arg(task);
             run.tasks << JudgedTask{category, QStringLiteral("Aufgabe %1 zu %2").arg(task).arg(c), expected,
                                     right ? expected : QStringLiteral("Eingabe %1").arg(random.bounded(50)),
-                                    category == TaskCategory::Equations ? QList<bool>{true, right, true}
-                                                                         : QList<bool>{right}};
+                                    category == TaskCategory::Equations ? PartVerdicts{true, right, true}
+                                                                         : PartVerdicts{right}};
             run.categories[c].asked += points;
             run.categories[c].right += right ? points : 0;
         }

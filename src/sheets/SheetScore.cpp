@@ -3,9 +3,9 @@
 #include "sheets/SheetContext.h"
 
 void SheetScore::judged(const QString& task, const QString& expected, const QString& entered,
-                        QList<bool> partsRight, int items)
+                        const PartVerdicts& partsRight, int items)
 {
-    JudgedTask judged{m_category, task, expected, entered, std::move(partsRight)};
+    JudgedTask judged{m_category, task, expected, entered, partsRight};
     m_asked += items;
     if (judged.right()) {
         m_right += items;

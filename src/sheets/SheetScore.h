@@ -16,11 +16,11 @@ public:
     SheetScore(SheetContext& context, TaskCategory category) : m_context(context), m_category(category) {}
 
     // A posed row worth items (an equation is worth two); right when every part is.
-    void judged(const QString& task, const QString& expected, const QString& entered, QList<bool> partsRight,
-                int items = 1);
+    void judged(const QString& task, const QString& expected, const QString& entered,
+                const PartVerdicts& partsRight, int items = 1);
     void judged(const QString& task, const QString& expected, const QString& entered, bool right)
     {
-        judged(task, expected, entered, QList<bool>{right});
+        judged(task, expected, entered, PartVerdicts{right});
     }
 
     int askedItems() const { return m_asked; }

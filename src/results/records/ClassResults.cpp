@@ -60,18 +60,27 @@ QString levelText(bool expert)
     return expert ? QStringLiteral("Experte / Expertin") : QStringLiteral("Normale(r) Schüler(in)");
 }
 
+QString ClassResults::shared(const QString& text)
+{
+    constexpr qsizetype MostSharedTexts = 100000;
+    const auto found = m_texts.constFind(text);
+    if (found != m_texts.constEnd())
+        return *found;
+    if (m_texts.size() < MostSharedTexts)
+        m_texts.insert(text);
+    return text;
+}
+
 void ClassResults::add(ResultRecord run)
 {
-    QList<JudgedTask> wrong;
-    for (JudgedTask& task : run.tasks) {
+    m_firstWrong << m_wrong.size();
+    for (const JudgedTask& task : std::as_const(run.tasks)) {
         const auto category = static_cast<std::size_t>(task.category);
         QHash<QString, qsizetype>& index = m_taskIndex[category];
         auto found = index.constFind(task.task);
         if (found == index.constEnd()) {
             if (m_tasks.size() >= MostAnalysedTasks) {
                 ++m_tasksNotAnalysed;
-                if (!task.right())
-                    wrong << std::move(task);
                 continue;
             }
             found = index.insert(task.task, m_tasks.size());
@@ -79,18 +88,30 @@ void ClassResults::add(ResultRecord run)
         }
         TaskSummary& summary = m_tasks[*found];
         ++summary.asked;
-        summary.expected = task.expected;
         if (task.right()) {
             ++summary.right;
             continue;
         }
-        // The texts a wrong task shares with its summary are kept once.
-        task.task = summary.task;
-        task.expected = summary.expected;
-        wrong << std::move(task);
+        WrongAnswer wrong{static_cast<qint32>(*found), static_cast<quint8>(task.partsRight.size()), 0,
+                          shared(task.entered),
+                          task.expected == summary.expected ? QString() : shared(task.expected)};
+        for (qsizetype i = 0; i < task.partsRight.size(); ++i)
+            wrong.rightParts |= task.partsRight[i] ? 1u << i : 0u;
+        m_wrong << std::move(wrong);
     }
-    run.tasks = std::move(wrong);
+    run.tasks = {}; // clear() would keep the capacity
+    run.name = shared(run.name);
     m_runs << std::move(run);
+}
+
+JudgedTask ClassResults::judgedTask(const WrongAnswer& wrong) const
+{
+    const TaskSummary& summary = m_tasks[wrong.task];
+    JudgedTask task{summary.category, summary.task, wrong.expected.isNull() ? summary.expected : wrong.expected,
+                    wrong.entered, {}};
+    for (int i = 0; i < wrong.parts; ++i)
+        task.partsRight << ((wrong.rightParts >> i & 1u) != 0);
+    return task;
 }
 
 QList<ResultRecord> ClassResults::runsByStart() const
@@ -138,8 +159,15 @@ QList<ResultRecord> ClassResults::runsOf(const QString& name) const
 {
     const QString key = pupilKey(name);
     QList<ResultRecord> runs;
-    std::copy_if(m_runs.begin(), m_runs.end(), std::back_inserter(runs),
-                 [&key](const ResultRecord& run) { return pupilKey(run.name) == key; });
+    for (qsizetype i = 0; i < m_runs.size(); ++i) {
+        if (pupilKey(m_runs[i].name) != key)
+            continue;
+        ResultRecord run = m_runs[i];
+        const qsizetype end = i + 1 < m_runs.size() ? m_firstWrong[i + 1] : m_wrong.size();
+        for (qsizetype w = m_firstWrong[i]; w < end; ++w)
+            run.tasks << judgedTask(m_wrong[w]);
+        runs << run;
+    }
     return byStart(runs);
 }
 

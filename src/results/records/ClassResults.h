@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -21,7 +22,7 @@ struct PupilSummary {
 struct TaskSummary {
     TaskCategory category = TaskCategory::Elements;
     QString task;
-    QString expected; // as the run taken in last expected it
+    QString expected; // as the first run that asked it expected it
     int asked = 0;
     int right = 0;
     double shareRight() const { return asked > 0 ? static_cast<double>(right) / asked : 0; }
@@ -29,18 +30,18 @@ struct TaskSummary {
 
 // The results of a class, taken in run by run: the overview of its pupils, the runs ended early, the
 // analysis of its tasks and each pupil's runs with the tasks they got wrong. What a results window and the
-// results command show. Memory grows with the runs, not with their tasks: a run keeps only its wrong
-// tasks, and the texts that runs share are stored once.
+// results command show. A school's share holds tens of thousands of runs, so memory grows with the runs,
+// not with their tasks: a run keeps only its wrong tasks, in a compact form, and texts are stored once.
 class ClassResults {
 public:
     // Different tasks the analysis holds at most: a real catalogue has a few hundred, so only planted
-    // records reach this; tasks beyond it are not analysed.
+    // records reach this; tasks beyond it are neither analysed nor kept.
     static constexpr qsizetype MostAnalysedTasks = 20000;
 
     // Takes a run in: its tasks count into the analysis; the run is kept with its wrong tasks only.
     void add(ResultRecord run);
 
-    // Every run in the order taken in.
+    // Every run in the order taken in, without its tasks.
     const QList<ResultRecord>& runs() const { return m_runs; }
     // Every run, oldest first; a run without a start counts from its end.
     QList<ResultRecord> runsByStart() const;
@@ -61,9 +62,26 @@ public:
     qsizetype tasksNotAnalysed() const { return m_tasksNotAnalysed; }
 
 private:
+    // A wrong task of a run: its summary holds the task and, mostly, the expected answer.
+    struct WrongAnswer {
+        qint32 task;       // in m_tasks
+        quint8 parts;      // how many verdicts
+        quint8 rightParts; // bit i: part i is right
+        QString entered;
+        QString expected; // null when its summary's
+    };
+
+    // The text as stored before when it was met already: a class gives the same wrong answers again and
+    // again. Texts are stored once up to a bound, so that planted records cannot fill the memory this way.
+    QString shared(const QString& text);
+    JudgedTask judgedTask(const WrongAnswer& wrong) const;
+
     QList<ResultRecord> m_runs;
+    QList<qsizetype> m_firstWrong; // per run, its first wrong answer in m_wrong; the next run's ends it
+    QList<WrongAnswer> m_wrong;
     QList<TaskSummary> m_tasks;
     std::array<QHash<QString, qsizetype>, ResultCategoryCount> m_taskIndex;
+    QSet<QString> m_texts;
     qsizetype m_tasksNotAnalysed = 0;
 };
 

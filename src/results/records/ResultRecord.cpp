@@ -3,11 +3,13 @@
 #include "testrun/EndOfTestRecord.h"
 #include "testrun/GradeScale.h"
 
-#include <QHash>
+#include <QSet>
 #include <QLocale>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string_view>
 
@@ -24,16 +26,23 @@ const QByteArray closingLine = "KOLTEST-ERGEBNIS ENDE";
 const QString dateFormat = QStringLiteral("yyyy-MM-dd");
 const QString timeFormat = QStringLiteral("HH:mm:ss");
 
-const QString nameKey = QStringLiteral("NAME");
-const QString dateKey = QStringLiteral("DATUM");
-const QString startKey = QStringLiteral("BEGINN");
-const QString endKey = QStringLiteral("ENDE");
-const QString durationKey = QStringLiteral("DAUER");
-const QString expertKey = QStringLiteral("EXPERTE");
-const QString rightKey = QStringLiteral("RICHTIG");
-const QString askedKey = QStringLiteral("ANZAHL");
-const QString gradeKey = QStringLiteral("NOTE");
-const QString endedEarlyKey = QStringLiteral("VORZEITIG");
+// The keys of the values, in the order of ValueKey; the categories follow ResultCategories.
+constexpr QLatin1StringView valueKeys[] = {
+    QLatin1StringView("NAME"),          QLatin1StringView("DATUM"),        QLatin1StringView("BEGINN"),
+    QLatin1StringView("ENDE"),          QLatin1StringView("DAUER"),        QLatin1StringView("EXPERTE"),
+    QLatin1StringView("VORZEITIG"),     QLatin1StringView("RICHTIG"),      QLatin1StringView("ANZAHL"),
+    QLatin1StringView("NOTE"),          QLatin1StringView("ELEMENTE"),     QLatin1StringView("ZAHLSILBEN"),
+    QLatin1StringView("SUBSTANZNAMEN"), QLatin1StringView("MOLMASSEN"),    QLatin1StringView("STOFFMENGEN"),
+    QLatin1StringView("DEFINITIONEN"),  QLatin1StringView("GLEICHUNGEN"), QLatin1StringView("LADUNGSZAHLEN"),
+    QLatin1StringView("JANEIN")};
+enum class ValueKey { Name, Date, Start, End, Duration, Expert, EndedEarly, Right, Asked, Grade, FirstCategory };
+static_assert(std::size(valueKeys) == static_cast<std::size_t>(ValueKey::FirstCategory) + ResultCategoryCount);
+
+QString keyOf(ValueKey key)
+{
+    return valueKeys[static_cast<std::size_t>(key)];
+}
+
 const QString taskKey = QStringLiteral("AUFGABE");
 const QChar taskSeparator = u'\t'; // a value never holds one: it is escaped
 const QChar rightMark = u'r';
@@ -140,9 +149,12 @@ QString escaped(const QString& value)
     return out;
 }
 
-std::optional<QString> unescaped(const QString& value)
+std::optional<QString> unescaped(QStringView value)
 {
+    if (!value.contains(u'\\'))
+        return value.toString();
     QString out;
+    out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] != QLatin1Char('\\')) {
             out += value[i];
@@ -191,14 +203,18 @@ QString taskLine(const JudgedTask& task)
 }
 
 // "CATEGORY<TAB>MARKS<TAB>TASK<TAB>EXPECTED<TAB>ENTERED", the texts escaped, MARKS one "r" or "f" per part.
-std::optional<JudgedTask> readTask(const QString& line)
+std::optional<JudgedTask> readTask(QStringView line)
 {
-    const QStringList fields = line.split(taskSeparator);
-    if (fields.size() != 5)
-        return std::nullopt;
+    std::array<QStringView, 5> fields;
+    qsizetype count = 0;
+    for (const QStringView field : line.tokenize(taskSeparator)) {
+        if (count == static_cast<qsizetype>(fields.size()))
+            return std::nullopt;
+        fields[static_cast<std::size_t>(count++)] = field;
+    }
     const int category = categoryIndex(fields[0]);
-    const QString& marks = fields[1];
-    if (category < 0 || marks.isEmpty() || marks.size() > MostParts)
+    const QStringView marks = fields[1];
+    if (count != 5 || category < 0 || marks.isEmpty() || marks.size() > MostParts)
         return std::nullopt;
     JudgedTask task;
     task.category = static_cast<TaskCategory>(category);
@@ -208,7 +224,7 @@ std::optional<JudgedTask> readTask(const QString& line)
         task.partsRight << (mark == rightMark);
     }
     QString* texts[] = {&task.task, &task.expected, &task.entered};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i) {
         auto text = unescaped(fields[i + 2]);
         if (!text || text->size() > LongestTaskText)
             return std::nullopt;
@@ -277,23 +293,23 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
 QByteArray recordText(const ResultRecord& record)
 {
     QString text;
-    const auto line = [&text](const QString& key, const QString& value) {
-        text += key + QLatin1Char('=') + escaped(value) + QLatin1Char('\n');
+    const auto line = [&text](ValueKey key, const QString& value) {
+        text += keyOf(key) + QLatin1Char('=') + escaped(value) + QLatin1Char('\n');
     };
-    line(nameKey, record.name);
-    line(dateKey, record.date.toString(dateFormat));
+    line(ValueKey::Name, record.name);
+    line(ValueKey::Date, record.date.toString(dateFormat));
     if (record.start.isValid())
-        line(startKey, record.start.toString(timeFormat));
-    line(endKey, record.end.toString(timeFormat));
+        line(ValueKey::Start, record.start.toString(timeFormat));
+    line(ValueKey::End, record.end.toString(timeFormat));
     if (record.durationSeconds)
-        line(durationKey, QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
-    line(expertKey, yesNo(record.expert));
-    line(endedEarlyKey, yesNo(record.endedEarly));
-    line(rightKey, QString::number(record.right));
-    line(askedKey, QString::number(record.asked));
-    line(gradeKey, record.grade);
+        line(ValueKey::Duration, QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
+    line(ValueKey::Expert, yesNo(record.expert));
+    line(ValueKey::EndedEarly, yesNo(record.endedEarly));
+    line(ValueKey::Right, QString::number(record.right));
+    line(ValueKey::Asked, QString::number(record.asked));
+    line(ValueKey::Grade, record.grade);
     for (std::size_t i = 0; i < record.categories.size(); ++i)
-        line(QLatin1String(ResultCategories[i].key),
+        line(static_cast<ValueKey>(static_cast<std::size_t>(ValueKey::FirstCategory) + i),
              QStringLiteral("%1/%2").arg(record.categories[i].right).arg(record.categories[i].asked));
     for (const JudgedTask& task : record.tasks)
         text += taskKey + QLatin1Char('=') + taskLine(task) + QLatin1Char('\n'); // its texts are escaped
@@ -307,10 +323,9 @@ RecordReading readRecordText(const QByteArray& bytes)
     const QString text = decoder(bytes);
     if (decoder.hasError())
         return refuse(QStringLiteral("not UTF-8 text"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    QList<QStringView> lines;
+    for (QStringView line : QStringView(text).tokenize(u'\n'))
+        lines << (line.endsWith(u'\r') ? line.chopped(1) : line);
     if (lines.value(0) != QLatin1String(formatLine) && lines.value(0) != QLatin1String(firstFormatLine))
         return refuse(QStringLiteral("does not begin with \"%1\" or \"%2\"")
                           .arg(QLatin1String(formatLine), QLatin1String(firstFormatLine)));
@@ -320,71 +335,85 @@ RecordReading readRecordText(const QByteArray& bytes)
         return refuse(QStringLiteral("incomplete: no closing line \"%1\"").arg(QLatin1String(closingLine)));
 
     ResultRecord record;
-    QHash<QString, QString> values;
+    // The value of each known key; keys the reader does not know are passed over, but not twice either.
+    std::array<std::optional<QString>, std::size(valueKeys)> values;
+    QSet<QStringView> otherKeys;
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        const qsizetype equals = lines[i].indexOf(QLatin1Char('='));
+        const QStringView line = lines[i];
+        const qsizetype equals = line.indexOf(u'=');
         if (equals <= 0)
             return refuse(QStringLiteral("line %1 is no KEY=VALUE line").arg(i + 1));
-        const QString key = lines[i].left(equals);
+        const QStringView key = line.left(equals);
         if (key == taskKey) {
-            const auto task = readTask(lines[i].mid(equals + 1));
+            const auto task = readTask(line.mid(equals + 1));
             if (!task)
                 return refuse(QStringLiteral("line %1: no task of a test run").arg(i + 1));
             record.tasks << *task;
             continue;
         }
-        const auto value = unescaped(lines[i].mid(equals + 1));
+        auto value = unescaped(line.mid(equals + 1));
         if (!value)
             return refuse(QStringLiteral("line %1: broken escape in the value").arg(i + 1));
-        if (values.contains(key))
+        const auto known = std::find(std::begin(valueKeys), std::end(valueKeys), key);
+        const qsizetype otherKeysBefore = otherKeys.size();
+        if (known == std::end(valueKeys))
+            otherKeys.insert(key);
+        std::optional<QString>* slot =
+            known == std::end(valueKeys) ? nullptr : &values[static_cast<std::size_t>(known - std::begin(valueKeys))];
+        if (slot ? slot->has_value() : otherKeys.size() == otherKeysBefore)
             return refuse(QStringLiteral("line %1: %2 given twice").arg(i + 1).arg(key));
-        values.insert(key, *value);
+        if (slot)
+            *slot = std::move(value);
     }
     if (!tasksFitTheirCategories(record.tasks))
         return refuse(QStringLiteral("more tasks of a category than a test run asks"));
 
-    const auto bad = [&refuse](const QString& key) {
-        return refuse(QStringLiteral("%1 missing or invalid").arg(key));
+    const auto valueOf = [&values](ValueKey key) -> const std::optional<QString>& {
+        return values[static_cast<std::size_t>(key)];
+    };
+    const auto textOf = [&valueOf](ValueKey key) { return valueOf(key).value_or(QString()); };
+    const auto bad = [&refuse](ValueKey key) {
+        return refuse(QStringLiteral("%1 missing or invalid").arg(keyOf(key)));
     };
 
-    if (!values.contains(nameKey))
-        return bad(nameKey);
-    record.name = values.value(nameKey);
-    record.date = QDate::fromString(values.value(dateKey), dateFormat);
+    if (!valueOf(ValueKey::Name))
+        return bad(ValueKey::Name);
+    record.name = *valueOf(ValueKey::Name);
+    record.date = QDate::fromString(textOf(ValueKey::Date), dateFormat);
     if (!record.date.isValid())
-        return bad(dateKey);
-    record.end = QTime::fromString(values.value(endKey), timeFormat);
+        return bad(ValueKey::Date);
+    record.end = QTime::fromString(textOf(ValueKey::End), timeFormat);
     if (!record.end.isValid())
-        return bad(endKey);
-    if (values.contains(startKey)) {
-        record.start = QTime::fromString(values.value(startKey), timeFormat);
+        return bad(ValueKey::End);
+    if (valueOf(ValueKey::Start)) {
+        record.start = QTime::fromString(textOf(ValueKey::Start), timeFormat);
         if (!record.start.isValid())
-            return bad(startKey);
+            return bad(ValueKey::Start);
     }
-    if (values.contains(durationKey)) {
-        record.durationSeconds = readDuration(values.value(durationKey));
+    if (valueOf(ValueKey::Duration)) {
+        record.durationSeconds = readDuration(textOf(ValueKey::Duration));
         if (!record.durationSeconds)
-            return bad(durationKey);
+            return bad(ValueKey::Duration);
     }
-    const auto expert = readYesNo(values.value(expertKey));
+    const auto expert = readYesNo(textOf(ValueKey::Expert));
     if (!expert)
-        return bad(expertKey);
+        return bad(ValueKey::Expert);
     record.expert = *expert;
-    const auto endedEarly = readYesNo(values.value(endedEarlyKey, QStringLiteral("nein")));
+    const auto endedEarly = readYesNo(valueOf(ValueKey::EndedEarly).value_or(QStringLiteral("nein")));
     if (!endedEarly)
-        return bad(endedEarlyKey);
+        return bad(ValueKey::EndedEarly);
     record.endedEarly = *endedEarly;
-    const auto total = readScore(values.value(rightKey), values.value(askedKey), MostAskedPerRun);
+    const auto total = readScore(textOf(ValueKey::Right), textOf(ValueKey::Asked), MostAskedPerRun);
     if (!total)
-        return bad(rightKey + QLatin1Char('/') + askedKey);
+        return refuse(QStringLiteral("RICHTIG/ANZAHL missing or invalid"));
     record.right = total->right;
     record.asked = total->asked;
-    record.grade = values.value(gradeKey);
-    if (!values.contains(gradeKey) || !isGradeOf(record.grade, record.asked))
-        return bad(gradeKey);
+    record.grade = textOf(ValueKey::Grade);
+    if (!valueOf(ValueKey::Grade) || !isGradeOf(record.grade, record.asked))
+        return bad(ValueKey::Grade);
     for (std::size_t i = 0; i < record.categories.size(); ++i) {
-        const QString key = QLatin1String(ResultCategories[i].key);
-        const auto score = readScore(values.value(key), ResultCategories[i].mostAsked);
+        const auto key = static_cast<ValueKey>(static_cast<std::size_t>(ValueKey::FirstCategory) + i);
+        const auto score = readScore(textOf(key), ResultCategories[i].mostAsked);
         if (!score)
             return bad(key);
         record.categories[i] = *score;

@@ -55,7 +55,7 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
 
 // The record as the text of its file: UTF-8, a first line that marks the format ("KOLTEST-ERGEBNIS 2"), one
 // KEY=VALUE line per value, an AUFGABE line per task, a closing line. Values are escaped, so any name
-// survives; see docs/ergebnisse.md for the format.
+// survives; see docs/ergebnisdatei.md for the format.
 QByteArray recordText(const ResultRecord& record);
 
 struct RecordReading {

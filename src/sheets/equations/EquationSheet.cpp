@@ -122,7 +122,7 @@ void EquationSheet::hOK9()
             continue;
         QStringList expected;
         QStringList entered;
-        QList<bool> partsRight;
+        PartVerdicts partsRight;
         for (int slot = 4 * row; slot < 4 * row + EquationRow::Slots; ++slot) {
             TextBox& field = Einsetz[at(slot)];
             if (!field.Visible)
