@@ -73,7 +73,7 @@ QString ClassResults::shared(const QString& text)
 
 void ClassResults::add(ResultRecord run)
 {
-    m_firstWrong << m_wrong.size();
+    QList<WrongAnswer> wrongAnswers;
     for (const JudgedTask& task : std::as_const(run.tasks)) {
         const auto category = static_cast<std::size_t>(task.category);
         QHash<QString, qsizetype>& index = m_taskIndex[category];
@@ -97,8 +97,10 @@ void ClassResults::add(ResultRecord run)
                           task.expected == summary.expected ? QString() : shared(task.expected)};
         for (qsizetype i = 0; i < task.partsRight.size(); ++i)
             wrong.rightParts |= task.partsRight[i] ? 1u << i : 0u;
-        m_wrong << std::move(wrong);
+        wrongAnswers << std::move(wrong);
     }
+    wrongAnswers.squeeze();
+    m_wrong << std::move(wrongAnswers);
     run.tasks = {}; // clear() would keep the capacity
     run.name = shared(run.name);
     m_runs << std::move(run);
@@ -163,9 +165,8 @@ QList<ResultRecord> ClassResults::runsOf(const QString& name) const
         if (pupilKey(m_runs[i].name) != key)
             continue;
         ResultRecord run = m_runs[i];
-        const qsizetype end = i + 1 < m_runs.size() ? m_firstWrong[i + 1] : m_wrong.size();
-        for (qsizetype w = m_firstWrong[i]; w < end; ++w)
-            run.tasks << judgedTask(m_wrong[w]);
+        for (const WrongAnswer& wrong : m_wrong[i])
+            run.tasks << judgedTask(wrong);
         runs << run;
     }
     return byStart(runs);

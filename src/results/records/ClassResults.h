@@ -77,8 +77,8 @@ private:
     JudgedTask judgedTask(const WrongAnswer& wrong) const;
 
     QList<ResultRecord> m_runs;
-    QList<qsizetype> m_firstWrong; // per run, its first wrong answer in m_wrong; the next run's ends it
-    QList<WrongAnswer> m_wrong;
+    QList<QList<WrongAnswer>> m_wrong; // per run, each list just as long as it needs
+
     QList<TaskSummary> m_tasks;
     std::array<QHash<QString, qsizetype>, ResultCategoryCount> m_taskIndex;
     QSet<QString> m_texts;

@@ -335,6 +335,7 @@ RecordReading readRecordText(const QByteArray& bytes)
         return refuse(QStringLiteral("incomplete: no closing line \"%1\"").arg(QLatin1String(closingLine)));
 
     ResultRecord record;
+    record.tasks.reserve(std::min<qsizetype>(lines.size(), MostAskedPerRun));
     // The value of each known key; keys the reader does not know are passed over, but not twice either.
     std::array<std::optional<QString>, std::size(valueKeys)> values;
     QSet<QStringView> otherKeys;
