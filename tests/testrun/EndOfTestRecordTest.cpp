@@ -128,18 +128,13 @@ TEST(CloseTestRunTest, EveryStepRunsWhateverFails)
         QStringList calls;
         QStringList diagnostics;
     };
-    const QStringList both = {"Host.Report: <- Note: 2", "Print.ReportResult: 41/52"};
-    for (const Case& c : {Case{"NothingFails", false, false, both, {}},
-                          Case{"HostFails",
-                               true,
-                               false,
-                               {"Print.ReportResult: 41/52"},
-                               {"end of the test run: the grade report to the host failed: Host weg"}},
-                          Case{"PrintFails",
-                               false,
-                               true,
-                               {"Host.Report: <- Note: 2"},
-                               {"end of the test run: the result report to the print service failed"}}}) {
+    const QString host = "Host.Report: <- Note: 2";
+    const QString print = "Print.ReportResult: 41/52";
+    const QString hostFailed = "end of the test run: the grade report to the host failed: Host weg";
+    const QString printFailed = "end of the test run: the result report to the print service failed";
+    for (const Case& c : {Case{"NothingFails", false, false, {host, print}, {}},
+                          Case{"HostFails", true, false, {print}, {hostFailed}},
+                          Case{"PrintFails", false, true, {host}, {printFailed}}}) {
         SCOPED_TRACE(c.name);
         FailingWorld world;
         world.hostFails = c.hostFails;
