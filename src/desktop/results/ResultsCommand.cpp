@@ -14,21 +14,19 @@
 
 namespace {
 
-// Writes one table into the folder for the teachers' group only (it holds the whole class); false, and the
-// reason on standard error, when it was not written.
-bool writeTable(const QString& folder, const char* name, const QByteArray& content, QTextStream& out)
+// Writes one table into the folder for the teachers' group only (it holds the whole class). Returns the
+// line that names it for standard output; empty, with the reason on standard error, when it was not written.
+QString writeTable(const QString& folder, const char* name, const QByteArray& content)
 {
-    const QString path = QDir(folder).filePath(QLatin1String(name));
+    const QString path = QDir::toNativeSeparators(QDir(folder).filePath(QLatin1String(name)));
     const FileWrite write = writeFileSafely(path, content, ExistingFile::Replace, FileReaders::OwnerAndGroup);
     if (!write.written()) {
-        out.flush();
         writeDiagnostic(QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
                                        "dieses Namens bleibt unverändert.")
-                            .arg(QDir::toNativeSeparators(path), write.problem));
-        return false;
+                            .arg(path, write.problem));
+        return {};
     }
-    out << QStringLiteral("Tabelle für die Tabellenkalkulation: %1\n").arg(QDir::toNativeSeparators(path));
-    return true;
+    return QStringLiteral("Tabelle für die Tabellenkalkulation: %1\n").arg(path);
 }
 
 } // namespace
@@ -50,16 +48,19 @@ int runResultsCommand(const CommandLineWords& commandLine)
     for (const QString& skipped : scan.skipped)
         writeDiagnostic(QStringLiteral("skipped ") + visibleText(skipped));
 
-    QTextStream out(stdout);
-    out << QStringLiteral("Ergebnisordner: %1\n").arg(QDir::toNativeSeparators(folder))
-        << classOverview(scan.results) << QLatin1Char('\n');
+    // The tables first: when the reader of the overview stops early ("| head"), the broken pipe ends the
+    // program, and the tables are on disk by then.
     // "--results-dir ORDNER --results DIR" reads DIR and writes the tables into ORDNER: the way out when
     // someone has planted something under a table's name in a share.
     const bool tablesElsewhere = !commandLine.words.value(1).isEmpty() && !commandLine.resultsDir.isEmpty();
     const QString tableFolder = tablesElsewhere ? commandLine.resultsDir : folder;
-    const bool runsWritten = writeTable(tableFolder, ResultsSpreadsheetName,
-                                        csvDocument(scan.results.runsByStart()), out);
-    const bool tasksWritten =
-        writeTable(tableFolder, TasksSpreadsheetName, csvTaskDocument(scan.results.taskAnalysis()), out);
-    return runsWritten && tasksWritten ? 0 : 1;
+    const QString runsTable =
+        writeTable(tableFolder, ResultsSpreadsheetName, csvDocument(scan.results.runsByStart()));
+    const QString tasksTable =
+        writeTable(tableFolder, TasksSpreadsheetName, csvTaskDocument(scan.results.taskAnalysis()));
+
+    QTextStream out(stdout);
+    out << QStringLiteral("Ergebnisordner: %1\n").arg(QDir::toNativeSeparators(folder))
+        << classOverview(scan.results) << QLatin1Char('\n') << runsTable << tasksTable;
+    return runsTable.isEmpty() || tasksTable.isEmpty() ? 1 : 0;
 }
