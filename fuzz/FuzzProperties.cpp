@@ -8,6 +8,7 @@
 #include "results/certificate/CertificateForm.h"
 #include "results/records/ResultRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -270,6 +271,12 @@ QString recordProperties(QByteArrayView bytes)
     if (record.durationSeconds &&
         !(*record.durationSeconds >= 0 && *record.durationSeconds < LongestRunSeconds))
         return QStringLiteral("accepted the duration %1").arg(*record.durationSeconds);
+    if (record.tasks.size() > MostAskedPerRun)
+        return QStringLiteral("accepted %1 tasks").arg(record.tasks.size());
+    for (const JudgedTask& task : record.tasks)
+        if (std::max({task.task.size(), task.expected.size(), task.entered.size()}) > LongestTaskText ||
+            task.partsRight.isEmpty())
+            return QStringLiteral("accepted a task of %1 parts, or too long").arg(task.partsRight.size());
     const RecordReading again = readRecordText(recordText(record));
     if (!again.record || !(*again.record == record))
         return QStringLiteral("the record does not come back through its own text: %1").arg(again.problem);

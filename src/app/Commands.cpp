@@ -1,5 +1,7 @@
 #include "app/frm_AppMain.h"
 
+#include "testrun/EndOfTestRecord.h"
+
 // The commands of the main window, the delay timer that brings OK and Next back, the avatars and the
 // praise panel.
 
@@ -83,8 +85,10 @@ void frm_AppMain::ctl_Avatar2_Click()
 
 void frm_AppMain::CloseBox_Click()
 {
-    if (services.dialogs.ExitFlag())
+    if (services.dialogs.ExitFlag()) {
+        endTestRunEarly(state, m_StartTime, services, tools, platform);
         platform.EndProgram();
+    }
     else
         EXECUTE(abortCommand);
 }

@@ -3,6 +3,7 @@
 #include "app/MainWindowDesign.h"
 #include "catalogue/LoadCatalogue.h"
 #include "components/TextTools.h"
+#include "testrun/EndOfTestRecord.h"
 
 namespace {
 
@@ -131,6 +132,7 @@ const WalkStep* frm_AppMain::walkStep(int page) const
 
 void frm_AppMain::Unload()
 {
+    endTestRunEarly(state, m_StartTime, services, tools, platform);
     Form_Unload();
     CloseRequested = true;
 }

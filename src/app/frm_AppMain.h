@@ -106,7 +106,8 @@ public:
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
-    // Closes the window: runs the unload handler now; the desktop layer closes the window afterwards.
+    // Closes the window: a test run under way leaves its record as ended early, the unload handler runs now;
+    // the desktop layer closes the window afterwards.
     void Unload();
 
     // --- Walk, start page, OK and grade --------------------------------------------------------------

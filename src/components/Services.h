@@ -90,6 +90,9 @@ public:
     virtual ~PrintService() = default;
     virtual void PrintForm(const QString& body, const PrintFields& fields) = 0;
     virtual void ReportResult(double right, double asked, const QString& text, const PrintFields& fields) = 0;
+    // The record of a test run that the pupil ended before its end, with what was judged up to then. A
+    // service that keeps only finished runs ignores it, so that no half run is taken for a grade.
+    virtual void ReportEndedEarly(double /*right*/, double /*asked*/, const PrintFields& /*fields*/) {}
 };
 
 class SoundService {

@@ -17,7 +17,7 @@ bool isTypeableNumber(const QString& expected)
     return std::isfinite(ParseNumber(text)) && startsWithNumber(text);
 }
 
-void judgeNumberRow(SheetScore& score, TextBox& field, const QString& expected)
+void judgeNumberRow(SheetScore& score, const QString& task, TextBox& field, const QString& expected)
 {
     if (!field.Enabled)
         return;
@@ -25,7 +25,7 @@ void judgeNumberRow(SheetScore& score, TextBox& field, const QString& expected)
     QString wanted = TrimUpper(expected);
     const float typedValue = ParseNumber(typed);
     const bool right = isOneNumber(typed) && typedValue == ParseNumber(wanted);
-    judgeTypedRow(score, field, right, QStringLiteral(" - richtig ist: "), expected);
+    judgeTypedRow(score, task, field, right, expected, QStringLiteral(" - richtig ist: "), expected);
 }
 
 QString calculatorText(double value)
@@ -66,11 +66,11 @@ QList<int> NumberSheetRows::draw(Section section, int upperBound, const DynValue
     return drawn;
 }
 
-void NumberSheetRows::judge(DynValue& categoryAsked, double& categoryRight)
+void NumberSheetRows::judge(TaskCategory category, DynValue& categoryAsked, double& categoryRight)
 {
-    SheetScore score(m_context);
+    SheetScore score(m_context, category);
     for (std::size_t row = 0; row < m_fields.size(); ++row)
-        judgeNumberRow(score, m_fields[row], m_context.state.g_Solutions[row]);
+        judgeNumberRow(score, m_tasks[row].Caption, m_fields[row], m_context.state.g_Solutions[row]);
     score.finish(categoryAsked, categoryRight);
 }
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/Section.h"
 #include "components/Controls.h"
+#include "testrun/JudgedTask.h"
 
 #include <QList>
 #include <QString>
@@ -25,7 +26,7 @@ bool isTypeableNumber(const QString& expected);
 // A field that holds no number, or a second one after it ("20 oder 21"), is wrong, also where 0 is expected.
 // A wrong row keeps what was typed and gets " - richtig ist: " and the expected text as stored. A disabled
 // field has no task and is not judged.
-void judgeNumberRow(SheetScore& score, TextBox& field, const QString& expected);
+void judgeNumberRow(SheetScore& score, const QString& task, TextBox& field, const QString& expected);
 
 // The calculator's result as the field shows it: the shortest form that reads back as the same value, with
 // a decimal comma (12.5 gives "12,5").
@@ -52,7 +53,7 @@ public:
                     const std::function<bool(int record)>& poseable);
     // Judges every row against its expected answer in g_Solutions(row) and counts the sheet into its
     // category.
-    void judge(DynValue& categoryAsked, double& categoryRight);
+    void judge(TaskCategory category, DynValue& categoryAsked, double& categoryRight);
     // A click opens the number keypad with the row's task as the prompt.
     void fieldClick(int index);
     // Enter walks the ring of fields, from the last back to the first.

@@ -2,10 +2,16 @@
 
 #include "sheets/SheetContext.h"
 
-void SheetScore::right(int items)
+void SheetScore::judged(const QString& task, const QString& expected, const QString& entered,
+                        const PartVerdicts& partsRight, int items)
 {
-    m_right += items;
-    m_context.state.g_TotalRight += items;
+    JudgedTask judged{m_category, task, expected, entered, partsRight};
+    m_asked += items;
+    if (judged.right()) {
+        m_right += items;
+        m_context.state.g_TotalRight += items;
+    }
+    m_context.state.g_RunLog.tasks.append(std::move(judged));
 }
 
 void SheetScore::finish(DynValue& categoryAsked, double& categoryRight)

@@ -1,21 +1,27 @@
 #pragma once
 
 #include "components/DynValue.h"
+#include "testrun/JudgedTask.h"
 
 class SheetContext;
 
-// The bookkeeping every judging shares. A sheet tells the score which rows it poses and which of them are
-// right; finish() adds them to the totals, praises a sheet whose every posed row is right, keeps the
-// category's pair of asked and right items and brings the running grade up to date. Rows without a task
-// (a catalogue section too small for its page) are not posed: they are neither asked nor counted.
+// The bookkeeping every judging shares. A sheet tells the score each row it poses, with the task as shown,
+// the expected answer, what the pupil entered and the verdict; right rows count to the totals at once, and
+// every row goes into the run's log for its record. finish() adds the rows to the totals, praises a sheet
+// whose every posed row is right, keeps the category's pair of asked and right items and brings the running
+// grade up to date. Rows without a task (a catalogue section too small for its page) are not posed: they are
+// neither asked nor counted.
 class SheetScore {
 public:
-    explicit SheetScore(SheetContext& context) : m_context(context) {}
+    SheetScore(SheetContext& context, TaskCategory category) : m_context(context), m_category(category) {}
 
-    // items more are posed (an equation is worth two).
-    void asked(int items = 1) { m_asked += items; }
-    // items more are right; they count to the totals at once.
-    void right(int items = 1);
+    // A posed row worth items (an equation is worth two); right when every part is.
+    void judged(const QString& task, const QString& expected, const QString& entered,
+                const PartVerdicts& partsRight, int items = 1);
+    void judged(const QString& task, const QString& expected, const QString& entered, bool right)
+    {
+        judged(task, expected, entered, PartVerdicts{right});
+    }
 
     int askedItems() const { return m_asked; }
     int rightItems() const { return m_right; }
@@ -24,6 +30,7 @@ public:
 
 private:
     SheetContext& m_context;
+    TaskCategory m_category;
     int m_asked = 0;
     int m_right = 0;
 };

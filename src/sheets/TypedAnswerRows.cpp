@@ -3,12 +3,11 @@
 #include "components/TextTools.h"
 #include "sheets/SheetScore.h"
 
-void judgeTypedRow(SheetScore& score, TextBox& field, bool right, const QString& separator,
-                   const QString& shownAnswer)
+void judgeTypedRow(SheetScore& score, const QString& task, TextBox& field, bool right, const QString& expected,
+                   const QString& separator, const QString& shownAnswer)
 {
-    score.asked();
+    score.judged(task, expected, trimBlanks(field.Text), right);
     if (right) {
-        score.right();
         field.BackColor = Colour::LightGreen;
     } else {
         field.BackColor = Colour::LightRed;
@@ -16,19 +15,21 @@ void judgeTypedRow(SheetScore& score, TextBox& field, bool right, const QString&
     }
 }
 
-void judgeSingleRow(SheetScore& score, TextBox& field, const QString& expected, const QString& separator)
+void judgeSingleRow(SheetScore& score, const QString& task, TextBox& field, const QString& expected,
+                    const QString& separator)
 {
     if (field.Enabled)
-        judgeTypedRow(score, field, trimBlanks(field.Text) == expected, separator, expected);
+        judgeTypedRow(score, task, field, trimBlanks(field.Text) == expected, expected, separator, expected);
 }
 
-void judgeListRow(SheetScore& score, TextBox& field, const QString& variants, const QString& separator,
-                  const QString& shownAnswer)
+void judgeListRow(SheetScore& score, const QString& task, TextBox& field, const QString& variants,
+                  const QString& separator, const QString& shownAnswer)
 {
     if (!field.Enabled)
         return;
     const QString typed = trimBlanks(field.Text);
     const QString star = QStringLiteral("*");
     const bool right = !typed.isEmpty() && (star + variants + star).contains(star + typed + star);
-    judgeTypedRow(score, field, right, separator, shownAnswer);
+    const QString allVariants = variants.split(star, Qt::SkipEmptyParts).join(QStringLiteral(" / "));
+    judgeTypedRow(score, task, field, right, allVariants, separator, shownAnswer);
 }

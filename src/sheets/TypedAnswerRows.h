@@ -11,13 +11,18 @@ class SheetScore;
 // exactly. A right row turns light green and counts; a wrong one turns light red, keeps what was typed and
 // gets separator and the shown answer appended. A disabled field has no task: it is not judged at all.
 
-// Counts a row whose verdict is known and marks it as described above.
-void judgeTypedRow(SheetScore& score, TextBox& field, bool right, const QString& separator,
-                   const QString& shownAnswer);
+// task is the row's task as shown, for the run's record.
+
+// Counts a row whose verdict is known and marks it as described above; the record keeps expected as the
+// right answer.
+void judgeTypedRow(SheetScore& score, const QString& task, TextBox& field, bool right, const QString& expected,
+                   const QString& separator, const QString& shownAnswer);
 
 // Judges a row that expects exactly one text.
-void judgeSingleRow(SheetScore& score, TextBox& field, const QString& expected, const QString& separator);
+void judgeSingleRow(SheetScore& score, const QString& task, TextBox& field, const QString& expected,
+                    const QString& separator);
 
-// Judges a row that accepts any of the variants "*A*B*"; a wrong row shows shownAnswer.
-void judgeListRow(SheetScore& score, TextBox& field, const QString& variants, const QString& separator,
-                  const QString& shownAnswer);
+// Judges a row that accepts any of the variants "*A*B*"; a wrong row shows shownAnswer, the record keeps
+// the variants joined by " / ".
+void judgeListRow(SheetScore& score, const QString& task, TextBox& field, const QString& variants,
+                  const QString& separator, const QString& shownAnswer);

@@ -12,6 +12,7 @@ void ResetTestRun(mdl_KolTest& state)
     state.g_TotalAsked = DynValue::int16(0);
     state.g_Grade.clear();
     state.g_Expert = DynValue::int16(0);
+    state.g_RunLog = {};
     for (const ResultCategory& category : ResultCategories)
         state.*category.right = 0;
 }

@@ -35,6 +35,7 @@ std::optional<std::int32_t> beginTestRun(mdl_KolTest& state, SharedServices& ser
     state.g_TestDate[1] = platform.Today().toString(QStringLiteral("MM-dd-yyyy"));
     state.g_TestTimes[1] = tools.clock.TimeText();
     services.user.SetUserName(state.g_CandidateName);
+    state.g_RunLog = {true, {}};
     services.host.Report(QStringLiteral("-> ") +
                          (state.g_Expert == 0 ? QStringLiteral("Anfänger") : QStringLiteral("Experte")));
     return startTime;

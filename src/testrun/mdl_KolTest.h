@@ -2,6 +2,7 @@
 
 #include "catalogue/Records.h"
 #include "components/DynValue.h"
+#include "testrun/JudgedTask.h"
 
 #include <QString>
 
@@ -48,6 +49,9 @@ struct mdl_KolTest : CatalogueArrays {
 
     // The expected answers of the page on show.
     std::array<QString, 31> g_Solutions;
+
+    // Every task judged in this test run, for its record.
+    TestRunLog g_RunLog;
 
     bool isExpert() const { return g_Expert.toInt() != 0; }
 };

@@ -2,6 +2,7 @@
 #include "SmallDisk.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/results/RecordFiles.h"
+#include "results/records/ClassOverview.h"
 #include "results/records/ResultsCsv.h"
 
 #include <QDir>
@@ -35,6 +36,8 @@ PrintFields endOfRunFields()
     fields.SetField(QStringLiteral("EXPERTE"), false);
     fields.SetField(QStringLiteral("DAUER"), 600.0);
     fields.SetField(QStringLiteral("ELEMENTE"), QStringLiteral("5/6"));
+    fields.SetField(QStringLiteral("AUFGABEN"),
+                    QVariant::fromValue(QList<JudgedTask>{{TaskCategory::Elements, "Na", "Natrium", "=Na;", {false}}}));
     return fields;
 }
 
@@ -54,6 +57,23 @@ QByteArray contentOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+struct Finished {
+    int status = -1; // -1: it did not end in time
+    QString out;
+    QString err;
+};
+
+// koltest run with the arguments to its end.
+Finished koltest(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KOLTEST_PROGRAM), arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 struct stat statusOf(const QString& path)
@@ -77,7 +97,6 @@ private slots:
     void resultsCommandOnAFolderThatIsNotThere();
     void hostileTableName_data();
     void hostileTableName();
-    void recordsAreForTheTeachersGroupOnly_data();
     void recordsAreForTheTeachersGroupOnly();
 
 private:
@@ -92,20 +111,23 @@ void ResultStoreTest::aFinishedRunLeavesItsRecord()
     Notices notices;
     ResultStore store(resolveResultsFolder({folder, {}, {}, {}, {}}), m_pupil, notices);
     store.store(37, 52, endOfRunFields());
-    store.store(37, 52, endOfRunFields());
+    PrintFields early = endOfRunFields();
+    early.SetField(QStringLiteral("VORZEITIG"), true);
+    store.store(37, 52, early);
     QCOMPARE(notices.shown, QStringList());
     QCOMPARE(allFiles(folder).size(), 2); // no temporary file is left behind
     const FolderScan scan = scanResultsFolder(folder);
     QCOMPARE(scan.skipped, QStringList());
-    QCOMPARE(scan.records.size(), 2);
-    const ResultRecord& record = scan.records.first();
+    QCOMPARE(scan.results.runs().size(), 2);
+    QCOMPARE(scan.results.endedEarly().size(), 1);
+    const ResultRecord& record = scan.results.runs().first();
+    // The name is the user service's, the end is now; the rest is the record's logic.
     QCOMPARE(record.name, m_pupil.UserName());
-    QCOMPARE(record.grade, QStringLiteral("2-"));
-    QCOMPARE(record.right, 37);
-    QCOMPARE(record.asked, 52);
     QCOMPARE(record.date, QDate::currentDate());
     QCOMPARE(record.start.secsTo(record.end), 600);
-    QCOMPARE(record.categories[0].right, 5);
+    const QList<JudgedTask> wrong = scan.results.runsOf(record.name).first().tasks;
+    QCOMPARE(wrong.size(), 1);
+    QCOMPARE(wrong[0].entered, QStringLiteral("=Na;"));
 }
 
 void ResultStoreTest::aMissingFolderCostsOneNoticeAndNoOtherFolder()
@@ -133,7 +155,7 @@ void ResultStoreTest::theStandardFolderIsMadeWhenMissing()
     ResultStore store(resolveResultsFolder({{}, {}, {}, {}, folder}), m_pupil, notices);
     store.store(52, 52, endOfRunFields());
     QCOMPARE(notices.shown, QStringList());
-    QCOMPARE(scanResultsFolder(folder).records.size(), 1);
+    QCOMPARE(scanResultsFolder(folder).results.runs().size(), 1);
 }
 
 // Thirty machines of a classroom may write into one share at once; here eight processes write 25 records
@@ -160,7 +182,7 @@ void ResultStoreTest::eightMachinesWriteAtOnce()
     const FolderScan scan = scanResultsFolder(folder);
     QCOMPARE(scan.skipped, QStringList());
     QSet<QString> names;
-    for (const ResultRecord& record : scan.records)
+    for (const ResultRecord& record : scan.results.runs())
         names << record.name;
     QCOMPARE(names.size(), Writers * Records);
     for (int w = 0; w < Writers; ++w)
@@ -181,49 +203,35 @@ void ResultStoreTest::resultsCommand()
     writeFile(folder + QStringLiteral("/.koltest-ergebnis-x.txt.tmp"), "KOLTEST-ERGEBNIS 1\nNAME=hal");
     writeFile(folder + QStringLiteral("/koltest-ergebnisse.csv"), "old table");
 
-    QProcess koltest;
-    koltest.start(QStringLiteral(KOLTEST_PROGRAM), {QStringLiteral("--results"), folder});
-    QVERIFY(koltest.waitForFinished(30000));
-    const QString out = QString::fromUtf8(koltest.readAllStandardOutput());
-    const QString err = QString::fromUtf8(koltest.readAllStandardError());
-    QCOMPARE(koltest.exitCode(), 0);
-    QVERIFY2(out.contains(QStringLiteral("Klassenübersicht – Testläufe: 1, Schülerinnen und Schüler: 1")),
-             qPrintable(out));
-    QVERIFY2(out.contains(QStringLiteral("Zoë; \"die\" =Erste  ")), qPrintable(out));
+    const auto [status, out, err] = koltest({QStringLiteral("--results"), folder});
+    QCOMPARE(status, 0);
+    // What the overview and the tables hold is the records' logic; here: that they come from the folder.
+    const FolderScan scan = scanResultsFolder(folder);
+    QCOMPARE(out, QStringLiteral("Ergebnisordner: %1\n").arg(folder) + classOverview(scan.results) +
+                      QStringLiteral("\nTabelle für die Tabellenkalkulation: %1/koltest-ergebnisse.csv\nTabelle "
+                                     "für die Tabellenkalkulation: %1/koltest-aufgaben.csv\n")
+                          .arg(folder));
     QCOMPARE(err, QStringLiteral("koltest: skipped %1/notizen.txt: not a result record: does not begin with "
-                                 "\"KOLTEST-ERGEBNIS 1\"\n")
+                                 "\"KOLTEST-ERGEBNIS 2\" or \"KOLTEST-ERGEBNIS 1\"\n")
                       .arg(folder));
 
-    QFile csv(folder + QStringLiteral("/koltest-ergebnisse.csv"));
-    QVERIFY(csv.open(QIODevice::ReadOnly));
-    const QByteArray table = csv.readAll();
-    QVERIFY(table.startsWith("\xEF\xBB\xBF"
-                             "Datum;Beginn;Ende;Dauer (Minuten);Name;"));
-    QVERIFY2(table.contains(";10,0;\"Zo\xC3\xAB; \"\"die\"\" =Erste\n\";Normale(r) "
-                            "Sch\xC3\xBCler(in);37;52;2\xE2\x88\x92;5;6;"),
-             table.constData());
-    QCOMPARE(table.count("\r\n"), 2);
+    QCOMPARE(contentOf(folder + QStringLiteral("/koltest-ergebnisse.csv")), csvDocument(scan.records));
+    QCOMPARE(contentOf(folder + QStringLiteral("/koltest-aufgaben.csv")),
+             csvTaskDocument(scan.results.taskAnalysis()));
 
-    QProcess empty;
     const QString emptyFolder = m_dir.filePath(QStringLiteral("empty"));
     QVERIFY(QDir().mkpath(emptyFolder));
-    empty.start(QStringLiteral(KOLTEST_PROGRAM), {QStringLiteral("--results"), emptyFolder});
-    QVERIFY(empty.waitForFinished(30000));
-    QCOMPARE(empty.exitCode(), 0);
-    QVERIFY(QString::fromUtf8(empty.readAllStandardOutput())
-                .contains(QStringLiteral("Keine Ergebnisse gefunden\n")));
+    const Finished empty = koltest({QStringLiteral("--results"), emptyFolder});
+    QCOMPARE(empty.status, 0);
+    QVERIFY(empty.out.contains(QStringLiteral("Keine Ergebnisse gefunden\n")));
 }
 
 void ResultStoreTest::resultsCommandOnAFolderThatIsNotThere()
 {
-    QProcess koltest;
     const QString folder = m_dir.filePath(QStringLiteral("nowhere"));
-    koltest.start(QStringLiteral(KOLTEST_PROGRAM),
-                  {QStringLiteral("--results-dir"), folder, QStringLiteral("--results")});
-    QVERIFY(koltest.waitForFinished(30000));
-    QCOMPARE(koltest.exitCode(), 1);
-    QCOMPARE(QString::fromUtf8(koltest.readAllStandardError()),
-             QStringLiteral("koltest: Den Ergebnisordner „%1/“ gibt es nicht.\n").arg(folder));
+    const Finished run = koltest({QStringLiteral("--results-dir"), folder, QStringLiteral("--results")});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err, QStringLiteral("koltest: Den Ergebnisordner „%1/“ gibt es nicht.\n").arg(folder));
 }
 
 // What a pupil with write access to the share plants under the table's name, and a full disk: the
@@ -275,15 +283,13 @@ void ResultStoreTest::hostileTableName()
     const struct stat before = statusOf(table);
     const QByteArray victimBefore = contentOf(victim);
 
-    QProcess koltest;
-    koltest.start(QStringLiteral(KOLTEST_PROGRAM), {QStringLiteral("--results"), folder});
-    QVERIFY(koltest.waitForFinished(30000));
-    QCOMPARE(koltest.exitCode(), 1);
-    QCOMPARE(
-        QString::fromUtf8(koltest.readAllStandardError()),
-        QStringLiteral("koltest: Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei dieses "
-                       "Namens bleibt unverändert.\n")
-            .arg(table, cause));
+    const auto [status, out, err] = koltest({QStringLiteral("--results"), folder});
+    QCOMPARE(status, 1);
+    // On a full disk the task table fails as well.
+    QVERIFY2(err.startsWith(QStringLiteral("koltest: Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine "
+                                           "vorhandene Datei dieses Namens bleibt unverändert.\n")
+                                .arg(table, cause)),
+             qPrintable(err));
     QCOMPARE(contentOf(victim), victimBefore);
     QCOMPARE(statusOf(table).st_ino, before.st_ino);
     QCOMPARE(QDir(folder).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".tmp")),
@@ -293,30 +299,20 @@ void ResultStoreTest::hostileTableName()
     // The teacher's way out: the table goes elsewhere.
     const QString elsewhere = m_dir.filePath(QStringLiteral("auswertung"));
     QVERIFY(QDir().mkpath(elsewhere));
-    koltest.start(QStringLiteral(KOLTEST_PROGRAM),
-                  {QStringLiteral("--results-dir"), elsewhere, QStringLiteral("--results"), folder});
-    QVERIFY(koltest.waitForFinished(30000));
-    QCOMPARE(koltest.exitCode(), 0);
+    QCOMPARE(koltest({QStringLiteral("--results-dir"), elsewhere, QStringLiteral("--results"), folder}).status, 0);
     QVERIFY(contentOf(elsewhere + QStringLiteral("/koltest-ergebnisse.csv")).contains("Zo\xC3\xAB"));
 }
 
-void ResultStoreTest::recordsAreForTheTeachersGroupOnly_data()
-{
-    QTest::addColumn<int>("umask");
-    QTest::newRow("umask 0") << 0;
-    QTest::newRow("umask 077") << 077;
-}
-
+// Whatever the umask, neither more nor less.
 void ResultStoreTest::recordsAreForTheTeachersGroupOnly()
 {
-    QFETCH(int, umask);
-    const QString folder = m_dir.filePath(QStringLiteral("umask-%1").arg(umask));
-    QVERIFY(QDir().mkpath(folder));
-    const mode_t before = ::umask(mode_t(umask));
-    const WrittenRecord record = writeNewRecord(folder, "KOLTEST-ERGEBNIS 1\n");
-    ::umask(before);
-    QCOMPARE(record.problem, QString());
-    QCOMPARE(statusOf(record.path).st_mode & 07777, mode_t(0640));
+    for (const mode_t umask : {mode_t(0), mode_t(077)}) {
+        const mode_t before = ::umask(umask);
+        const WrittenRecord record = writeNewRecord(m_dir.path(), "KOLTEST-ERGEBNIS 1\n");
+        ::umask(before);
+        QCOMPARE(record.problem, QString());
+        QCOMPARE(statusOf(record.path).st_mode & 07777, mode_t(0640));
+    }
 }
 
 KOLTEST_DESKTOP_TEST(ResultStoreTest)

@@ -39,6 +39,9 @@ void ResultsFolderTest::order_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("standard");
     QTest::addColumn<QString>("notice");
+    const QString missingNotice = QStringLiteral("Den Ergebnisordner „%1“ (%2) gibt es nicht.\nSolange das so ist, "
+                                                 "werden keine Ergebnisse gespeichert. Bitte sag deiner "
+                                                 "Lehrerin oder deinem Lehrer Bescheid.");
 
     QTest::newRow("command line first")
         << ResultsFolderSources{path("option"), path("environment"), user, system, path("standard")}
@@ -64,20 +67,10 @@ void ResultsFolderTest::order_data()
                                 system,
                                 path("standard")}
         << path("share/7b/") << false
-        << QStringLiteral("Den Ergebnisordner „%1“ (Einstellung Ergebnisse in %2) gibt es nicht.\nSolange "
-                          "das so ist, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin "
-                          "oder deinem Lehrer "
-                          "Bescheid.")
-               .arg(path("share/7b"), systemFile);
+        << missingNotice.arg(path("share/7b"), QStringLiteral("Einstellung Ergebnisse in ") + systemFile);
     QTest::newRow("a missing environment folder beats an existing setting")
         << ResultsFolderSources{QString(), path("gone"), user, system, path("standard")} << path("gone/")
-        << false
-        << QStringLiteral(
-               "Den Ergebnisordner „%1“ (Umgebungsvariable KOLTEST_RESULTS_DIR) gibt es nicht.\nSolange "
-               "das so ist, werden keine Ergebnisse gespeichert. Bitte sag deiner Lehrerin oder "
-               "deinem Lehrer "
-               "Bescheid.")
-               .arg(path("gone"));
+        << false << missingNotice.arg(path("gone"), QStringLiteral("Umgebungsvariable KOLTEST_RESULTS_DIR"));
 }
 
 void ResultsFolderTest::order()

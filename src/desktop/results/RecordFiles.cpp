@@ -15,15 +15,13 @@
 
 namespace {
 
-// A record is a few hundred bytes; a bigger file is something else and is not read whole.
-constexpr qint64 LargestRecord = 64 * 1024;
-
 const QString temporarySuffix = QStringLiteral(".tmp");
 
 bool isPassedOverSilently(const QString& fileName)
 {
     return fileName.startsWith(QLatin1Char('.')) || fileName.endsWith(temporarySuffix) ||
-           fileName.startsWith(QLatin1String(ResultsSpreadsheetName));
+           fileName.startsWith(QLatin1String(ResultsSpreadsheetName)) ||
+           fileName.startsWith(QLatin1String(TasksSpreadsheetName));
 }
 
 QString hostPart(const QString& host)
@@ -79,16 +77,17 @@ FolderScan scanResultsFolder(const QString& folder)
             continue;
         const QString path = QDir(folder).filePath(name);
         // A pupil may plant anything under any name; a link is not followed, not even to a record.
-        const FileContent file = readRegularFile(path, LargestRecord, LinkRule::Refuse);
+        const FileContent file = readRegularFile(path, LargestRecordBytes, LinkRule::Refuse);
         if (!file.bytes) {
             scan.skipped << path + QStringLiteral(": not read: ") + file.diagnostic;
             continue;
         }
-        const RecordReading reading = readRecordText(*file.bytes);
+        RecordReading reading = readRecordText(*file.bytes);
         if (reading.record)
-            scan.records << *reading.record;
+            scan.results.add(std::move(*reading.record));
         else
             scan.skipped << path + QStringLiteral(": not a result record: ") + reading.problem;
     }
+    scan.records = scan.results.runs();
     return scan;
 }

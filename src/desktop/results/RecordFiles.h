@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/records/ResultRecord.h"
+#include "results/records/ClassResults.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,8 +12,9 @@
 // without reliable locks: every run writes a file of its own under a name no other run can choose, first
 // under a hidden temporary name, then renamed; no file is ever rewritten or overwritten.
 
-// The spreadsheet file that the results command writes into the folder.
+// The spreadsheet files that the results command writes into the folder: the runs and the tasks.
 inline constexpr char ResultsSpreadsheetName[] = "koltest-ergebnisse.csv";
+inline constexpr char TasksSpreadsheetName[] = "koltest-aufgaben.csv";
 
 // "koltest-ergebnis-20261206-101530-HOST-PID-RANDOM.txt"; the host name keeps only letters, digits and "-".
 QString recordFileName(const QDateTime& now, const QString& host, qint64 processId, quint64 random);
@@ -27,12 +28,14 @@ struct WrittenRecord {
 WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content);
 
 struct FolderScan {
-    QList<ResultRecord> records; // in the order of the file names
+    ClassResults results;         // the runs in the order of the file names
+    QList<ResultRecord> records;  // the same runs, results.runs(), shared rather than copied
     QStringList skipped;         // "FILE: not read: why" or "FILE: not a result record: why" for each
     QString problem;             // German: why the folder itself cannot be read; empty when it can
 };
 
-// Reads every record of the folder. Temporary files and the spreadsheet file are passed over silently,
+// Reads every record of the folder into the class's results. Temporary files and the spreadsheet files are
+// passed over silently,
 // every other file that is no record is named in skipped: a link (never followed), a FIFO, a device, a
 // file too large for a record, and a record with numbers that no test run produces.
 FolderScan scanResultsFolder(const QString& folder);

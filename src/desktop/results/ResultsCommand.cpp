@@ -9,20 +9,24 @@
 #include "results/records/ClassOverview.h"
 #include "results/records/ResultsCsv.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QTextStream>
 
-#include <algorithm>
-
 namespace {
 
-// Oldest run first; a run without a start counts from its end.
-bool runsBefore(const ResultRecord& a, const ResultRecord& b)
+// Writes one table into the folder for the teachers' group only (it holds the whole class). Returns the
+// line that names it for standard output; empty, with the reason on standard error, when it was not written.
+QString writeTable(const QString& folder, const char* name, const QByteArray& content)
 {
-    const QDateTime startA(a.date, a.start.isValid() ? a.start : a.end);
-    const QDateTime startB(b.date, b.start.isValid() ? b.start : b.end);
-    return startA < startB;
+    const QString path = QDir::toNativeSeparators(QDir(folder).filePath(QLatin1String(name)));
+    const FileWrite write = writeFileSafely(path, content, ExistingFile::Replace, FileReaders::OwnerAndGroup);
+    if (!write.written()) {
+        writeDiagnostic(QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
+                                       "dieses Namens bleibt unverändert.")
+                            .arg(path, write.problem));
+        return {};
+    }
+    return QStringLiteral("Tabelle für die Tabellenkalkulation: %1\n").arg(path);
 }
 
 } // namespace
@@ -35,7 +39,7 @@ int runResultsCommand(const CommandLineWords& commandLine)
             resolveResultsFolder(DesktopFolders::programResultsSources(commandLine.resultsDir));
         folder = choice.folder;
     }
-    FolderScan scan = scanResultsFolder(folder);
+    const FolderScan scan = scanResultsFolder(folder);
     if (!scan.problem.isEmpty()) {
         writeDiagnostic(scan.problem);
         return 1;
@@ -43,27 +47,20 @@ int runResultsCommand(const CommandLineWords& commandLine)
     // File names and contents are a pupil's: what would steer the terminal is shown as its code.
     for (const QString& skipped : scan.skipped)
         writeDiagnostic(QStringLiteral("skipped ") + visibleText(skipped));
-    std::stable_sort(scan.records.begin(), scan.records.end(), runsBefore);
+
+    // The tables first: when the reader of the overview stops early ("| head"), the broken pipe ends the
+    // program, and the tables are on disk by then.
+    // "--results-dir ORDNER --results DIR" reads DIR and writes the tables into ORDNER: the way out when
+    // someone has planted something under a table's name in a share.
+    const bool tablesElsewhere = !commandLine.words.value(1).isEmpty() && !commandLine.resultsDir.isEmpty();
+    const QString tableFolder = tablesElsewhere ? commandLine.resultsDir : folder;
+    const QString runsTable =
+        writeTable(tableFolder, ResultsSpreadsheetName, csvDocument(scan.results.runsByStart()));
+    const QString tasksTable =
+        writeTable(tableFolder, TasksSpreadsheetName, csvTaskDocument(scan.results.taskAnalysis()));
 
     QTextStream out(stdout);
     out << QStringLiteral("Ergebnisordner: %1\n").arg(QDir::toNativeSeparators(folder))
-        << classOverview(scan.records);
-    // "--results-dir ORDNER --results DIR" reads DIR and writes the table into ORDNER: the way out when
-    // someone has planted something under the table's name in a share.
-    const bool tableElsewhere = !commandLine.words.value(1).isEmpty() && !commandLine.resultsDir.isEmpty();
-    const QString spreadsheet = QDir(tableElsewhere ? commandLine.resultsDir : folder)
-                                    .filePath(QLatin1String(ResultsSpreadsheetName));
-    // The table holds the whole class: only the teachers' group may read it.
-    const FileWrite write = writeFileSafely(spreadsheet, csvDocument(scan.records), ExistingFile::Replace,
-                                            FileReaders::OwnerAndGroup);
-    if (!write.written()) {
-        out.flush();
-        writeDiagnostic(QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
-                                       "dieses Namens bleibt unverändert.")
-                            .arg(QDir::toNativeSeparators(spreadsheet), write.problem));
-        return 1;
-    }
-    out << QStringLiteral("\nTabelle für die Tabellenkalkulation: %1\n")
-               .arg(QDir::toNativeSeparators(spreadsheet));
-    return 0;
+        << classOverview(scan.results) << QLatin1Char('\n') << runsTable << tasksTable;
+    return runsTable.isEmpty() || tasksTable.isEmpty() ? 1 : 0;
 }

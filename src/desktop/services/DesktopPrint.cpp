@@ -11,3 +11,8 @@ void DesktopPrint::ReportResult(double right, double asked, const QString&, cons
 {
     m_results.store(right, asked, fields);
 }
+
+void DesktopPrint::ReportEndedEarly(double right, double asked, const PrintFields& fields)
+{
+    m_results.store(right, asked, fields);
+}

@@ -6,7 +6,7 @@
 class ResultStore;
 
 // The print service: the certificate goes to the certificate printer (paper or PDF), the record of a
-// finished test run to the results folder.
+// test run, finished or ended early, to the results folder.
 class DesktopPrint final : public PrintService {
 public:
     DesktopPrint(CertificatePrinter certificates, ResultStore& results)
@@ -15,6 +15,7 @@ public:
     }
     void PrintForm(const QString& body, const PrintFields& fields) override;
     void ReportResult(double right, double asked, const QString& text, const PrintFields& fields) override;
+    void ReportEndedEarly(double right, double asked, const PrintFields& fields) override;
 
 private:
     CertificatePrinter m_certificates;

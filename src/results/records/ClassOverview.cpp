@@ -2,32 +2,45 @@
 
 #include "components/VisibleText.h"
 
-#include <QDateTime>
-#include <QHash>
-
 #include <algorithm>
 
 namespace {
 
-QString pupilKey(const QString& name)
-{
-    return name.simplified().toCaseFolded();
-}
-
 // Wide enough for any real name; a longer one would widen every line of the table.
 constexpr qsizetype NameWidth = 40;
 
-// A name as one cell of the table: what a terminal would not show (line breaks, bidi controls, zero-width
-// characters) appears as its code, so that two names that look alike differ visibly, and a long name is cut.
+// A text as one cell of the table: what a terminal would not show (line breaks, bidi controls, zero-width
+// characters) appears as its code, so that two texts that look alike differ visibly, and a long one is cut.
+QString shownText(const QString& text)
+{
+    return cutToWidth(visibleText(text.trimmed()), NameWidth);
+}
+
 QString shownName(const QString& name)
 {
-    const QString shown = cutToWidth(visibleText(name.trimmed()), NameWidth);
+    const QString shown = shownText(name);
     return shown.isEmpty() ? QStringLiteral("(ohne Namen)") : shown;
 }
 
-QDateTime endOf(const ResultRecord& record)
+QString dateText(const QDate& date)
 {
-    return QDateTime(record.date, record.end);
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QString pointsText(const ResultRecord& run)
+{
+    return QStringLiteral("%1 von %2").arg(run.right).arg(run.asked);
+}
+
+// What stands in a cell that has no value.
+QString orDash(const QString& text)
+{
+    return text.isEmpty() ? QStringLiteral("–") : text;
+}
+
+QString categoryHeading(TaskCategory category)
+{
+    return QString::fromUtf8(ResultCategories[static_cast<std::size_t>(category)].heading);
 }
 
 QString percentText(const CategoryScore& score)
@@ -59,67 +72,72 @@ QString tableText(const QList<QStringList>& rows)
 
 } // namespace
 
-QList<PupilLatest> latestRunPerPupil(const QList<ResultRecord>& records)
+QString classOverview(const ClassResults& results)
 {
-    QList<PupilLatest> pupils;
-    QHash<QString, qsizetype> indexByKey;
-    for (const ResultRecord& record : records) {
-        const QString key = pupilKey(record.name);
-        const auto found = indexByKey.constFind(key);
-        if (found == indexByKey.constEnd()) {
-            indexByKey.insert(key, pupils.size());
-            pupils << PupilLatest{record, 1};
-            continue;
-        }
-        PupilLatest& pupil = pupils[*found];
-        ++pupil.runs;
-        if (endOf(record) >= endOf(pupil.latest))
-            pupil.latest = record;
-    }
-    std::stable_sort(pupils.begin(), pupils.end(), [](const PupilLatest& a, const PupilLatest& b) {
-        return QStringView(a.latest.name)
-                   .trimmed()
-                   .compare(QStringView(b.latest.name).trimmed(), Qt::CaseInsensitive) < 0;
-    });
-    return pupils;
-}
-
-std::array<CategoryScore, ResultCategoryCount> classCategoryScores(const QList<PupilLatest>& pupils)
-{
-    std::array<CategoryScore, ResultCategoryCount> sums{};
-    for (const PupilLatest& pupil : pupils)
-        for (std::size_t i = 0; i < sums.size(); ++i) {
-            sums[i].right += pupil.latest.categories[i].right;
-            sums[i].asked += pupil.latest.categories[i].asked;
-        }
-    return sums;
-}
-
-QString classOverview(const QList<ResultRecord>& records)
-{
-    if (records.isEmpty())
+    if (results.runs().isEmpty())
         return QStringLiteral("Keine Ergebnisse gefunden\n");
-    const QList<PupilLatest> pupils = latestRunPerPupil(records);
-    QString text = QStringLiteral("Klassenübersicht – Testläufe: %1, Schülerinnen und Schüler: %2\n\n")
-                       .arg(records.size())
+    const QList<PupilSummary> pupils = results.pupils();
+    const QList<ResultRecord> endedEarly = results.endedEarly();
+    QString text = QStringLiteral("Klassenübersicht – Testläufe: %1, davon vorzeitig beendet: %2, Schülerinnen "
+                                  "und Schüler: %3\n\n")
+                       .arg(results.runs().size())
+                       .arg(endedEarly.size())
                        .arg(pupils.size());
 
-    QList<QStringList> pupilRows = {{QStringLiteral("Name"), QStringLiteral("Datum"), QStringLiteral("Note"),
-                                     QStringLiteral("Richtig"), QStringLiteral("Testläufe")}};
-    for (const PupilLatest& pupil : pupils)
-        pupilRows << QStringList{shownName(pupil.latest.name),
-                                 pupil.latest.date.toString(QStringLiteral("dd.MM.yyyy")), pupil.latest.grade,
-                                 QStringLiteral("%1 von %2").arg(pupil.latest.right).arg(pupil.latest.asked),
-                                 QString::number(pupil.runs)};
+    QList<QStringList> pupilRows = {{QStringLiteral("Name"), QStringLiteral("Datum"), QStringLiteral("Stufe"),
+                                     QStringLiteral("Note"), QStringLiteral("Notenwert"),
+                                     QStringLiteral("Richtig"), QStringLiteral("Testläufe"),
+                                     QStringLiteral("Vorzeitig beendet")}};
+    for (const PupilSummary& pupil : pupils) {
+        QStringList row{shownName(pupil.name)};
+        if (const std::optional<ResultRecord>& latest = pupil.latest)
+            row << dateText(latest->date) << levelText(latest->expert) << orDash(latest->grade)
+                << orDash(gradeNumberText(latest->grade)) << pointsText(*latest);
+        else
+            row << QStringList(5, orDash({}));
+        row << QString::number(pupil.runs) << QString::number(pupil.endedEarly);
+        pupilRows << row;
+    }
     text += tableText(pupilRows);
+
+    if (!endedEarly.isEmpty()) {
+        text += QStringLiteral("\nVorzeitig beendete Testläufe (bis dahin bewertet; nie als letzter Durchgang "
+                               "gezählt):\n");
+        QList<QStringList> earlyRows = {{QStringLiteral("Name"), QStringLiteral("Datum"),
+                                         QStringLiteral("Ende"), QStringLiteral("Stufe"),
+                                         QStringLiteral("Richtig")}};
+        for (const ResultRecord& run : endedEarly)
+            earlyRows << QStringList{shownName(run.name), dateText(run.date),
+                                     run.end.toString(QStringLiteral("HH:mm:ss")), levelText(run.expert),
+                                     pointsText(run)};
+        text += tableText(earlyRows);
+    }
 
     text += QStringLiteral("\nRichtige Antworten je Bereich (letzter Durchgang jeder Schülerin und jedes "
                            "Schülers):\n");
-    const auto sums = classCategoryScores(pupils);
+    const auto sums = results.categoryScores();
     QList<QStringList> categoryRows;
     for (std::size_t i = 0; i < sums.size(); ++i)
         categoryRows << QStringList{QString::fromUtf8(ResultCategories[i].heading), percentText(sums[i]),
                                     QStringLiteral("(%1 von %2)").arg(sums[i].right).arg(sums[i].asked)};
     text += tableText(categoryRows);
+
+    const QList<TaskSummary> tasks = results.taskAnalysis();
+    if (tasks.isEmpty())
+        return text;
+    text += QStringLiteral("\nAufgaben aller Testläufe, je Bereich die schwächsten zuerst:\n");
+    QList<QStringList> taskRows = {{QStringLiteral("Bereich"), QStringLiteral("Aufgabe"),
+                                    QStringLiteral("Richtig ist"), QStringLiteral("Gestellt"),
+                                    QStringLiteral("Richtig")}};
+    for (const TaskSummary& task : tasks)
+        taskRows << QStringList{categoryHeading(task.category), shownText(task.task), shownText(task.expected),
+                                QString::number(task.asked),
+                                percentText(CategoryScore{task.right, task.asked})};
+    text += tableText(taskRows);
+    if (results.tasksNotAnalysed() > 0)
+        text += QStringLiteral("(%1 weitere Antworten zu über %2 verschiedenen Aufgaben sind nicht "
+                               "ausgewertet.)\n")
+                    .arg(results.tasksNotAnalysed())
+                    .arg(ClassResults::MostAnalysedTasks);
     return text;
 }

@@ -1,30 +1,67 @@
 #include "results/records/ResultRecord.h"
 
+#include "testrun/EndOfTestRecord.h"
 #include "testrun/GradeScale.h"
 
-#include <QHash>
+#include <QSet>
 #include <QLocale>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <string_view>
+
+static_assert(std::string_view(ResultCategories[static_cast<std::size_t>(TaskCategory::Equations)].key) ==
+              "GLEICHUNGEN");
+static_assert(static_cast<int>(TaskCategory::YesNo) + 1 == ResultCategoryCount);
 
 namespace {
 
-const QByteArray formatLine = "KOLTEST-ERGEBNIS 1";
+// The first format had no tasks and no mark for a run ended early; it is still read.
+const QByteArray firstFormatLine = "KOLTEST-ERGEBNIS 1";
+const QByteArray formatLine = "KOLTEST-ERGEBNIS 2";
 const QByteArray closingLine = "KOLTEST-ERGEBNIS ENDE";
 const QString dateFormat = QStringLiteral("yyyy-MM-dd");
 const QString timeFormat = QStringLiteral("HH:mm:ss");
 
-const QString nameKey = QStringLiteral("NAME");
-const QString dateKey = QStringLiteral("DATUM");
-const QString startKey = QStringLiteral("BEGINN");
-const QString endKey = QStringLiteral("ENDE");
-const QString durationKey = QStringLiteral("DAUER");
-const QString expertKey = QStringLiteral("EXPERTE");
-const QString rightKey = QStringLiteral("RICHTIG");
-const QString askedKey = QStringLiteral("ANZAHL");
-const QString gradeKey = QStringLiteral("NOTE");
+// The keys of the values, in the order of ValueKey; the categories follow ResultCategories.
+constexpr QLatin1StringView valueKeys[] = {
+    QLatin1StringView("NAME"),          QLatin1StringView("DATUM"),        QLatin1StringView("BEGINN"),
+    QLatin1StringView("ENDE"),          QLatin1StringView("DAUER"),        QLatin1StringView("EXPERTE"),
+    QLatin1StringView("VORZEITIG"),     QLatin1StringView("RICHTIG"),      QLatin1StringView("ANZAHL"),
+    QLatin1StringView("NOTE"),          QLatin1StringView("ELEMENTE"),     QLatin1StringView("ZAHLSILBEN"),
+    QLatin1StringView("SUBSTANZNAMEN"), QLatin1StringView("MOLMASSEN"),    QLatin1StringView("STOFFMENGEN"),
+    QLatin1StringView("DEFINITIONEN"),  QLatin1StringView("GLEICHUNGEN"), QLatin1StringView("LADUNGSZAHLEN"),
+    QLatin1StringView("JANEIN")};
+enum class ValueKey { Name, Date, Start, End, Duration, Expert, EndedEarly, Right, Asked, Grade, FirstCategory };
+static_assert(std::size(valueKeys) == static_cast<std::size_t>(ValueKey::FirstCategory) + ResultCategoryCount);
+
+QString keyOf(ValueKey key)
+{
+    return valueKeys[static_cast<std::size_t>(key)];
+}
+
+const QString taskKey = QStringLiteral("AUFGABE");
+const QChar taskSeparator = u'\t'; // a value never holds one: it is escaped
+const QChar rightMark = u'r';
+const QChar wrongMark = u'f';
+constexpr qsizetype MostParts = 4; // the coefficients of an equation
+
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("ja") : QStringLiteral("nein");
+}
+
+std::optional<bool> readYesNo(const QString& text)
+{
+    if (text == QLatin1String("ja"))
+        return true;
+    if (text == QLatin1String("nein"))
+        return false;
+    return std::nullopt;
+}
 
 int wholeCount(double value)
 {
@@ -81,8 +118,11 @@ const QVariant* fieldValue(const PrintFields& fields, const char* key)
     return nullptr;
 }
 
-bool isGrade(const QString& text)
+// A grade of the scale, or none when nothing was asked.
+bool isGradeOf(const QString& text, int asked)
 {
+    if (text.isEmpty())
+        return asked == 0;
     for (int band = 0; band < GradeBandCount; ++band)
         if (gradeText(band) == text)
             return true;
@@ -109,9 +149,12 @@ QString escaped(const QString& value)
     return out;
 }
 
-std::optional<QString> unescaped(const QString& value)
+std::optional<QString> unescaped(QStringView value)
 {
+    if (!value.contains(u'\\'))
+        return value.toString();
     QString out;
+    out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] != QLatin1Char('\\')) {
             out += value[i];
@@ -141,6 +184,66 @@ std::optional<QString> unescaped(const QString& value)
     return out;
 }
 
+int categoryIndex(QStringView key)
+{
+    for (std::size_t i = 0; i < ResultCategories.size(); ++i)
+        if (key == QLatin1String(ResultCategories[i].key))
+            return static_cast<int>(i);
+    return -1;
+}
+
+QString taskLine(const JudgedTask& task)
+{
+    QString marks;
+    for (const bool right : task.partsRight)
+        marks += right ? rightMark : wrongMark;
+    return QStringList{QLatin1String(ResultCategories[static_cast<std::size_t>(task.category)].key), marks,
+                       escaped(task.task), escaped(task.expected), escaped(task.entered)}
+        .join(taskSeparator);
+}
+
+// "CATEGORY<TAB>MARKS<TAB>TASK<TAB>EXPECTED<TAB>ENTERED", the texts escaped, MARKS one "r" or "f" per part.
+std::optional<JudgedTask> readTask(QStringView line)
+{
+    std::array<QStringView, 5> fields;
+    qsizetype count = 0;
+    for (const QStringView field : line.tokenize(taskSeparator)) {
+        if (count == static_cast<qsizetype>(fields.size()))
+            return std::nullopt;
+        fields[static_cast<std::size_t>(count++)] = field;
+    }
+    const int category = categoryIndex(fields[0]);
+    const QStringView marks = fields[1];
+    if (count != 5 || category < 0 || marks.isEmpty() || marks.size() > MostParts)
+        return std::nullopt;
+    JudgedTask task;
+    task.category = static_cast<TaskCategory>(category);
+    for (const QChar mark : marks) {
+        if (mark != rightMark && mark != wrongMark)
+            return std::nullopt;
+        task.partsRight << (mark == rightMark);
+    }
+    QString* texts[] = {&task.task, &task.expected, &task.entered};
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto text = unescaped(fields[i + 2]);
+        if (!text || text->size() > LongestTaskText)
+            return std::nullopt;
+        *texts[i] = std::move(*text);
+    }
+    return task;
+}
+
+// Whether every category holds no more tasks than it has points in a run.
+bool tasksFitTheirCategories(const QList<JudgedTask>& tasks)
+{
+    std::array<int, ResultCategoryCount> count{};
+    for (const JudgedTask& task : tasks)
+        if (++count[static_cast<std::size_t>(task.category)] >
+            ResultCategories[static_cast<std::size_t>(task.category)].mostAsked)
+            return false;
+    return true;
+}
+
 } // namespace
 
 ResultRecord recordFromReport(double right, double asked, const PrintFields& fields, const QString& name,
@@ -149,12 +252,13 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
     // The record keeps whole seconds.
     const QDateTime endSecond = end.addMSecs(-end.time().msec());
     ResultRecord record;
-    record.name = name;
+    record.name = name.left(LongestName);
     record.date = endSecond.date();
     record.end = endSecond.time();
     record.right = wholeCount(right);
     record.asked = wholeCount(asked);
-    record.grade = gradeText(gradeBand(record.right, record.asked));
+    if (record.asked > 0)
+        record.grade = gradeText(gradeBand(record.right, record.asked));
     if (const QVariant* expert = fieldValue(fields, "EXPERTE"))
         record.expert = expert->toBool();
     if (const QVariant* duration = fieldValue(fields, "DAUER")) {
@@ -169,29 +273,46 @@ ResultRecord recordFromReport(double right, double asked, const PrintFields& fie
         if (const QVariant* score = fieldValue(fields, ResultCategories[i].key))
             record.categories[i] =
                 readScore(score->toString(), ResultCategories[i].mostAsked).value_or(CategoryScore{});
+    if (const QVariant* early = fieldValue(fields, EndedEarlyField))
+        record.endedEarly = early->toBool();
+    if (const QVariant* tasks = fieldValue(fields, TasksField)) {
+        std::array<int, ResultCategoryCount> count{};
+        for (JudgedTask task : tasks->value<QList<JudgedTask>>()) {
+            const auto category = static_cast<std::size_t>(task.category);
+            if (++count[category] > ResultCategories[category].mostAsked || task.partsRight.isEmpty() ||
+                task.partsRight.size() > MostParts)
+                continue;
+            for (QString* text : {&task.task, &task.expected, &task.entered})
+                text->truncate(LongestTaskText);
+            record.tasks << task;
+        }
+    }
     return record;
 }
 
 QByteArray recordText(const ResultRecord& record)
 {
     QString text;
-    const auto line = [&text](const QString& key, const QString& value) {
-        text += key + QLatin1Char('=') + escaped(value) + QLatin1Char('\n');
+    const auto line = [&text](ValueKey key, const QString& value) {
+        text += keyOf(key) + QLatin1Char('=') + escaped(value) + QLatin1Char('\n');
     };
-    line(nameKey, record.name);
-    line(dateKey, record.date.toString(dateFormat));
+    line(ValueKey::Name, record.name);
+    line(ValueKey::Date, record.date.toString(dateFormat));
     if (record.start.isValid())
-        line(startKey, record.start.toString(timeFormat));
-    line(endKey, record.end.toString(timeFormat));
+        line(ValueKey::Start, record.start.toString(timeFormat));
+    line(ValueKey::End, record.end.toString(timeFormat));
     if (record.durationSeconds)
-        line(durationKey, QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
-    line(expertKey, record.expert ? QStringLiteral("ja") : QStringLiteral("nein"));
-    line(rightKey, QString::number(record.right));
-    line(askedKey, QString::number(record.asked));
-    line(gradeKey, record.grade);
+        line(ValueKey::Duration, QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
+    line(ValueKey::Expert, yesNo(record.expert));
+    line(ValueKey::EndedEarly, yesNo(record.endedEarly));
+    line(ValueKey::Right, QString::number(record.right));
+    line(ValueKey::Asked, QString::number(record.asked));
+    line(ValueKey::Grade, record.grade);
     for (std::size_t i = 0; i < record.categories.size(); ++i)
-        line(QLatin1String(ResultCategories[i].key),
+        line(static_cast<ValueKey>(static_cast<std::size_t>(ValueKey::FirstCategory) + i),
              QStringLiteral("%1/%2").arg(record.categories[i].right).arg(record.categories[i].asked));
+    for (const JudgedTask& task : record.tasks)
+        text += taskKey + QLatin1Char('=') + taskLine(task) + QLatin1Char('\n'); // its texts are escaped
     return formatLine + '\n' + text.toUtf8() + closingLine + '\n';
 }
 
@@ -202,76 +323,98 @@ RecordReading readRecordText(const QByteArray& bytes)
     const QString text = decoder(bytes);
     if (decoder.hasError())
         return refuse(QStringLiteral("not UTF-8 text"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    if (lines.value(0) != QLatin1String(formatLine))
-        return refuse(QStringLiteral("does not begin with \"%1\"").arg(QLatin1String(formatLine)));
+    QList<QStringView> lines;
+    for (QStringView line : QStringView(text).tokenize(u'\n'))
+        lines << (line.endsWith(u'\r') ? line.chopped(1) : line);
+    if (lines.value(0) != QLatin1String(formatLine) && lines.value(0) != QLatin1String(firstFormatLine))
+        return refuse(QStringLiteral("does not begin with \"%1\" or \"%2\"")
+                          .arg(QLatin1String(formatLine), QLatin1String(firstFormatLine)));
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     if (lines.size() < 2 || lines.last() != QLatin1String(closingLine))
         return refuse(QStringLiteral("incomplete: no closing line \"%1\"").arg(QLatin1String(closingLine)));
 
-    QHash<QString, QString> values;
+    ResultRecord record;
+    record.tasks.reserve(std::min<qsizetype>(lines.size(), MostAskedPerRun));
+    // The value of each known key; keys the reader does not know are passed over, but not twice either.
+    std::array<std::optional<QString>, std::size(valueKeys)> values;
+    QSet<QStringView> otherKeys;
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        const qsizetype equals = lines[i].indexOf(QLatin1Char('='));
+        const QStringView line = lines[i];
+        const qsizetype equals = line.indexOf(u'=');
         if (equals <= 0)
             return refuse(QStringLiteral("line %1 is no KEY=VALUE line").arg(i + 1));
-        const QString key = lines[i].left(equals);
-        const auto value = unescaped(lines[i].mid(equals + 1));
+        const QStringView key = line.left(equals);
+        if (key == taskKey) {
+            const auto task = readTask(line.mid(equals + 1));
+            if (!task)
+                return refuse(QStringLiteral("line %1: no task of a test run").arg(i + 1));
+            record.tasks << *task;
+            continue;
+        }
+        auto value = unescaped(line.mid(equals + 1));
         if (!value)
             return refuse(QStringLiteral("line %1: broken escape in the value").arg(i + 1));
-        if (values.contains(key))
+        const auto known = std::find(std::begin(valueKeys), std::end(valueKeys), key);
+        const qsizetype otherKeysBefore = otherKeys.size();
+        if (known == std::end(valueKeys))
+            otherKeys.insert(key);
+        std::optional<QString>* slot =
+            known == std::end(valueKeys) ? nullptr : &values[static_cast<std::size_t>(known - std::begin(valueKeys))];
+        if (slot ? slot->has_value() : otherKeys.size() == otherKeysBefore)
             return refuse(QStringLiteral("line %1: %2 given twice").arg(i + 1).arg(key));
-        values.insert(key, *value);
+        if (slot)
+            *slot = std::move(value);
     }
+    if (!tasksFitTheirCategories(record.tasks))
+        return refuse(QStringLiteral("more tasks of a category than a test run asks"));
 
-    ResultRecord record;
-    const auto need = [&values](const QString& key) -> std::optional<QString> {
-        if (!values.contains(key))
-            return std::nullopt;
-        return values.value(key);
+    const auto valueOf = [&values](ValueKey key) -> const std::optional<QString>& {
+        return values[static_cast<std::size_t>(key)];
     };
-    const auto bad = [&refuse](const QString& key) {
-        return refuse(QStringLiteral("%1 missing or invalid").arg(key));
+    const auto textOf = [&valueOf](ValueKey key) { return valueOf(key).value_or(QString()); };
+    const auto bad = [&refuse](ValueKey key) {
+        return refuse(QStringLiteral("%1 missing or invalid").arg(keyOf(key)));
     };
 
-    const auto name = need(nameKey);
-    if (!name)
-        return bad(nameKey);
-    record.name = *name;
-    record.date = QDate::fromString(values.value(dateKey), dateFormat);
+    if (!valueOf(ValueKey::Name))
+        return bad(ValueKey::Name);
+    record.name = *valueOf(ValueKey::Name);
+    record.date = QDate::fromString(textOf(ValueKey::Date), dateFormat);
     if (!record.date.isValid())
-        return bad(dateKey);
-    record.end = QTime::fromString(values.value(endKey), timeFormat);
+        return bad(ValueKey::Date);
+    record.end = QTime::fromString(textOf(ValueKey::End), timeFormat);
     if (!record.end.isValid())
-        return bad(endKey);
-    if (values.contains(startKey)) {
-        record.start = QTime::fromString(values.value(startKey), timeFormat);
+        return bad(ValueKey::End);
+    if (valueOf(ValueKey::Start)) {
+        record.start = QTime::fromString(textOf(ValueKey::Start), timeFormat);
         if (!record.start.isValid())
-            return bad(startKey);
+            return bad(ValueKey::Start);
     }
-    if (values.contains(durationKey)) {
-        record.durationSeconds = readDuration(values.value(durationKey));
+    if (valueOf(ValueKey::Duration)) {
+        record.durationSeconds = readDuration(textOf(ValueKey::Duration));
         if (!record.durationSeconds)
-            return bad(durationKey);
+            return bad(ValueKey::Duration);
     }
-    const QString expert = values.value(expertKey);
-    if (expert != QLatin1String("ja") && expert != QLatin1String("nein"))
-        return bad(expertKey);
-    record.expert = expert == QLatin1String("ja");
-    const auto total = readScore(values.value(rightKey), values.value(askedKey), MostAskedPerRun);
+    const auto expert = readYesNo(textOf(ValueKey::Expert));
+    if (!expert)
+        return bad(ValueKey::Expert);
+    record.expert = *expert;
+    const auto endedEarly = readYesNo(valueOf(ValueKey::EndedEarly).value_or(QStringLiteral("nein")));
+    if (!endedEarly)
+        return bad(ValueKey::EndedEarly);
+    record.endedEarly = *endedEarly;
+    const auto total = readScore(textOf(ValueKey::Right), textOf(ValueKey::Asked), MostAskedPerRun);
     if (!total)
-        return bad(rightKey + QLatin1Char('/') + askedKey);
+        return refuse(QStringLiteral("RICHTIG/ANZAHL missing or invalid"));
     record.right = total->right;
     record.asked = total->asked;
-    record.grade = values.value(gradeKey);
-    if (!isGrade(record.grade))
-        return bad(gradeKey);
+    record.grade = textOf(ValueKey::Grade);
+    if (!valueOf(ValueKey::Grade) || !isGradeOf(record.grade, record.asked))
+        return bad(ValueKey::Grade);
     for (std::size_t i = 0; i < record.categories.size(); ++i) {
-        const QString key = QLatin1String(ResultCategories[i].key);
-        const auto score = readScore(values.value(key), ResultCategories[i].mostAsked);
+        const auto key = static_cast<ValueKey>(static_cast<std::size_t>(ValueKey::FirstCategory) + i);
+        const auto score = readScore(textOf(key), ResultCategories[i].mostAsked);
         if (!score)
             return bad(key);
         record.categories[i] = *score;

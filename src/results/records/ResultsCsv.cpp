@@ -6,11 +6,6 @@ namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
 
-// Minutes with one decimal and a decimal comma: 754 seconds give "12,6".
-QString minutesText(double seconds)
-{
-    return QString::number(seconds / 60.0, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 // A grade whose sign follows its digit ("2-") is read as a negative number by spreadsheets that accept a
 // trailing minus; the minus sign U+2212 looks the same and always stays text.
@@ -26,6 +21,16 @@ QString joined(const QStringList& fields)
     for (const QString& field : fields)
         out << csvField(field);
     return out.join(QLatin1Char(';'));
+}
+
+// The file built line by line in UTF-8: a school's share gives tens of thousands of rows.
+template <typename Row, typename RowText>
+QByteArray document(const QString& header, const QList<Row>& rows, RowText rowText)
+{
+    QByteArray file = QByteArray("\xEF\xBB\xBF") + (header + lineEnd).toUtf8();
+    for (const Row& row : rows)
+        file += (rowText(row) + lineEnd).toUtf8();
+    return file;
 }
 
 } // namespace
@@ -54,6 +59,7 @@ QString csvHeader()
         header << QStringLiteral("%1 richtig").arg(QString::fromUtf8(category.heading));
         header << QStringLiteral("%1 gestellt").arg(QString::fromUtf8(category.heading));
     }
+    header << QStringLiteral("Notenwert") << QStringLiteral("Vorzeitig beendet");
     return joined(header);
 }
 
@@ -64,22 +70,38 @@ QString csvRow(const ResultRecord& record)
         record.date.toString(QStringLiteral("dd.MM.yyyy")),
         record.start.isValid() ? record.start.toString(time) : QString(),
         record.end.toString(time),
-        record.durationSeconds ? minutesText(*record.durationSeconds) : QString(),
+        record.durationSeconds ? decimalText(*record.durationSeconds / 60.0, 1) : QString(),
         record.name,
-        record.expert ? QStringLiteral("Experte / Expertin") : QStringLiteral("Normale(r) Schüler(in)"),
+        levelText(record.expert),
         QString::number(record.right),
         QString::number(record.asked),
         gradeTextForSpreadsheets(record.grade),
     };
     for (const CategoryScore& score : record.categories)
         row << QString::number(score.right) << QString::number(score.asked);
+    row << gradeNumberText(record.grade) << (record.endedEarly ? QStringLiteral("ja") : QStringLiteral("nein"));
     return joined(row);
 }
 
 QByteArray csvDocument(const QList<ResultRecord>& records)
 {
-    QString text = csvHeader() + lineEnd;
-    for (const ResultRecord& record : records)
-        text += csvRow(record) + lineEnd;
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return document(csvHeader(), records, csvRow);
+}
+
+QString csvTaskHeader()
+{
+    return joined({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Richtige Antwort"),
+                   QStringLiteral("Gestellt"), QStringLiteral("Richtig"), QStringLiteral("Anteil richtig (%)")});
+}
+
+QString csvTaskRow(const TaskSummary& task)
+{
+    return joined({QString::fromUtf8(ResultCategories[static_cast<std::size_t>(task.category)].heading),
+                   task.task, task.expected, QString::number(task.asked), QString::number(task.right),
+                   decimalText(100.0 * task.shareRight(), 1)});
+}
+
+QByteArray csvTaskDocument(const QList<TaskSummary>& tasks)
+{
+    return document(csvTaskHeader(), tasks, csvTaskRow);
 }

@@ -29,5 +29,5 @@ void AmountSheet::Present()
 
 void AmountSheet::hOK12()
 {
-    m_rows.judge(m_context.state.g_AmountsAsked, m_context.state.g_AmountsRight);
+    m_rows.judge(TaskCategory::Amounts, m_context.state.g_AmountsAsked, m_context.state.g_AmountsRight);
 }

@@ -106,8 +106,8 @@ void DefinitionSheet::Present()
 
 void DefinitionSheet::hOK3()
 {
-    SheetScore score(m_context);
-    judgeWheelRows(score, m_context, lst_Definition, 4);
+    SheetScore score(m_context, TaskCategory::Definitions);
+    judgeWheelRows(score, m_context, AnzS3, lst_Definition, 4);
     double right = 0;
     score.finish(m_context.state.g_DefinitionsAsked, right);
     m_rightRows = score.rightItems();

@@ -47,8 +47,8 @@ void TermSheet::Present()
 void TermSheet::hOK4()
 {
     mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
-    judgeWheelRows(score, m_context, lst_Begriff, 0, m_sameDefinitionTerms);
+    SheetScore score(m_context, TaskCategory::Definitions);
+    judgeWheelRows(score, m_context, AnzS4, lst_Begriff, 0, m_sameDefinitionTerms);
     DynValue asked;
     double right = 0;
     score.finish(asked, right);

@@ -30,12 +30,12 @@ void ElementSheet::hOK1()
 {
     const QString separator = QStringLiteral(" - Richtig ist: ");
     mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
+    SheetScore score(m_context, TaskCategory::Elements);
     for (int row = 0; row < 3; ++row)
-        judgeSingleRow(score, EleSym[row], state.g_Solutions[row], separator);
+        judgeSingleRow(score, AnzS1[row].Caption, EleSym[row], state.g_Solutions[row], separator);
     for (int row = 0; row < 3; ++row) {
         const QString& variants = state.g_Solutions[row + 3];
-        judgeListRow(score, Ele[row], variants, separator,
+        judgeListRow(score, AnzS1[row + 3].Caption, Ele[row], variants, separator,
                      TokenBetween(variants, QStringLiteral("*"), QStringLiteral("*")));
     }
     score.finish(state.g_ElementsAsked, state.g_ElementsRight);

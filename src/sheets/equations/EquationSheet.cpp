@@ -94,6 +94,20 @@ void EquationSheet::presentRow(int row, const EquationRow& equation)
     Arrow[at(row)].Visible = equation.used(0);
 }
 
+QString EquationSheet::equationText(int row) const
+{
+    QString text;
+    for (int j = 0; j < EquationRow::Slots; ++j) {
+        const Label& formula = EText[at(4 * row + j)];
+        if (!formula.Visible)
+            continue;
+        if (!text.isEmpty())
+            text += j == 2 ? QStringLiteral(" → ") : QStringLiteral(" + ");
+        text += formula.Caption;
+    }
+    return text;
+}
+
 bool EquationSheet::posed(int row) const
 {
     return Einsetz[at(4 * row)].Visible; // a row without a task hides every slot
@@ -102,12 +116,13 @@ bool EquationSheet::posed(int row) const
 void EquationSheet::hOK9()
 {
     mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
+    SheetScore score(m_context, TaskCategory::Equations);
     for (int row = 0; row < Rows; ++row) {
         if (!posed(row))
             continue;
-        score.asked(2);
-        bool allRight = true;
+        QStringList expected;
+        QStringList entered;
+        PartVerdicts partsRight;
         for (int slot = 4 * row; slot < 4 * row + EquationRow::Slots; ++slot) {
             TextBox& field = Einsetz[at(slot)];
             if (!field.Visible)
@@ -120,10 +135,11 @@ void EquationSheet::hOK9()
                                readLeadingNumber(typed) == readLeadingNumber(state.g_Solutions[at(slot + 1)]);
             field.BackColor = right ? Colour::LightGreen : Colour::LightRed;
             Einsetz2[at(slot)].Visible = !right;
-            allRight = allRight && right;
+            expected << state.g_Solutions[at(slot + 1)];
+            entered << trimBlanks(field.Text);
+            partsRight << right;
         }
-        if (allRight)
-            score.right(2);
+        score.judged(equationText(row), expected.join(u' '), entered.join(u' '), partsRight, 2);
     }
     score.finish(state.g_EquationsAsked, state.g_EquationsRight);
 }

@@ -45,6 +45,8 @@ private:
     QList<int> drawRecords();
     void presentRow(int row, const EquationRow& equation);
     bool posed(int row) const;
+    // The row's equation as the pupil sees it, without coefficients: "H2 + O2 → H2O".
+    QString equationText(int row) const;
 
     SheetContext& m_context;
 };

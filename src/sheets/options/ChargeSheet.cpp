@@ -72,7 +72,7 @@ void ChargeSheet::reportChargeOutOfRange(int record, const QString& name, int ch
 
 void ChargeSheet::hOK5()
 {
-    judgeChoiceRows(m_context, ChooseS5_1, AnzS5, OptionsPerRow,
+    judgeChoiceRows(m_context, TaskCategory::Charges, ChooseS5_1, AnzS5, OptionsPerRow,
                     {.rightOptionGreen = true, .wrongChoiceRed = true}, m_context.state.g_ChargesAsked,
                     m_context.state.g_ChargesRight);
 }

@@ -52,26 +52,28 @@ const OptionButton* firstOptionAfter(std::span<const OptionButton> options, int 
     return nullptr;
 }
 
-void judgeChoiceRows(SheetContext& context, std::span<OptionButton> options, std::span<Label> labels,
-                     int perRow, ChoiceMarks marks, DynValue& categoryAsked, double& categoryRight)
+void judgeChoiceRows(SheetContext& context, TaskCategory category, std::span<OptionButton> options,
+                     std::span<Label> labels, int perRow, ChoiceMarks marks, DynValue& categoryAsked,
+                     double& categoryRight)
 {
-    SheetScore score(context);
+    SheetScore score(context, category);
     for (int row = 0; row < static_cast<int>(labels.size()); ++row) {
         const std::optional<int> expected =
             expectedInRow(context.state.g_Solutions[static_cast<std::size_t>(row)], row, perRow);
         if (!rowPosed(options, row, perRow) || !expected)
             continue;
-        score.asked();
         const std::span<OptionButton> choices =
             options.subspan(static_cast<std::size_t>(row * perRow), static_cast<std::size_t>(perRow));
         OptionButton& right = choices[static_cast<std::size_t>(*expected)];
         Label& label = labels[static_cast<std::size_t>(row)];
+        const std::optional<int> chosen = chosenInRow(choices);
+        score.judged(label.Caption, right.Caption,
+                     chosen ? choices[static_cast<std::size_t>(*chosen)].Caption : QString(), right.Value);
         if (right.Value) {
             (marks.rightOptionGreen ? right.BackColor : label.BackColor) = Colour::LightGreen;
-            score.right();
             continue;
         }
-        if (const std::optional<int> chosen = chosenInRow(choices); chosen && marks.wrongChoiceRed)
+        if (chosen && marks.wrongChoiceRed)
             choices[static_cast<std::size_t>(*chosen)].ForeColor = Colour::LightRed;
         chooseOption(choices, static_cast<std::size_t>(*expected));
         label.BackColor = Colour::LightRed;

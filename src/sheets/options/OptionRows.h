@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/Controls.h"
+#include "testrun/JudgedTask.h"
 
 #include <QString>
 
@@ -45,6 +46,7 @@ struct ChoiceMarks {
 };
 
 // Judges every posed row against its expected option in g_Solutions(row), marks it and counts the sheet
-// into its category. labels holds one label a row.
-void judgeChoiceRows(SheetContext& context, std::span<OptionButton> options, std::span<Label> labels,
-                     int perRow, ChoiceMarks marks, DynValue& categoryAsked, double& categoryRight);
+// into its category. labels holds one label a row, whose caption is the row's task.
+void judgeChoiceRows(SheetContext& context, TaskCategory category, std::span<OptionButton> options,
+                     std::span<Label> labels, int perRow, ChoiceMarks marks, DynValue& categoryAsked,
+                     double& categoryRight);

@@ -40,7 +40,7 @@ void YesNoSheet::Present()
 
 void YesNoSheet::hOK6()
 {
-    judgeChoiceRows(m_context, JaNein1, AnzS6, OptionsPerRow,
+    judgeChoiceRows(m_context, TaskCategory::YesNo, JaNein1, AnzS6, OptionsPerRow,
                     {.rightOptionGreen = false, .wrongChoiceRed = false}, m_context.state.g_YesNoAsked,
                     m_context.state.g_YesNoRight);
     // The corrected rows show their right answer highlighted like a chosen one.

@@ -63,15 +63,17 @@ void SubstanceSheet::Present()
 void SubstanceSheet::hOK11()
 {
     mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
+    SheetScore score(m_context, TaskCategory::Substances);
     for (int row = 0; row < Rows; ++row) {
         TermInput& input = Substein[row];
         if (!input.Enabled)
             continue; // a row without a task
-        score.asked();
         const QString& expected = state.g_Solutions[row];
-        if (matches(trimBlanks(input.Term), expected)) {
-            score.right();
+        const QString entry = trimBlanks(input.Term);
+        const bool right = matches(entry, expected);
+        score.judged(row < 3 ? lab_SubsTerm[row].Term : Substanz[row].Caption,
+                     expected.split(nameSeparator).join(QStringLiteral(" / ")), entry, right);
+        if (right) {
             input.BackColor = Colour::LightGreen;
         } else {
             input.BackColor = Colour::LightRed;

@@ -32,12 +32,12 @@ void SyllableSheet::hOK2()
 {
     const QString separator = QStringLiteral(" - richtig ist: ");
     mdl_KolTest& state = m_context.state;
-    SheetScore score(m_context);
+    SheetScore score(m_context, TaskCategory::Syllables);
     for (int row = 0; row < 2; ++row)
-        judgeSingleRow(score, Zahl[row], state.g_Solutions[row], separator);
+        judgeSingleRow(score, AnzS2[row].Caption, Zahl[row], state.g_Solutions[row], separator);
     for (int row = 2; row < 4; ++row) {
         const QString& variants = state.g_Solutions[row];
-        judgeListRow(score, Zahl[row], variants, separator, variants);
+        judgeListRow(score, AnzS2[row].Caption, Zahl[row], variants, separator, variants);
     }
     score.finish(state.g_SyllablesAsked, state.g_SyllablesRight);
 }

@@ -16,5 +16,7 @@ ResultRecord sampleRecord(const QString& name, const QString& date, const QStrin
     record.grade = gradeText(gradeBand(right, asked));
     record.categories.fill(CategoryScore{1, 2});
     record.categories[0] = CategoryScore{firstRight, 6};
+    record.tasks = {{TaskCategory::Elements, "Natrium", "Na", "Na", {true}},
+                    {TaskCategory::Equations, "H2 + O2 → H2O", "2 1 2", "2 2 2", {true, false, true}}};
     return record;
 }

@@ -22,6 +22,9 @@ PrintFields reportFields(bool withDuration)
     for (const ResultCategory& category : ResultCategories)
         set(category.key, QStringLiteral("3/4"));
     set("GLEICHUNGEN", QStringLiteral("10/10"));
+    // Seven element tasks, one more than a run asks, and a text longer than a record keeps.
+    set("AUFGABEN", QVariant::fromValue(QList<JudgedTask>(
+                        7, {TaskCategory::Elements, QString(300, u'x'), "Na", "Na", {true}})));
     return fields;
 }
 
@@ -37,6 +40,16 @@ TEST(ResultRecord, TakesWhatTheEndOfTheRunReportsAndDerivesTheRest)
     EXPECT_TRUE(record.expert);
     EXPECT_EQ(record.categories[6], (CategoryScore{10, 10}));
     EXPECT_EQ(record.categories[8], (CategoryScore{3, 4}));
+    EXPECT_FALSE(record.endedEarly);
+    ASSERT_EQ(record.tasks.size(), 6);
+    EXPECT_EQ(record.tasks[0].task, QString(LongestTaskText, u'x'));
+
+    PrintFields early;
+    early.SetField("VORZEITIG", true);
+    const ResultRecord nothingJudged = recordFromReport(0, 0, early, QString(300, u'N'), end);
+    EXPECT_TRUE(nothingJudged.endedEarly);
+    EXPECT_EQ(nothingJudged.grade, QString()); // no grade for nothing
+    EXPECT_EQ(nothingJudged.name.size(), LongestName);
 
     const ResultRecord withoutClock = recordFromReport(47, 52, reportFields(false), QStringLiteral("A"), end);
     EXPECT_FALSE(withoutClock.start.isValid());
@@ -48,21 +61,26 @@ TEST(ResultRecord, TakesWhatTheEndOfTheRunReportsAndDerivesTheRest)
 
 class HostileName : public ::testing::TestWithParam<const char*> {};
 
-// Whatever a pupil types as a name comes back exactly, and the record stays one value per line.
+// Whatever a pupil types as a name or an answer comes back exactly, and the record stays one value per line.
 TEST_P(HostileName, SurvivesTheRoundTrip)
 {
-    const ResultRecord record = sampleRecord(QString::fromUtf8(GetParam()), "2026-12-06", "10:15:00");
+    const QString hostile = QString::fromUtf8(GetParam());
+    ResultRecord record = sampleRecord(hostile, "2026-12-06", "10:15:00");
+    record.endedEarly = true;
+    record.tasks[0].entered = hostile;
+    record.tasks[1].task = hostile;
     const QByteArray text = recordText(record);
     const RecordReading back = readRecordText(text);
     ASSERT_TRUE(back.record) << back.problem.toStdString() << "\n" << text.toStdString();
     EXPECT_EQ(*back.record, record);
-    EXPECT_EQ(text.count('\n'), 20) << text.toStdString();
+    EXPECT_EQ(text.count('\n'), 23) << text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileName,
                          ::testing::Values("Anna", "", "Zoë Ößmann-Çelik", "Anna\nNOTE=1+", "a=b;c", "\\n",
                                            "back\\slash\\", "CR\rLF\r\n", "tab\there", "\\u0041",
-                                           "KOLTEST-ERGEBNIS ENDE", "\"quoted\"", "=SUMME(A1)", "🧪 Lab"));
+                                           "KOLTEST-ERGEBNIS ENDE", "\"quoted\"", "=SUMME(A1)", "🧪 Lab",
+                                           "AUFGABE=JANEIN\tr\ta\tb\tc"));
 
 // A duration keeps every bit, so a record read and written again is the same record.
 TEST(ResultRecord, KeepsTheDurationExactly)
@@ -72,6 +90,18 @@ TEST(ResultRecord, KeepsTheDurationExactly)
     const RecordReading back = readRecordText(recordText(record));
     ASSERT_TRUE(back.record) << back.problem.toStdString();
     EXPECT_EQ(back.record->durationSeconds, record.durationSeconds);
+}
+
+// A record written before runs ended early and tasks were kept is still read.
+TEST(ResultRecord, ReadsTheFirstFormat)
+{
+    QByteArray old = recordText(sampleRecord(QStringLiteral("Anna"), "2026-12-06", "10:15:00"));
+    old.replace("KOLTEST-ERGEBNIS 2", "KOLTEST-ERGEBNIS 1").replace("VORZEITIG=nein\n", "");
+    old.truncate(old.indexOf("AUFGABE="));
+    const RecordReading reading = readRecordText(old + "KOLTEST-ERGEBNIS ENDE\n");
+    ASSERT_TRUE(reading.record) << reading.problem.toStdString();
+    EXPECT_FALSE(reading.record->endedEarly);
+    EXPECT_TRUE(reading.record->tasks.isEmpty());
 }
 
 struct Refusal {
@@ -123,7 +153,19 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"category beyond its rows", replaced("ELEMENTE=5/6", "ELEMENTE=5/7"), "ELEMENTE"},
         Refusal{"category near 2^31", replaced("ELEMENTE=5/6", "ELEMENTE=2147483646/2147483647"), "ELEMENTE"},
         Refusal{"endless duration", replaced("DAUER=754", "DAUER=1e308"), "DAUER"},
-        Refusal{"duration not a number", replaced("DAUER=754", "DAUER=nan"), "DAUER"}),
+        Refusal{"duration not a number", replaced("DAUER=754", "DAUER=nan"), "DAUER"},
+        Refusal{"no grade though asked", replaced("NOTE=2", "NOTE="), "NOTE"},
+        Refusal{"ended early neither yes nor no", replaced("VORZEITIG=nein", "VORZEITIG=1"), "VORZEITIG"},
+        Refusal{"unknown category", replaced("AUFGABE=ELEMENTE", "AUFGABE=LATEIN"), "line 21: no task"},
+        Refusal{"no verdict", replaced("ELEMENTE\tr", "ELEMENTE\t"), "line 21: no task"},
+        Refusal{"verdict neither r nor f", replaced("ELEMENTE\tr", "ELEMENTE\tj"), "line 21: no task"},
+        Refusal{"more parts than an equation", replaced("\trfr\t", "\trfrrr\t"), "line 22: no task"},
+        Refusal{"a field missing", replaced("\tNa\tNa", "\tNa"), "line 21: no task"},
+        Refusal{"task too long", replaced("Natrium", QByteArray(201, 'x').constData()), "line 21: no task"},
+        Refusal{"more tasks than a category has points",
+                replaced("AUFGABE=ELEMENTE",
+                         (QByteArray("AUFGABE=ELEMENTE\tr\ta\tb\tc\n").repeated(6) + "AUFGABE=ELEMENTE").constData()),
+                "more tasks"}),
     [](const ::testing::TestParamInfo<Refusal>& info) {
         std::string name = info.param.name;
         for (char& c : name)

@@ -38,12 +38,12 @@ TEST(ResultsCsv, OneRowHasEveryColumnInItsOwnField)
         "Datum;Beginn;Ende;Dauer (Minuten);Name;Schwierigkeit;Richtig;Gestellt;Note;Elemente richtig;"
         "Elemente gestellt;Zahlsilben richtig")))
         << header.toStdString();
-    EXPECT_TRUE(header.endsWith(QStringLiteral("Ja/Nein richtig;Ja/Nein gestellt")));
+    EXPECT_TRUE(header.endsWith(QStringLiteral("Ja/Nein richtig;Ja/Nein gestellt;Notenwert;Vorzeitig beendet")));
     // 754 s are 12,6 minutes; "2-" keeps its look with a minus sign no spreadsheet reads as a number;
     // "5 of 6" stands in two fields, never as "5/6".
     EXPECT_EQ(row, QStringLiteral(
                        "06.12.2026;10:02:26;10:15:00;12,6;\"Weiß; \"\"Ali\"\"\";Experte / Expertin;37;52;"
-                       "2\u2212;5;6;1;2;1;2;1;2;1;2;1;2;1;2;1;2;1;2"));
+                       "2\u2212;5;6;1;2;1;2;1;2;1;2;1;2;1;2;1;2;1;2;2,3;nein"));
     EXPECT_EQ(header.count(QLatin1Char(';')), row.count(QLatin1Char(';')) - 1); // one in the quoted name
 }
 
@@ -64,10 +64,19 @@ TEST(ResultsCsv, TheFileHasAByteOrderMarkAndWindowsLineEnds)
     const QByteArray file = csvDocument(records);
     ASSERT_TRUE(file.startsWith("\xEF\xBB\xBF"
                                 "Datum;"));
-    EXPECT_TRUE(file.endsWith(";1;2\r\n"));
+    EXPECT_TRUE(file.endsWith(";1;2;2,0;nein\r\n"));
     EXPECT_EQ(file.count("\r\n"), 3); // header and two runs; the name's line break is inside quotes
     EXPECT_TRUE(file.contains("\"Anna\nBerg\""));
     EXPECT_EQ(csvDocument({}), QByteArray("\xEF\xBB\xBF") + csvHeader().toUtf8() + "\r\n");
+}
+
+// The task table is built as the results table is; a task is catalogue text and guarded like any field.
+TEST(ResultsCsv, TheTaskTableHasOneRowPerTask)
+{
+    const TaskSummary task{TaskCategory::Equations, QStringLiteral("=H2 + O2 → H2O"), "2 1 2", 8, 3};
+    EXPECT_EQ(csvTaskHeader(),
+              QStringLiteral("Bereich;Aufgabe;Richtige Antwort;Gestellt;Richtig;Anteil richtig (%)"));
+    EXPECT_EQ(csvTaskRow(task), QStringLiteral("Gleichungen;'=H2 + O2 → H2O;2 1 2;8;3;37,5"));
 }
 
 } // namespace
