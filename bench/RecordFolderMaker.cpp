@@ -41,7 +41,7 @@ ResultRecord makeRun(int number, QRandomGenerator& random)
             run.tasks << JudgedTask{category, QStringLiteral("Aufgabe %1 zu %2").arg(task).arg(c), expected,
                                     right ? expected : QStringLiteral("Eingabe %1").arg(random.bounded(50)),
                                     category == TaskCategory::Equations ? PartVerdicts{true, right, true}
-                                                                         : PartVerdicts{right}};
+                                                                        : PartVerdicts{right}};
             run.categories[c].asked += points;
             run.categories[c].right += right ? points : 0;
         }
@@ -67,7 +67,8 @@ int main(int argc, char* argv[])
     QRandomGenerator random(19);
     const QDir folder(arguments[1]);
     for (int i = 0; i < count; ++i) {
-        QFile file(folder.filePath(QStringLiteral("koltest-ergebnis-%1.txt").arg(i, 6, 10, QLatin1Char('0'))));
+        QFile file(
+            folder.filePath(QStringLiteral("koltest-ergebnis-%1.txt").arg(i, 6, 10, QLatin1Char('0'))));
         const QByteArray text = recordText(makeRun(i, random));
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(file.fileName()), qPrintable(file.errorString()));

@@ -88,8 +88,7 @@ void frm_AppMain::CloseBox_Click()
     if (services.dialogs.ExitFlag()) {
         endTestRunEarly(state, m_StartTime, services, tools, platform);
         platform.EndProgram();
-    }
-    else
+    } else
         EXECUTE(abortCommand);
 }
 

@@ -3,8 +3,8 @@
 #include "components/TextTools.h"
 #include "sheets/SheetScore.h"
 
-void judgeTypedRow(SheetScore& score, const QString& task, TextBox& field, bool right, const QString& expected,
-                   const QString& separator, const QString& shownAnswer)
+void judgeTypedRow(SheetScore& score, const QString& task, TextBox& field, bool right,
+                   const QString& expected, const QString& separator, const QString& shownAnswer)
 {
     score.judged(task, expected, trimBlanks(field.Text), right);
     if (right) {

@@ -15,8 +15,8 @@ class SheetScore;
 
 // Counts a row whose verdict is known and marks it as described above; the record keeps expected as the
 // right answer.
-void judgeTypedRow(SheetScore& score, const QString& task, TextBox& field, bool right, const QString& expected,
-                   const QString& separator, const QString& shownAnswer);
+void judgeTypedRow(SheetScore& score, const QString& task, TextBox& field, bool right,
+                   const QString& expected, const QString& separator, const QString& shownAnswer);
 
 // Judges a row that expects exactly one text.
 void judgeSingleRow(SheetScore& score, const QString& task, TextBox& field, const QString& expected,

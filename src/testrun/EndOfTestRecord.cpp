@@ -90,7 +90,8 @@ double clockNow(SharedTools& tools, Platform& platform)
     return now;
 }
 
-void reportToPrintService(const TestRunRecord& record, RunEnd end, SharedServices& services, Platform& platform)
+void reportToPrintService(const TestRunRecord& record, RunEnd end, SharedServices& services,
+                          Platform& platform)
 {
     if (!record.durationProblem.isEmpty())
         platform.Diagnose(QStringLiteral("end of the test run: ") + record.durationProblem);

@@ -42,7 +42,7 @@ void closeTestRun(mdl_KolTest& state, std::int32_t startTime, SharedServices& se
                   Platform& platform);
 
 // The pupil ends the test, or begins a new one, before its end: a run under way hands what was judged up to
-// now to the print service as a record ended early (ReportEndedEarly); the host hears nothing. Does nothing when no run is
-// under way (not begun, or closed already).
+// now to the print service as a record ended early (ReportEndedEarly); the host hears nothing. Does nothing
+// when no run is under way (not begun, or closed already).
 void endTestRunEarly(mdl_KolTest& state, std::int32_t startTime, SharedServices& services, SharedTools& tools,
                      Platform& platform);

@@ -9,8 +9,8 @@
 
 // Starts a test run for the current user: refuses (after telling the pupil) when no name is known;
 // otherwise links every substance's name parts, records the candidate, the date and the start time, opens
-// the run's log of judged tasks and reports the level to the host. Returns the clock value at the start, rounded to a whole number, or
-// nothing when the start was refused.
+// the run's log of judged tasks and reports the level to the host. Returns the clock value at the start,
+// rounded to a whole number, or nothing when the start was refused.
 std::optional<std::int32_t> beginTestRun(mdl_KolTest& state, SharedServices& services, SharedTools& tools,
                                          Platform& platform);
 

@@ -36,8 +36,9 @@ PrintFields endOfRunFields()
     fields.SetField(QStringLiteral("EXPERTE"), false);
     fields.SetField(QStringLiteral("DAUER"), 600.0);
     fields.SetField(QStringLiteral("ELEMENTE"), QStringLiteral("5/6"));
-    fields.SetField(QStringLiteral("AUFGABEN"),
-                    QVariant::fromValue(QList<JudgedTask>{{TaskCategory::Elements, "Na", "Natrium", "=Na;", {false}}}));
+    fields.SetField(
+        QStringLiteral("AUFGABEN"),
+        QVariant::fromValue(QList<JudgedTask>{{TaskCategory::Elements, "Na", "Natrium", "=Na;", {false}}}));
     return fields;
 }
 
@@ -207,10 +208,11 @@ void ResultStoreTest::resultsCommand()
     QCOMPARE(status, 0);
     // What the overview and the tables hold is the records' logic; here: that they come from the folder.
     const FolderScan scan = scanResultsFolder(folder);
-    QCOMPARE(out, QStringLiteral("Ergebnisordner: %1\n").arg(folder) + classOverview(scan.results) +
-                      QStringLiteral("\nTabelle für die Tabellenkalkulation: %1/koltest-ergebnisse.csv\nTabelle "
-                                     "für die Tabellenkalkulation: %1/koltest-aufgaben.csv\n")
-                          .arg(folder));
+    QCOMPARE(out,
+             QStringLiteral("Ergebnisordner: %1\n").arg(folder) + classOverview(scan.results) +
+                 QStringLiteral("\nTabelle für die Tabellenkalkulation: %1/koltest-ergebnisse.csv\nTabelle "
+                                "für die Tabellenkalkulation: %1/koltest-aufgaben.csv\n")
+                     .arg(folder));
     QCOMPARE(err, QStringLiteral("koltest: skipped %1/notizen.txt: not a result record: does not begin with "
                                  "\"KOLTEST-ERGEBNIS 2\" or \"KOLTEST-ERGEBNIS 1\"\n")
                       .arg(folder));
@@ -299,7 +301,8 @@ void ResultStoreTest::hostileTableName()
     // The teacher's way out: the table goes elsewhere.
     const QString elsewhere = m_dir.filePath(QStringLiteral("auswertung"));
     QVERIFY(QDir().mkpath(elsewhere));
-    QCOMPARE(koltest({QStringLiteral("--results-dir"), elsewhere, QStringLiteral("--results"), folder}).status, 0);
+    QCOMPARE(
+        koltest({QStringLiteral("--results-dir"), elsewhere, QStringLiteral("--results"), folder}).status, 0);
     QVERIFY(contentOf(elsewhere + QStringLiteral("/koltest-ergebnisse.csv")).contains("Zo\xC3\xAB"));
 }
 

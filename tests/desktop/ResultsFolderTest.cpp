@@ -39,9 +39,10 @@ void ResultsFolderTest::order_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<bool>("standard");
     QTest::addColumn<QString>("notice");
-    const QString missingNotice = QStringLiteral("Den Ergebnisordner „%1“ (%2) gibt es nicht.\nSolange das so ist, "
-                                                 "werden keine Ergebnisse gespeichert. Bitte sag deiner "
-                                                 "Lehrerin oder deinem Lehrer Bescheid.");
+    const QString missingNotice =
+        QStringLiteral("Den Ergebnisordner „%1“ (%2) gibt es nicht.\nSolange das so ist, "
+                       "werden keine Ergebnisse gespeichert. Bitte sag deiner "
+                       "Lehrerin oder deinem Lehrer Bescheid.");
 
     QTest::newRow("command line first")
         << ResultsFolderSources{path("option"), path("environment"), user, system, path("standard")}

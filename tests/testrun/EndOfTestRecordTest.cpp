@@ -41,7 +41,8 @@ mdl_KolTest finishedRun()
     state.g_Expert = DynValue::int16(1);
     constexpr std::array<int, ResultCategoryCount> right = {5, 4, 3, 4, 4, 6, 8, 3, 4};
     for (std::size_t i = 0; i < right.size(); ++i) {
-        state.*ResultCategories[i].asked = DynValue::int16(static_cast<std::int16_t>(ResultCategories[i].mostAsked));
+        state.*ResultCategories[i].asked =
+            DynValue::int16(static_cast<std::int16_t>(ResultCategories[i].mostAsked));
         state.*ResultCategories[i].right = right[i];
     }
     return state;

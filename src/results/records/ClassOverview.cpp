@@ -78,11 +78,12 @@ QString classOverview(const ClassResults& results)
         return QStringLiteral("Keine Ergebnisse gefunden\n");
     const QList<PupilSummary> pupils = results.pupils();
     const QList<ResultRecord> endedEarly = results.endedEarly();
-    QString text = QStringLiteral("Klassenübersicht – Testläufe: %1, davon vorzeitig beendet: %2, Schülerinnen "
-                                  "und Schüler: %3\n\n")
-                       .arg(results.runs().size())
-                       .arg(endedEarly.size())
-                       .arg(pupils.size());
+    QString text =
+        QStringLiteral("Klassenübersicht – Testläufe: %1, davon vorzeitig beendet: %2, Schülerinnen "
+                       "und Schüler: %3\n\n")
+            .arg(results.runs().size())
+            .arg(endedEarly.size())
+            .arg(pupils.size());
 
     QList<QStringList> pupilRows = {{QStringLiteral("Name"), QStringLiteral("Datum"), QStringLiteral("Stufe"),
                                      QStringLiteral("Note"), QStringLiteral("Notenwert"),
@@ -101,8 +102,9 @@ QString classOverview(const ClassResults& results)
     text += tableText(pupilRows);
 
     if (!endedEarly.isEmpty()) {
-        text += QStringLiteral("\nVorzeitig beendete Testläufe (bis dahin bewertet; nie als letzter Durchgang "
-                               "gezählt):\n");
+        text +=
+            QStringLiteral("\nVorzeitig beendete Testläufe (bis dahin bewertet; nie als letzter Durchgang "
+                           "gezählt):\n");
         QList<QStringList> earlyRows = {{QStringLiteral("Name"), QStringLiteral("Datum"),
                                          QStringLiteral("Ende"), QStringLiteral("Stufe"),
                                          QStringLiteral("Richtig")}};
@@ -130,8 +132,8 @@ QString classOverview(const ClassResults& results)
                                     QStringLiteral("Richtig ist"), QStringLiteral("Gestellt"),
                                     QStringLiteral("Richtig")}};
     for (const TaskSummary& task : tasks)
-        taskRows << QStringList{categoryHeading(task.category), shownText(task.task), shownText(task.expected),
-                                QString::number(task.asked),
+        taskRows << QStringList{categoryHeading(task.category), shownText(task.task),
+                                shownText(task.expected), QString::number(task.asked),
                                 percentText(CategoryScore{task.right, task.asked})};
     text += tableText(taskRows);
     if (results.tasksNotAnalysed() > 0)

@@ -109,8 +109,11 @@ void ClassResults::add(ResultRecord run)
 JudgedTask ClassResults::judgedTask(const WrongAnswer& wrong) const
 {
     const TaskSummary& summary = m_tasks[wrong.task];
-    JudgedTask task{summary.category, summary.task, wrong.expected.isNull() ? summary.expected : wrong.expected,
-                    wrong.entered, {}};
+    JudgedTask task{summary.category,
+                    summary.task,
+                    wrong.expected.isNull() ? summary.expected : wrong.expected,
+                    wrong.entered,
+                    {}};
     for (int i = 0; i < wrong.parts; ++i)
         task.partsRight << ((wrong.rightParts >> i & 1u) != 0);
     return task;

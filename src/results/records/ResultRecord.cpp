@@ -3,8 +3,8 @@
 #include "testrun/EndOfTestRecord.h"
 #include "testrun/GradeScale.h"
 
-#include <QSet>
 #include <QLocale>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -28,15 +28,28 @@ const QString timeFormat = QStringLiteral("HH:mm:ss");
 
 // The keys of the values, in the order of ValueKey; the categories follow ResultCategories.
 constexpr QLatin1StringView valueKeys[] = {
-    QLatin1StringView("NAME"),          QLatin1StringView("DATUM"),        QLatin1StringView("BEGINN"),
-    QLatin1StringView("ENDE"),          QLatin1StringView("DAUER"),        QLatin1StringView("EXPERTE"),
-    QLatin1StringView("VORZEITIG"),     QLatin1StringView("RICHTIG"),      QLatin1StringView("ANZAHL"),
-    QLatin1StringView("NOTE"),          QLatin1StringView("ELEMENTE"),     QLatin1StringView("ZAHLSILBEN"),
-    QLatin1StringView("SUBSTANZNAMEN"), QLatin1StringView("MOLMASSEN"),    QLatin1StringView("STOFFMENGEN"),
+    QLatin1StringView("NAME"),          QLatin1StringView("DATUM"),       QLatin1StringView("BEGINN"),
+    QLatin1StringView("ENDE"),          QLatin1StringView("DAUER"),       QLatin1StringView("EXPERTE"),
+    QLatin1StringView("VORZEITIG"),     QLatin1StringView("RICHTIG"),     QLatin1StringView("ANZAHL"),
+    QLatin1StringView("NOTE"),          QLatin1StringView("ELEMENTE"),    QLatin1StringView("ZAHLSILBEN"),
+    QLatin1StringView("SUBSTANZNAMEN"), QLatin1StringView("MOLMASSEN"),   QLatin1StringView("STOFFMENGEN"),
     QLatin1StringView("DEFINITIONEN"),  QLatin1StringView("GLEICHUNGEN"), QLatin1StringView("LADUNGSZAHLEN"),
     QLatin1StringView("JANEIN")};
-enum class ValueKey { Name, Date, Start, End, Duration, Expert, EndedEarly, Right, Asked, Grade, FirstCategory };
-static_assert(std::size(valueKeys) == static_cast<std::size_t>(ValueKey::FirstCategory) + ResultCategoryCount);
+enum class ValueKey {
+    Name,
+    Date,
+    Start,
+    End,
+    Duration,
+    Expert,
+    EndedEarly,
+    Right,
+    Asked,
+    Grade,
+    FirstCategory
+};
+static_assert(std::size(valueKeys) ==
+              static_cast<std::size_t>(ValueKey::FirstCategory) + ResultCategoryCount);
 
 QString keyOf(ValueKey key)
 {
@@ -302,7 +315,8 @@ QByteArray recordText(const ResultRecord& record)
         line(ValueKey::Start, record.start.toString(timeFormat));
     line(ValueKey::End, record.end.toString(timeFormat));
     if (record.durationSeconds)
-        line(ValueKey::Duration, QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
+        line(ValueKey::Duration,
+             QString::number(*record.durationSeconds, 'g', QLocale::FloatingPointShortest));
     line(ValueKey::Expert, yesNo(record.expert));
     line(ValueKey::EndedEarly, yesNo(record.endedEarly));
     line(ValueKey::Right, QString::number(record.right));
@@ -359,8 +373,9 @@ RecordReading readRecordText(const QByteArray& bytes)
         const qsizetype otherKeysBefore = otherKeys.size();
         if (known == std::end(valueKeys))
             otherKeys.insert(key);
-        std::optional<QString>* slot =
-            known == std::end(valueKeys) ? nullptr : &values[static_cast<std::size_t>(known - std::begin(valueKeys))];
+        std::optional<QString>* slot = known == std::end(valueKeys)
+                                           ? nullptr
+                                           : &values[static_cast<std::size_t>(known - std::begin(valueKeys))];
         if (slot ? slot->has_value() : otherKeys.size() == otherKeysBefore)
             return refuse(QStringLiteral("line %1: %2 given twice").arg(i + 1).arg(key));
         if (slot)

@@ -6,7 +6,6 @@ namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
 
-
 // A grade whose sign follows its digit ("2-") is read as a negative number by spreadsheets that accept a
 // trailing minus; the minus sign U+2212 looks the same and always stays text.
 QString gradeTextForSpreadsheets(QString grade)
@@ -79,7 +78,8 @@ QString csvRow(const ResultRecord& record)
     };
     for (const CategoryScore& score : record.categories)
         row << QString::number(score.right) << QString::number(score.asked);
-    row << gradeNumberText(record.grade) << (record.endedEarly ? QStringLiteral("ja") : QStringLiteral("nein"));
+    row << gradeNumberText(record.grade)
+        << (record.endedEarly ? QStringLiteral("ja") : QStringLiteral("nein"));
     return joined(row);
 }
 
@@ -91,7 +91,8 @@ QByteArray csvDocument(const QList<ResultRecord>& records)
 QString csvTaskHeader()
 {
     return joined({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Richtige Antwort"),
-                   QStringLiteral("Gestellt"), QStringLiteral("Richtig"), QStringLiteral("Anteil richtig (%)")});
+                   QStringLiteral("Gestellt"), QStringLiteral("Richtig"),
+                   QStringLiteral("Anteil richtig (%)")});
 }
 
 QString csvTaskRow(const TaskSummary& task)

@@ -16,7 +16,8 @@ void judgeWheelRows(SheetScore& score, SheetContext& context, std::span<const La
         const QString chosen = judgedText(wheels[row].Value);
         const int marker = firstMarker + static_cast<int>(row);
         const bool right = chosen == expected || (row < alsoRight.size() && alsoRight[row].contains(chosen));
-        score.judged(trimBlanks(tasks[row].Caption), trimBlanks(solution), trimBlanks(wheels[row].Value), right);
+        score.judged(trimBlanks(tasks[row].Caption), trimBlanks(solution), trimBlanks(wheels[row].Value),
+                     right);
         if (right) {
             context.ShowCorrect(marker);
         } else {

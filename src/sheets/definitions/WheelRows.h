@@ -15,4 +15,5 @@ class SheetScore;
 // for it, once both are trimmed and in capitals; it gets the tick firstMarker + row, a wrong row the
 // correction panel of that marker with the expected text. A disabled wheel has no task and is not judged.
 void judgeWheelRows(SheetScore& score, SheetContext& context, std::span<const Label> tasks,
-                    std::span<const Wheel> wheels, int firstMarker, std::span<const QStringList> alsoRight = {});
+                    std::span<const Wheel> wheels, int firstMarker,
+                    std::span<const QStringList> alsoRight = {});

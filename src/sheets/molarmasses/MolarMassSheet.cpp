@@ -38,5 +38,6 @@ void MolarMassSheet::Present()
 
 void MolarMassSheet::hOK8()
 {
-    m_rows.judge(TaskCategory::MolarMasses, m_context.state.g_MolarMassesAsked, m_context.state.g_MolarMassesRight);
+    m_rows.judge(TaskCategory::MolarMasses, m_context.state.g_MolarMassesAsked,
+                 m_context.state.g_MolarMassesRight);
 }

@@ -71,7 +71,8 @@ TEST(ClassResults, GradeNumbersFollowTheGermanScale)
     QStringList numbers;
     for (int band = GradeBandCount - 1; band >= 0; --band)
         numbers << gradeNumberText(gradeText(band));
-    EXPECT_EQ(numbers.join(u' '), QStringLiteral("0,7 1,0 1,3 1,7 2,0 2,3 2,7 3,0 3,3 3,7 4,0 4,3 4,7 5,0 5,3 6,0"));
+    EXPECT_EQ(numbers.join(u' '),
+              QStringLiteral("0,7 1,0 1,3 1,7 2,0 2,3 2,7 3,0 3,3 3,7 4,0 4,3 4,7 5,0 5,3 6,0"));
     EXPECT_EQ(gradeNumberText(QString()), QString());
 }
 
@@ -88,7 +89,11 @@ TEST(ClassResults, AnalysesTheTasksAndKeepsTheWrongOnes)
 
     QStringList analysis;
     for (const TaskSummary& task : results.taskAnalysis())
-        analysis << QStringLiteral("%1 %2 %3/%4").arg(int(task.category)).arg(task.task).arg(task.right).arg(task.asked);
+        analysis << QStringLiteral("%1 %2 %3/%4")
+                        .arg(int(task.category))
+                        .arg(task.task)
+                        .arg(task.right)
+                        .arg(task.asked);
     EXPECT_EQ(analysis, QStringList({"0 Natrium 1/2", "0 K 1/1", "6 H2 + O2 → H2O 0/2"}));
 
     const QList<ResultRecord> benRuns = results.runsOf(QStringLiteral(" BEN"));
@@ -110,9 +115,12 @@ TEST(ClassOverview, ShowsTheLatestRunsTheRunsEndedEarlyAndTheTasks)
         EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
     };
     shows("Klassenübersicht – Testläufe: 4, davon vorzeitig beendet: 1, Schülerinnen und Schüler: 3\n");
-    shows("Anna               06.12.2026  Normale(r) Schüler(in)  1+    0,7        52 von 52  2          0\n");
-    shows("Ben<U+000A>NOTE=1  06.12.2026  Normale(r) Schüler(in)  2     2,0        40 von 52  1          0\n");
-    shows("Cem                –           –                       –     –          –          0          1\n");
+    shows(
+        "Anna               06.12.2026  Normale(r) Schüler(in)  1+    0,7        52 von 52  2          0\n");
+    shows(
+        "Ben<U+000A>NOTE=1  06.12.2026  Normale(r) Schüler(in)  2     2,0        40 von 52  1          0\n");
+    shows(
+        "Cem                –           –                       –     –          –          0          1\n");
     shows("Cem   06.12.2026  10:00:00  Normale(r) Schüler(in)  2 von 3\n");
     shows("Elemente       75 %  (9 von 12)\n");
     shows("Elemente     Natrium        Na           4         100 %\n");
@@ -122,7 +130,8 @@ TEST(ClassOverview, ShowsTheLatestRunsTheRunsEndedEarlyAndTheTasks)
 // One planted name of 60 000 characters would otherwise widen every line of the table to its length.
 TEST(ClassOverview, CutsALongName)
 {
-    const QString text = classOverview(classOf({sampleRecord(QString(60000, u'x'), "2026-12-06", "10:00:00")}));
+    const QString text =
+        classOverview(classOf({sampleRecord(QString(60000, u'x'), "2026-12-06", "10:00:00")}));
     EXPECT_TRUE(text.contains(QString(39, u'x') + QStringLiteral("…  06.12.2026"))) << text.toStdString();
     EXPECT_LT(text.size(), 2000);
 }

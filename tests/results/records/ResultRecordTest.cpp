@@ -164,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"task too long", replaced("Natrium", QByteArray(201, 'x').constData()), "line 21: no task"},
         Refusal{"more tasks than a category has points",
                 replaced("AUFGABE=ELEMENTE",
-                         (QByteArray("AUFGABE=ELEMENTE\tr\ta\tb\tc\n").repeated(6) + "AUFGABE=ELEMENTE").constData()),
+                         (QByteArray("AUFGABE=ELEMENTE\tr\ta\tb\tc\n").repeated(6) + "AUFGABE=ELEMENTE")
+                             .constData()),
                 "more tasks"}),
     [](const ::testing::TestParamInfo<Refusal>& info) {
         std::string name = info.param.name;

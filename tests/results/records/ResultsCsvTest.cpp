@@ -38,7 +38,8 @@ TEST(ResultsCsv, OneRowHasEveryColumnInItsOwnField)
         "Datum;Beginn;Ende;Dauer (Minuten);Name;Schwierigkeit;Richtig;Gestellt;Note;Elemente richtig;"
         "Elemente gestellt;Zahlsilben richtig")))
         << header.toStdString();
-    EXPECT_TRUE(header.endsWith(QStringLiteral("Ja/Nein richtig;Ja/Nein gestellt;Notenwert;Vorzeitig beendet")));
+    EXPECT_TRUE(
+        header.endsWith(QStringLiteral("Ja/Nein richtig;Ja/Nein gestellt;Notenwert;Vorzeitig beendet")));
     // 754 s are 12,6 minutes; "2-" keeps its look with a minus sign no spreadsheet reads as a number;
     // "5 of 6" stands in two fields, never as "5/6".
     EXPECT_EQ(row, QStringLiteral(
