@@ -25,11 +25,10 @@ QByteArray yesNoCatalogue()
 
 class YesNoPage : public WindowTest {
 protected:
-    void openPage()
+    void open()
     {
         writeCatalogue(yesNoCatalogue());
-        startTest();
-        walkTo(6);
+        openPage(6);
     }
     YesNoSheet& sheet() { return form.yesNo; }
     QList<int> chosen() const
@@ -71,9 +70,9 @@ class YesNoRows : public YesNoPage, public ::testing::WithParamInterface<YesNoCa
 TEST_P(YesNoRows, JudgesOneRow)
 {
     const YesNoCase& c = GetParam();
-    openPage();
+    open();
     const int right = 2 * c.row + (c.yes ? 0 : 1);
-    state.g_Solutions[static_cast<std::size_t>(c.row)] = QStringLiteral(" %1").arg(right);
+    solution(c.row) = QStringLiteral(" %1").arg(right);
     if (c.choice != NoAnswer)
         sheet().JaNein1_Click(c.choice);
 
@@ -96,12 +95,12 @@ INSTANTIATE_TEST_SUITE_P(Page6, YesNoRows,
 
 TEST_F(YesNoPage, PresentShowsSixStatementsWithNothingChosen)
 {
-    openPage();
+    open();
     EXPECT_EQ(sheet().AnzS6[0].Caption, "Wasser besteht aus Wasserstoff und Sauerstoff.");
     EXPECT_EQ(sheet().AnzS6[5].Caption, "Sauerstoff brennt selbst.");
     const QStringList expected = {" 0", " 3", " 4", " 6", " 9", " 11"}; // "Ja" for Kochsalz counts as no
     for (int row = 0; row < 6; ++row)
-        EXPECT_EQ(state.g_Solutions[static_cast<std::size_t>(row)], expected[row]) << row;
+        EXPECT_EQ(solution(row), expected[row]) << row;
     EXPECT_TRUE(chosen().isEmpty());
     EXPECT_TRUE(yellowCaptions().isEmpty());
     EXPECT_EQ(form.FocusRequest, &sheet().JaNein1[0]);
@@ -111,7 +110,7 @@ TEST_F(YesNoPage, PresentShowsSixStatementsWithNothingChosen)
 
 TEST_F(YesNoPage, ExactlyTheChosenCaptionsAreLightYellow)
 {
-    openPage();
+    open();
     const QList<std::pair<int, QList<int>>> clicks = {
         {0, {0}}, {1, {1}}, {4, {1, 4}}, {11, {1, 4, 11}}, {10, {1, 4, 10}}};
     for (const auto& [index, yellow] : clicks) {
@@ -126,7 +125,7 @@ TEST_F(YesNoPage, ExactlyTheChosenCaptionsAreLightYellow)
 // record for the print service; Next comes as after every sheet.
 TEST_F(YesNoPage, JudgingTheLastSheetClosesTheTestRun)
 {
-    openPage();
+    open();
     sheet().JaNein1_Click(0);
     world.timeText = QStringLiteral("09:41:07");
     form.but_OK_Click();
@@ -143,9 +142,7 @@ TEST_F(YesNoPage, JudgingTheLastSheetClosesTheTestRun)
 
 TEST_F(YesNoPage, OtherSheetsDoNotCloseTheTestRun)
 {
-    writeCatalogue(yesNoCatalogue());
-    startTest();
-    walkTo(5);
+    openPage(5);
     form.but_OK_Click();
     EXPECT_TRUE(world.callsStartingWith("Host.Report: <-").isEmpty());
     EXPECT_TRUE(world.callsStartingWith("Print.").isEmpty());
@@ -179,12 +176,8 @@ TEST(EndOfTestRunTest, AFailingPrintServiceDoesNotStopTheTest)
     frm_AppMain form({state, world.services, world.tools, world, random}, world);
     form.Form_Load();
     world.userName = QStringLiteral("Mia");
-    form.but_OK_Click();
-    for (int steps = 0; form.m_CurrentPage != 6 && steps < 12; ++steps) {
-        form.but_OK_Click();
-        form.but_Next_Click();
-    }
-    ASSERT_EQ(form.m_CurrentPage, 6);
+    ASSERT_TRUE(form.StartTest());
+    form.ShowPage(6);
 
     form.but_OK_Click();
     for (int tick = 0; tick < 5; ++tick)

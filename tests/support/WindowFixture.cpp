@@ -49,3 +49,18 @@ void WindowTest::walkTo(int page)
     }
     ASSERT_EQ(form.m_CurrentPage, page);
 }
+
+void WindowTest::openPage(int page)
+{
+    load();
+    world.userName = QStringLiteral("Mia");
+    ASSERT_TRUE(form.StartTest());
+    form.ShowPage(page);
+}
+
+ControlId WindowTest::focusAfter(const std::function<void()>& press)
+{
+    form.FocusRequest = nullptr;
+    press();
+    return form.FocusRequest;
+}

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 // A main window over scripted services and a catalogue file that the test writes.
@@ -23,6 +25,12 @@ protected:
     void startTest(const QString& name = QStringLiteral("Mia"));
     // Walks with Next until the given page is on screen (judging each sheet on the way).
     void walkTo(int page);
+    // Loads, starts the test as "Mia" and shows the page straight away, without the pages before it.
+    void openPage(int page);
+    // The expected answer of a row of the sheet on screen.
+    QString& solution(int row) { return state.g_Solutions.at(static_cast<std::size_t>(row)); }
+    // Where a key press in a field asks the focus to go; nullptr when it asks for nothing.
+    ControlId focusAfter(const std::function<void()>& press);
 
     FakeWorld world;
     ScriptedRandom random;
