@@ -41,23 +41,15 @@ const QString quitQuestion =
 const QString restartQuestion =
     QStringLiteral("Platform.AskYesNo: Neu? | Wirklich einen neuen Test beginnen?");
 
+const QStringList quitting = {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"};
+
 INSTANTIATE_TEST_SUITE_P(
     Table, Command,
     ::testing::Values(
         CommandCase{"Help", "DIALOG.HELP();", 0, {}, {"Dialogs.ShowHelp"}, false},
         CommandCase{"QuitNo", "QUIT", 0, {false}, {quitQuestion}, false},
-        CommandCase{"QuitYes",
-                    "QUIT",
-                    0,
-                    {true},
-                    {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"},
-                    true},
-        CommandCase{"AbortYes",
-                    "DIALOG.ABORT();",
-                    0,
-                    {true},
-                    {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"},
-                    true},
+        CommandCase{"QuitYes", "QUIT", 0, {true}, quitting, true},
+        CommandCase{"AbortYes", "DIALOG.ABORT();", 0, {true}, quitting, true},
         CommandCase{"RestartNo", "RESTART", 0, {false}, {restartQuestion}, false},
         CommandCase{"RestartYes", "RESTART", 0, {true}, {restartQuestion}, true},
         CommandCase{"PeriodicTable", "PERIODICTABLE", 0, {}, {"Tools.ShowPeriodicTable"}, false},

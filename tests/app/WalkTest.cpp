@@ -24,8 +24,7 @@ TEST_F(WindowTest, NextWalksThePagesInTheirFixedOrder)
 
 TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
 {
-    startTest();
-    walkTo(6);
+    openPage(6);
     form.but_OK_Click();
     for (int tick = 0; tick < 5; ++tick)
         form.tmr_Delay_Timer();
@@ -43,12 +42,14 @@ TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
 
 TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
 {
+    const auto tick = [this](int times) {
+        for (int i = 0; i < times; ++i)
+            form.tmr_Delay_Timer();
+    };
     load();
+    tick(4);
     EXPECT_FALSE(form.but_OK.Visible);
-    for (int tick = 0; tick < 4; ++tick)
-        form.tmr_Delay_Timer();
-    EXPECT_FALSE(form.but_OK.Visible);
-    form.tmr_Delay_Timer();
+    tick(1);
     EXPECT_TRUE(form.but_OK.Visible);
 
     world.userName = QStringLiteral("Mia");
@@ -57,20 +58,17 @@ TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
     EXPECT_EQ(form.m_NextDelay, 0); // starting the test judges nothing
     EXPECT_EQ(form.m_OkDelay, 5);
 
-    for (int tick = 0; tick < 5; ++tick)
-        form.tmr_Delay_Timer();
+    tick(5);
     form.but_OK_Click();
     EXPECT_FALSE(form.but_OK.Visible);
-    EXPECT_FALSE(form.but_Next.Visible);
-    for (int tick = 0; tick < 4; ++tick)
-        form.tmr_Delay_Timer();
+    tick(4);
     EXPECT_FALSE(form.but_Next.Visible);
     form.FocusRequest = nullptr;
-    form.tmr_Delay_Timer();
+    tick(1);
     EXPECT_TRUE(form.but_Next.Visible);
     EXPECT_EQ(form.FocusRequest, &form.but_Next); // the pupil's next step
     EXPECT_FALSE(form.but_OK.Visible);
-    form.tmr_Delay_Timer(); // countdowns at 0 stay there
+    tick(1); // countdowns at 0 stay there
     EXPECT_EQ(form.m_OkDelay, 0);
     EXPECT_EQ(form.m_NextDelay, 0);
 }
@@ -89,9 +87,8 @@ TEST_F(WindowTest, OkAndNextComeBackOnAPageOutsideTheWalk)
 
 struct SlideCase {
     const char* name;
-    int width; // of the window
-    int height;
-    int paintMs; // what drawing one frame takes
+    int width, height; // of the window
+    int paintMs;       // what drawing one frame takes
 };
 
 class Slide : public WindowTest, public ::testing::WithParamInterface<SlideCase> {};
@@ -119,7 +116,8 @@ TEST_P(Slide, LeavesTheWindowInItsTimeAndEndsInPlace)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Slide,
-                         ::testing::Values(SlideCase{"Laptop", 1366, 698, 0}, SlideCase{"Netbook", 1024, 570, 5},
+                         ::testing::Values(SlideCase{"Laptop", 1366, 698, 0},
+                                           SlideCase{"Netbook", 1024, 570, 5},
                                            SlideCase{"Whiteboard", 3840, 2100, 40}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -133,6 +131,7 @@ TEST_F(WindowTest, PraisePanelHidesOnClickOnEveryPageSwitchAndAfterTwoSeconds)
     form.but_Next_Click();
     EXPECT_FALSE(form.lab_Correct.Visible);
     form.ShowPraise();
+    EXPECT_EQ(form.lab_Correct.Text, world.praise);
     for (int tick = 0; tick < 19; ++tick)
         form.tmr_Delay_Timer();
     EXPECT_TRUE(form.lab_Correct.Visible);
