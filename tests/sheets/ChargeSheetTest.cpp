@@ -30,14 +30,13 @@ protected:
     }
 };
 
-constexpr int Untouched = -1;  // the presented "-3" stays chosen
-constexpr int NoneChosen = -2; // nothing of the row is chosen
+constexpr int NoneChosen = -1; // nothing of the row is chosen
 
 struct ChargeCase {
     const char* name;
     int row;
     int right;  // absolute index of the right option
-    int choice; // absolute index the pupil chose, or Untouched, or NoneChosen
+    int choice; // absolute index the pupil chose, or NoneChosen
     bool judgedRight;
     std::optional<int> redText; // the option whose text turns red
 };
@@ -73,16 +72,14 @@ TEST_P(ChargeRows, JudgesOneRow)
     EXPECT_EQ(state.g_ChargesAsked.toText(), "4");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Page5, ChargeRows,
-    ::testing::Values(
-        ChargeCase{"PlusTwoChosenIsGreen", 1, 12, 12, true, std::nullopt},
-        ChargeCase{"ZeroInsteadOfPlusTwoIsCorrected", 1, 12, 10, false, 10},
-        ChargeCase{"UntouchedMinusThreeRightForMinusThree", 0, 0, Untouched, true, std::nullopt},
-        ChargeCase{"UntouchedMinusThreeWrongForZero", 0, 3, Untouched, false, 0},
-        ChargeCase{"NothingChosenIsWrongWithoutRedText", 2, 18, NoneChosen, false, std::nullopt},
-        ChargeCase{"LastOptionOfLastRow", 3, 27, 27, true, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Page5, ChargeRows,
+                         ::testing::Values(ChargeCase{"PlusTwoChosenIsGreen", 1, 12, 12, true, std::nullopt},
+                                           ChargeCase{"ZeroInsteadOfPlusTwoIsCorrected", 1, 12, 10, false,
+                                                      10},
+                                           ChargeCase{"NothingChosenIsWrongWithoutRedText", 2, 18, NoneChosen,
+                                                      false, std::nullopt},
+                                           ChargeCase{"LastOptionOfLastRow", 3, 27, 27, true, std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ChargePage, PresentShowsTheParticlesWithMinusThreeChosen)
 {
