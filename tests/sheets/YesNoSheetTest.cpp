@@ -6,22 +6,16 @@
 
 namespace {
 
-// Records 1..6, all for beginners, are drawn in this order when the draw is not scripted: yes, no, yes,
-// yes, no, no.
-QByteArray yesNoCatalogue()
-{
-    return catalogueFile(
-        {{Section::YesNo,
-          {"Wasser besteht aus Wasserstoff und Sauerstoff.", " j ", "Gold rostet an feuchter Luft.", "N",
-           "Eisen ist ein Metall.", "J", "Helium ist ein Edelgas.", "J", "Kochsalz ist eine Säure.", "Ja",
-           "Sauerstoff brennt selbst.", "N", "ææ"}}});
-}
-
 class YesNoPage : public WindowTest {
 protected:
+    // Records 1..6, all for beginners, are drawn in this order when the draw is not scripted.
     void open()
     {
-        writeCatalogue(yesNoCatalogue());
+        writeCatalogue(catalogueFile(
+            {{Section::YesNo,
+              {"Wasser besteht aus Wasserstoff und Sauerstoff.", " j ", "Gold rostet an feuchter Luft.", "N",
+               "Eisen ist ein Metall.", "J", "Helium ist ein Edelgas.", "J", "Kochsalz ist eine Säure.", "Ja",
+               "Sauerstoff brennt selbst.", "N", "ææ"}}}));
         openPage(6);
     }
     YesNoSheet& sheet() { return form.yesNo; }

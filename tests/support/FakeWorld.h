@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QList>
 #include <QMap>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <functional>
@@ -72,11 +73,7 @@ public:
     // The calls whose text starts with prefix.
     QStringList callsStartingWith(const QString& prefix) const
     {
-        QStringList found;
-        for (const QString& call : calls)
-            if (call.startsWith(prefix))
-                found << call;
-        return found;
+        return calls.filter(QRegularExpression("^" + QRegularExpression::escape(prefix)));
     }
 
     void SetCommandLine(const QString& text) override { log("Root.SetCommandLine: " + (commandLine = text)); }
