@@ -79,7 +79,7 @@ namespace {
 
 struct ShortWheelCase {
     const char* name;
-    QStringList lines;
+    const char* lines; // term and definition lines, separated by "|"
     int posedRows;
     int offered;    // items on a posed wheel
     QString notice; // a part of the notice, "" for none
@@ -92,7 +92,7 @@ class ShortDefinitionSection : public WindowTest, public ::testing::WithParamInt
 TEST_P(ShortDefinitionSection, OffersWhatThereIsAndTellsThePupil)
 {
     const ShortWheelCase& c = GetParam();
-    writeCatalogue(definitionSection(c.lines));
+    writeCatalogue(definitionSection(QString(c.lines).split(u'|', Qt::SkipEmptyParts)));
     openPage(3);
     for (int row = 0; row < 3; ++row) {
         const Wheel& wheel = form.definitions.lst_Definition[static_cast<std::size_t>(row)];
@@ -110,22 +110,11 @@ TEST_P(ShortDefinitionSection, OffersWhatThereIsAndTellsThePupil)
 INSTANTIATE_TEST_SUITE_P(
     Page3, ShortDefinitionSection,
     ::testing::Values(ShortWheelCase{"TenDistinctDefinitionsAreEnough",
-                                     {"A", "a", "B", "b", "C", "c", "D", "d", "E", "e",
-                                      "F", "f", "G", "g", "H", "h", "I", "i", "J", "j"},
-                                     3,
-                                     7,
-                                     ""},
-                      ShortWheelCase{
-                          "RepeatedDefinitionsLeaveFewerOthers",
-                          {"A", "a", "B", "b", "C", "c", "D", "d", "E", "e", "F", "E ", "G", "e", "H", "h"},
-                          3,
-                          3,
-                          "nur 3 statt 7 Definitionen"},
-                      ShortWheelCase{"FourRecordsLeaveOnlyTheRightOne",
-                                     {"A", "a", "B", "b", "C", "c", "D", "d"},
-                                     3,
-                                     1,
+                                     "A|a|B|b|C|c|D|d|E|e|F|f|G|g|H|h|I|i|J|j", 3, 7, ""},
+                      ShortWheelCase{"RepeatedDefinitionsLeaveFewerOthers",
+                                     "A|a|B|b|C|c|D|d|E|e|F|E |G|e|H|h", 3, 3, "nur 3 statt 7"},
+                      ShortWheelCase{"FourRecordsLeaveOnlyTheRightOne", "A|a|B|b|C|c|D|d", 3, 1,
                                      "nur 1 statt 7 Definitionen"},
-                      ShortWheelCase{"TwoRecordsPoseTwoRows", {"A", "a", "B", "b"}, 2, 1, "nur 2 Aufgaben"},
-                      ShortWheelCase{"EmptySectionPosesNothing", {}, 0, 0, "keine Aufgaben"}),
+                      ShortWheelCase{"TwoRecordsPoseTwoRows", "A|a|B|b", 2, 1, "nur 2 Aufgaben"},
+                      ShortWheelCase{"EmptySectionPosesNothing", "", 0, 0, "keine Aufgaben"}),
     [](const auto& info) { return std::string(info.param.name); });

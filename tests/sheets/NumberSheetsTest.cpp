@@ -1,3 +1,4 @@
+#include "sheets/NumberRows.h"
 #include "support/CatalogueBuilder.h"
 #include "support/WindowFixture.h"
 
@@ -141,47 +142,34 @@ TEST_F(NumberSheets, FieldsOpenTheNumberKeypadWithTheTaskAndEnterWalksTheRings)
     EXPECT_EQ(amounts.Stoffm[3].Text, "2");
 }
 
-namespace {
-
-struct CalculatorCase {
-    const char* name;
-    bool expert;
-    double result; // what the calculator gives back
-    QString fieldAfter;
-};
-
-class Calculator : public NumberSheets, public ::testing::WithParamInterface<CalculatorCase> {};
-
-} // namespace
-
-TEST_P(Calculator, WritesTheResultIntoTheFieldOfItsRow)
+TEST(CalculatorText, IsTheShortestFormWithADecimalComma)
 {
-    const CalculatorCase& c = GetParam();
-    open(8, c.expert);
-    form.amounts.AnzS12[1].Caption = "Wie viel mol?";
-    form.molarMasses.Mol[2].Text = form.amounts.Stoffm[1].Text = "alt";
-    world.calculatorResults = {c.result, c.result};
-
-    form.molarMasses.but_Calc_Click(2);
-    form.amounts.but_Calc_Click(5);
-
-    EXPECT_EQ(form.molarMasses.Mol[2].Text, c.fieldAfter);
-    EXPECT_EQ(form.amounts.Stoffm[1].Text, c.fieldAfter);
-    const QStringList prompts = {"Tools.ShowCalculator: Molare Masse von " +
-                                     form.molarMasses.AnzS7[2].Caption,
-                                 "Tools.ShowCalculator: Stoffmenge in Mol von Wie viel mol?"};
-    EXPECT_EQ(world.callsStartingWith("Tools.ShowCalculator"), c.expert ? QStringList() : prompts);
-    const QString notice = "Notices.ShowNotice: Tut mir leid! Experten müssen im Kopf rechnen!";
-    EXPECT_EQ(world.callsStartingWith("Notices.ShowNotice: Tut mir leid"),
-              c.expert ? QStringList({notice, notice}) : QStringList());
+    EXPECT_EQ(calculatorText(-12.5), "-12,5");
+    EXPECT_EQ(calculatorText(0.1 + 0.2), "0,30000000000000004");
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages8And12, Calculator,
-                         ::testing::Values(CalculatorCase{"ResultWithDecimalComma", false, -12.5, "-12,5"},
-                                           CalculatorCase{"ShortestForm", false, 0.1 + 0.2,
-                                                          "0,30000000000000004"},
-                                           CalculatorCase{"NoResultKeepsTheField", false, -666, "alt"},
-                                           CalculatorCase{"NoNumberKeepsTheField", false,
-                                                          std::numeric_limits<double>::quiet_NaN(), "alt"},
-                                           CalculatorCase{"ExpertGetsTheNotice", true, 12.5, "alt"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// A beginner's calculator button offers the calculator with its row's task; a result replaces the field's
+// text, no result (cancelled, or no number) keeps it. An expert is told to calculate in the head.
+TEST_F(NumberSheets, TheCalculatorFillsTheFieldOfItsRow)
+{
+    open(8);
+    form.amounts.AnzS12[1].Caption = "Wie viel mol?";
+    form.amounts.Stoffm[1].Text = "alt";
+    world.calculatorResults = {12.5, ToolsService::NoResult, std::numeric_limits<double>::quiet_NaN()};
+    form.molarMasses.but_Calc_Click(2);
+    form.amounts.but_Calc_Click(5);
+    form.molarMasses.but_Calc_Click(2);
+    EXPECT_EQ(form.molarMasses.Mol[2].Text, "12,5");
+    EXPECT_EQ(form.amounts.Stoffm[1].Text, "alt");
+    const QString massPrompt = "Tools.ShowCalculator: Molare Masse von " + form.molarMasses.AnzS7[2].Caption;
+    EXPECT_EQ(
+        world.callsStartingWith("Tools.ShowCalculator"),
+        QStringList({massPrompt, "Tools.ShowCalculator: Stoffmenge in Mol von Wie viel mol?", massPrompt}));
+
+    state.g_Expert = DynValue::int16(1);
+    world.calls.clear();
+    world.calculatorResults = {1};
+    form.amounts.but_Calc_Click(5);
+    EXPECT_EQ(form.amounts.Stoffm[1].Text, "alt");
+    EXPECT_EQ(world.calls, QStringList{"Notices.ShowNotice: Tut mir leid! Experten müssen im Kopf rechnen!"});
+}
