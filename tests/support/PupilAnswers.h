@@ -2,10 +2,6 @@
 
 #include "app/frm_AppMain.h"
 
-// A pupil filling in the sheet on screen through its controls: typed texts, formula inputs, wheels turned,
-// options chosen. Right answers are read from the sheet's expected answers; wrong ones are what a pupil
-// might give instead (a typed row left empty, a wheel on another item, another option, a coefficient one
-// too high).
-enum class Answers { Right, Wrong };
-
-void answerCurrentPage(frm_AppMain& form, Answers answers);
+// A pupil giving the right answer to every row of the sheet on screen through its controls: typed texts,
+// formula inputs, wheels turned, options chosen, as the sheet's expected answers say.
+void answerCurrentPageRight(frm_AppMain& form);
