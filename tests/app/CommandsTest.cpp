@@ -20,19 +20,12 @@ TEST_P(Command, IsCarriedOut)
     form.Expert_Click(c.expert);
     world.calls.clear();
     world.yesNoAnswers = c.answers;
-    bool ended = false;
     try {
         form.EXECUTE(c.command);
-    } catch (const ProgramEnded&) {
-        ended = true;
+    } catch (const ProgramEnded&) { // the platform ends the program: nothing after it runs
     }
-    QStringList seen;
-    for (const QString& call : world.calls)
-        if (!call.startsWith("Root."))
-            seen << call;
-    EXPECT_EQ(seen, c.expectedCalls);
+    EXPECT_EQ(world.calls.filter(QRegularExpression("^(?!Root\\.)")), c.expectedCalls);
     EXPECT_EQ(form.CloseRequested, c.closes);
-    EXPECT_EQ(ended, c.expectedCalls.contains("Platform.EndProgram"));
     EXPECT_EQ(form.m_CurrentPage, 1);
 }
 

@@ -26,8 +26,7 @@ TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
 {
     openPage(6);
     form.but_OK_Click();
-    for (int tick = 0; tick < 5; ++tick)
-        form.tmr_Delay_Timer();
+    tick(5);
     world.yesNoAnswers = {false};
     form.but_Next_Click();
     EXPECT_EQ(world.callsStartingWith("Platform.AskYesNo"),
@@ -42,10 +41,6 @@ TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
 
 TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
 {
-    const auto tick = [this](int times) {
-        for (int i = 0; i < times; ++i)
-            form.tmr_Delay_Timer();
-    };
     load();
     tick(4);
     EXPECT_FALSE(form.but_OK.Visible);
@@ -132,9 +127,8 @@ TEST_F(WindowTest, PraisePanelHidesOnClickOnEveryPageSwitchAndAfterTwoSeconds)
     EXPECT_FALSE(form.lab_Correct.Visible);
     form.ShowPraise();
     EXPECT_EQ(form.lab_Correct.Text, world.praise);
-    for (int tick = 0; tick < 19; ++tick)
-        form.tmr_Delay_Timer();
+    tick(19);
     EXPECT_TRUE(form.lab_Correct.Visible);
-    form.tmr_Delay_Timer(); // it never covers the judged rows for long
+    tick(1); // it never covers the judged rows for long
     EXPECT_FALSE(form.lab_Correct.Visible);
 }

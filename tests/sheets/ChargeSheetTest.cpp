@@ -20,14 +20,7 @@ protected:
     }
     ChargeSheet& sheet() { return form.charges; }
     OptionButton& option(int index) { return sheet().ChooseS5_1[static_cast<std::size_t>(index)]; }
-    QList<int> chosen()
-    {
-        QList<int> indexes;
-        for (int i = 0; i < 28; ++i)
-            if (option(i).Value)
-                indexes << i;
-        return indexes;
-    }
+    QList<int> chosen() { return chosenOptions(form.charges.ChooseS5_1); }
 };
 
 constexpr int NoneChosen = -1; // nothing of the row is chosen

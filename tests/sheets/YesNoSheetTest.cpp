@@ -19,14 +19,7 @@ protected:
         openPage(6);
     }
     YesNoSheet& sheet() { return form.yesNo; }
-    QList<int> chosen() const
-    {
-        QList<int> indexes;
-        for (std::size_t i = 0; i < form.yesNo.JaNein1.size(); ++i)
-            if (form.yesNo.JaNein1[i].Value)
-                indexes << static_cast<int>(i);
-        return indexes;
-    }
+    QList<int> chosen() { return chosenOptions(form.yesNo.JaNein1); }
     QList<int> yellowCaptions() const
     {
         QList<int> indexes;

@@ -64,3 +64,18 @@ ControlId WindowTest::focusAfter(const std::function<void()>& press)
     press();
     return form.FocusRequest;
 }
+
+void WindowTest::tick(int times)
+{
+    for (int i = 0; i < times; ++i)
+        form.tmr_Delay_Timer();
+}
+
+QList<int> chosenOptions(std::span<const OptionButton> options)
+{
+    QList<int> indexes;
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i].Value)
+            indexes << static_cast<int>(i);
+    return indexes;
+}

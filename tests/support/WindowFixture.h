@@ -7,8 +7,12 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <span>
 
 #include <gtest/gtest.h>
+
+// The indexes of the chosen options.
+QList<int> chosenOptions(std::span<const OptionButton> options);
 
 // A main window over scripted services and a catalogue file that the test writes.
 class WindowTest : public ::testing::Test {
@@ -29,6 +33,8 @@ protected:
     void openPage(int page);
     // The expected answer of a row of the sheet on screen.
     QString& solution(int row) { return state.g_Solutions.at(static_cast<std::size_t>(row)); }
+    // Lets the window's delay timer tick the given number of times.
+    void tick(int times);
     // Where a key press in a field asks the focus to go; nullptr when it asks for nothing.
     ControlId focusAfter(const std::function<void()>& press);
 
