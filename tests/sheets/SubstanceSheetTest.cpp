@@ -95,7 +95,7 @@ TEST_F(SubstanceSheetTest, ShowsFormulasAndNamesAndExpectsTheirCounterparts)
     EXPECT_FALSE(world.notices.join("\n").contains("Substanznamen"));
 }
 
-TEST_F(SubstanceSheetTest, AClickEditsANameOnTheTextPadAndAFormulaInTheFormulaEditor)
+TEST_F(SubstanceSheetTest, AClickEditsANameOnTheTextPadAFormulaInTheFormulaEditorAndEnterWalksTheRing)
 {
     page().lab_SubsTerm[0].Term = "H2O";
     page().Substanz[4].Caption = "Ammoniak";
@@ -111,10 +111,7 @@ TEST_F(SubstanceSheetTest, AClickEditsANameOnTheTextPadAndAFormulaInTheFormulaEd
                            "Dialogs.ShowTextPad: H2O"}));
     EXPECT_EQ(page().Substein[4].Term, "NH3");
     EXPECT_EQ(page().Substein[0].Term, "Wasser");
-}
 
-TEST_F(SubstanceSheetTest, EnterWalksTheRingOfSixInputs)
-{
     EXPECT_EQ(focusAfter([&] { page().Substein_KeyPress(2, KeyEnter); }), &page().Substein[3]);
     EXPECT_EQ(focusAfter([&] { page().Substein_KeyPress(5, KeyEnter); }), &page().Substein[0]);
     EXPECT_EQ(focusAfter([&] { page().Substein_KeyPress(1, 'a'); }), nullptr);
