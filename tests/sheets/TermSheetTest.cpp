@@ -85,40 +85,28 @@ TEST_F(TermPage, TheWheelsOfARowFollowEachOther)
     EXPECT_EQ(form.terms.lst_BegriffFilter[1].Value, "A-E"); // other rows stay
 }
 
-namespace {
-
-struct WheelRowCase {
-    const char* name;
-    QString expected; // the record's term
-    QString chosen;
-    bool right;
-};
-
-class WheelRows : public TermPage, public ::testing::WithParamInterface<WheelRowCase> {};
-
-} // namespace
-
-// Row 0 of page 4 is judged against its trimmed term in capitals and marked with marker 0.
-TEST_P(WheelRows, JudgeTheChosenItemAsItReads)
+// A wheel row is judged by its trimmed item in capitals; page 4 marks row r with marker r.
+TEST_F(TermPage, WheelRowsAreJudgedAsTheirItemReads)
 {
-    const WheelRowCase& c = GetParam();
-    solution(0) = c.expected.leftJustified(20);
-    form.terms.lst_Begriff[0].Value = c.chosen;
-    form.but_OK_Click();
-    EXPECT_EQ(form.img_Correct[0].Visible, c.right);
-    EXPECT_EQ(form.lab_Wrong[0].Visible, !c.right);
-    if (!c.right) {
-        EXPECT_EQ(form.lab_Wrong[0].Text, "Leider falsch! Richtig wäre gewesen:<br><b>" +
-                                              upperEachChar(c.expected.trimmed()) + "</b>");
+    const struct {
+        QString expected; // the record's term
+        QString chosen;
+        bool right;
+    } rows[] = {{"Base   ", "Base", true},
+                {"oxidation", "Oxidation", true},
+                {"Lösung", "", false},
+                {"Äther", "Atom", false}};
+    for (int row = 0; row < 4; ++row) {
+        solution(row) = rows[row].expected.leftJustified(20);
+        form.terms.lst_Begriff[static_cast<std::size_t>(row)].Value = rows[row].chosen;
     }
+    form.but_OK_Click();
+    for (std::size_t row = 0; row < 4; ++row) {
+        EXPECT_EQ(form.img_Correct[row].Visible, rows[row].right) << row;
+        EXPECT_EQ(form.lab_Wrong[row].Visible, !rows[row].right);
+    }
+    EXPECT_EQ(form.lab_Wrong[3].Text, "Leider falsch! Richtig wäre gewesen:<br><b>ÄTHER</b>");
 }
-
-INSTANTIATE_TEST_SUITE_P(Page4, WheelRows,
-                         ::testing::Values(WheelRowCase{"StoredWithBlanks", "Base   ", "Base", true},
-                                           WheelRowCase{"OtherCase", "oxidation", "Oxidation", true},
-                                           WheelRowCase{"NothingChosen", "Lösung", "", false},
-                                           WheelRowCase{"UmlautInCorrection", "Äther", "Atom", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // Page 3 marks its rows with markers 4..6 and praises only when all three are right; page 4 praises its
 // own four rows whatever page 3 gave, and both count into one category.
