@@ -23,56 +23,42 @@ protected:
     QList<int> chosen() { return chosenOptions(form.charges.ChooseS5_1); }
 };
 
-constexpr int NoneChosen = -1; // nothing of the row is chosen
-
-struct ChargeCase {
-    const char* name;
-    int row;
-    int right;  // absolute index of the right option
-    int choice; // absolute index the pupil chose, or NoneChosen
-    bool judgedRight;
-    std::optional<int> redText; // the option whose text turns red
-};
-
-class ChargeRows : public ChargePage, public ::testing::WithParamInterface<ChargeCase> {};
-
 } // namespace
 
-// The case's row is judged; every other row expects "+3" and keeps "-3", so it is wrong.
-TEST_P(ChargeRows, JudgesOneRow)
+// A right row turns its chosen option green; a wrong one turns its label red, the wrongly chosen option's
+// text red, and shows the right option chosen.
+TEST_F(ChargePage, JudgesEachRowAndShowsTheRightOption)
 {
-    const ChargeCase& c = GetParam();
     open();
-    for (int row = 0; row < 4; ++row)
-        solution(row) = QString::number(row == c.row ? c.right : 7 * row + 6);
-    if (c.choice >= 0)
-        sheet().ChooseS5_1_Click(c.choice);
-    if (c.choice == NoneChosen)
-        for (int i = 7 * c.row; i < 7 * c.row + 7; ++i)
-            option(i).Value = false;
+    const struct {
+        int right;                  // absolute index of the right option
+        int choice;                 // absolute index the pupil chose, or -1 for none
+        std::optional<int> redText; // the option whose text turns red
+    } rows[] = {{3, -1, std::nullopt}, {12, 12, std::nullopt}, {19, 17, 17}, {27, 27, std::nullopt}};
+    for (int row = 0; row < 4; ++row) {
+        solution(row) = QString::number(rows[row].right);
+        if (rows[row].choice >= 0)
+            sheet().ChooseS5_1_Click(rows[row].choice);
+    }
+    option(0).Value = false; // nothing chosen in row 0
 
     form.but_OK_Click();
 
-    for (int i = 7 * c.row; i < 7 * c.row + 7; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(option(i).Value, i == c.right);
-        EXPECT_EQ(option(i).BackColor, c.judgedRight && i == c.right ? Colour::LightGreen : Colour::Default);
-        EXPECT_EQ(option(i).ForeColor, c.redText == i ? Colour::LightRed : Colour::Default);
+    for (int row = 0; row < 4; ++row) {
+        const bool right = rows[row].choice == rows[row].right;
+        for (int i = 7 * row; i < 7 * row + 7; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(option(i).Value, i == rows[row].right);
+            EXPECT_EQ(option(i).BackColor,
+                      right && i == rows[row].right ? Colour::LightGreen : Colour::Default);
+            EXPECT_EQ(option(i).ForeColor, rows[row].redText == i ? Colour::LightRed : Colour::Default);
+        }
+        EXPECT_EQ(sheet().AnzS5[static_cast<std::size_t>(row)].BackColor,
+                  right ? Colour::Default : Colour::LightRed);
     }
-    EXPECT_EQ(sheet().AnzS5[static_cast<std::size_t>(c.row)].BackColor,
-              c.judgedRight ? Colour::Default : Colour::LightRed);
-    EXPECT_EQ(state.g_ChargesRight, c.judgedRight ? 1 : 0);
+    EXPECT_EQ(state.g_ChargesRight, 2);
     EXPECT_EQ(state.g_ChargesAsked.toText(), "4");
 }
-
-INSTANTIATE_TEST_SUITE_P(Page5, ChargeRows,
-                         ::testing::Values(ChargeCase{"PlusTwoChosenIsGreen", 1, 12, 12, true, std::nullopt},
-                                           ChargeCase{"ZeroInsteadOfPlusTwoIsCorrected", 1, 12, 10, false,
-                                                      10},
-                                           ChargeCase{"NothingChosenIsWrongWithoutRedText", 2, 18, NoneChosen,
-                                                      false, std::nullopt},
-                                           ChargeCase{"LastOptionOfLastRow", 3, 27, 27, true, std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ChargePage, PresentShowsTheParticlesWithMinusThreeChosen)
 {
