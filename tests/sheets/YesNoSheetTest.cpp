@@ -1,8 +1,8 @@
 #include "support/CatalogueBuilder.h"
 #include "support/WindowFixture.h"
 
-// Page 6, the yes/no statements: the statements, the judging with its colours and corrections, the
-// highlighted captions of the chosen answers, and the end of the test run that follows its judging.
+// Page 6, the yes/no statements: the statements, the judging with its colours and corrections, and the
+// highlighted captions of the chosen answers. The end of the test run after it is the whole run's test.
 
 namespace {
 
@@ -68,41 +68,12 @@ TEST_F(YesNoPage, PresentShowsSixStatementsWithNothingChosen)
     EXPECT_EQ(form.FocusRequest, &sheet().JaNein1[0]);
     EXPECT_EQ(sheet().AA[0].Caption, "Ja");
     EXPECT_EQ(sheet().AA[11].Caption, "Nein");
-}
 
-TEST_F(YesNoPage, ExactlyTheChosenCaptionsAreLightYellow)
-{
-    open();
-    const QList<std::pair<int, QList<int>>> clicks = {
-        {0, {0}}, {1, {1}}, {4, {1, 4}}, {11, {1, 4, 11}}, {10, {1, 4, 10}}};
+    // A click chooses within its row; exactly the chosen captions are highlighted.
+    const QList<std::pair<int, QList<int>>> clicks = {{0, {0}}, {1, {1}}, {4, {1, 4}}, {11, {1, 4, 11}}};
     for (const auto& [index, yellow] : clicks) {
-        SCOPED_TRACE(index);
         sheet().JaNein1_Click(index);
-        EXPECT_EQ(chosen(), yellow);
+        EXPECT_EQ(chosen(), yellow) << index;
         EXPECT_EQ(yellowCaptions(), yellow);
     }
-}
-
-// After the last sheet: the end time, one grade line for the host with the grade just computed, and the
-// record for the print service; Next comes as after every sheet.
-TEST_F(YesNoPage, JudgingTheLastSheetClosesTheTestRun)
-{
-    open();
-    sheet().JaNein1_Click(0);
-    world.timeText = QStringLiteral("09:41:07");
-    form.but_OK_Click();
-
-    EXPECT_EQ(state.g_TestTimes[2], "09:41:07");
-    EXPECT_EQ(world.callsStartingWith("Host.Report: <-"),
-              QStringList({"Host.Report: <- Note: 5-"})); // 1 of 6
-    EXPECT_EQ(world.callsStartingWith("Print."), QStringList({"Print.ReportResult: 1/6"}));
-    EXPECT_EQ(form.m_NextDelay, 5);
-}
-
-TEST_F(YesNoPage, OtherSheetsDoNotCloseTheTestRun)
-{
-    openPage(5);
-    form.but_OK_Click();
-    EXPECT_TRUE(world.callsStartingWith("Host.Report: <-").isEmpty());
-    EXPECT_TRUE(world.callsStartingWith("Print.").isEmpty());
 }
