@@ -34,12 +34,6 @@ TEST(ParseNumber, ValuesBeyondSinglePrecisionBecomeInfinite)
     EXPECT_EQ(ParseNumber(small), -std::numeric_limits<float>::infinity());
 }
 
-TEST(TrimUpper, CapitalisesAndTrimsBlanksOnly)
-{
-    EXPECT_EQ(TrimUpper("  säure ß "), "SÄURE ß");
-    EXPECT_EQ(TrimUpper("\tab"), "\tAB");
-}
-
 // A number answer may carry a unit or a word, a coefficient nothing; neither may hedge with a second number.
 TEST(NumberAnswer, TellsOneNumberFromHedgesAndNoAnswer)
 {

@@ -39,7 +39,6 @@ public:
     QStringList notices;
     QStringList diagnostics;
     int repaints = 0;
-    int pauses = 0;
     // While the clock runs, pauses take their time on it and a repaint takes repaintMs.
     bool clockRuns = false;
     int repaintMs = 0;
@@ -157,7 +156,6 @@ public:
     QString TimeText() override { return timeText; }
     void Pause(int milliseconds) override
     {
-        ++pauses;
         if (clockRuns)
             clockValue += milliseconds / 1000.0;
     }
