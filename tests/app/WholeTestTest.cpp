@@ -3,8 +3,6 @@
 #include "testrun/GradeScale.h"
 #include "testrun/ResultCategories.h"
 
-#include <QFile>
-
 // A whole test run on the shipped catalogue, page by page as a pupil takes it, at both levels, every answer
 // right: the praise of each sheet, the counters, the grade badge, the record of the finished test run and
 // the result window at the end. How wrong answers count is each sheet's own test.
@@ -26,10 +24,7 @@ QVariant fieldValue(const PrintFields& fields, const QString& key)
 
 TEST_P(WholeTest, EveryAnswerRightGivesOnePlus)
 {
-    QFile shipped(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat"));
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    writeCatalogue(shipped.readAll());
-    load();
+    loadShippedCatalogue();
     form.Expert_Click(GetParam());
     world.userName = QStringLiteral("Mia");
     form.but_OK_Click();

@@ -3,8 +3,6 @@
 #include "support/WindowFixture.h"
 #include "testrun/TestStart.h"
 
-#include <QFile>
-
 #include <functional>
 
 // Every answer of the shipped catalogue can be typed with the mouse alone, on the pad that a click on its
@@ -35,10 +33,7 @@ struct Field {
 
 TEST_F(WindowTest, EveryShippedAnswerCanBeTypedOnThePadOfItsField)
 {
-    QFile shipped(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat"));
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    writeCatalogue(shipped.readAll());
-    load();
+    loadShippedCatalogue();
     linkSubstanceNames(state);
 
     QStringList symbols, elementNames, numbers, syllables, masses, amounts, coefficients, names, formulas;

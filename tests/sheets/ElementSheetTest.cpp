@@ -48,6 +48,7 @@ TEST_F(WindowTest, ElementFieldsOpenTheTextKeypadAndEnterWalksTheirRing)
     startTest();
     ElementSheet& page = form.elements;
     EXPECT_EQ(focusAfter([&] { page.EleSym_KeyPress(0, KeyEnter); }), &page.EleSym[1]);
+    EXPECT_EQ(focusAfter([&] { page.EleSym_KeyPress(1, KeyEnter); }), &page.EleSym[2]);
     EXPECT_EQ(focusAfter([&] { page.EleSym_KeyPress(2, KeyEnter); }), &page.Ele[0]);
     EXPECT_EQ(focusAfter([&] { page.Ele_KeyPress(1, KeyEnter); }), &page.Ele[2]);
     EXPECT_EQ(focusAfter([&] { page.Ele_KeyPress(2, KeyEnter); }), &page.EleSym[0]);

@@ -33,6 +33,14 @@ void WindowTest::load()
     form.Form_Load();
 }
 
+void WindowTest::loadShippedCatalogue()
+{
+    QFile shipped(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    writeCatalogue(shipped.readAll());
+    load();
+}
+
 void WindowTest::startTest(const QString& name)
 {
     load();

@@ -25,6 +25,8 @@ protected:
     void writeCatalogue(const QByteArray& bytes);
     // Runs the window's load handler on the small catalogue unless another was written.
     void load();
+    // Runs the window's load handler on the catalogue the program ships with.
+    void loadShippedCatalogue();
     // Loads, types a name and starts the test: page 1 is on screen afterwards.
     void startTest(const QString& name = QStringLiteral("Mia"));
     // Walks with Next until the given page is on screen (judging each sheet on the way).
