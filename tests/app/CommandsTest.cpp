@@ -20,19 +20,12 @@ TEST_P(Command, IsCarriedOut)
     form.Expert_Click(c.expert);
     world.calls.clear();
     world.yesNoAnswers = c.answers;
-    bool ended = false;
     try {
         form.EXECUTE(c.command);
-    } catch (const ProgramEnded&) {
-        ended = true;
+    } catch (const ProgramEnded&) { // the platform ends the program: nothing after it runs
     }
-    QStringList seen;
-    for (const QString& call : world.calls)
-        if (!call.startsWith("Root."))
-            seen << call;
-    EXPECT_EQ(seen, c.expectedCalls);
+    EXPECT_EQ(world.calls.filter(QRegularExpression("^(?!Root\\.)")), c.expectedCalls);
     EXPECT_EQ(form.CloseRequested, c.closes);
-    EXPECT_EQ(ended, c.expectedCalls.contains("Platform.EndProgram"));
     EXPECT_EQ(form.m_CurrentPage, 1);
 }
 
@@ -41,23 +34,15 @@ const QString quitQuestion =
 const QString restartQuestion =
     QStringLiteral("Platform.AskYesNo: Neu? | Wirklich einen neuen Test beginnen?");
 
+const QStringList quitting = {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"};
+
 INSTANTIATE_TEST_SUITE_P(
     Table, Command,
     ::testing::Values(
         CommandCase{"Help", "DIALOG.HELP();", 0, {}, {"Dialogs.ShowHelp"}, false},
         CommandCase{"QuitNo", "QUIT", 0, {false}, {quitQuestion}, false},
-        CommandCase{"QuitYes",
-                    "QUIT",
-                    0,
-                    {true},
-                    {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"},
-                    true},
-        CommandCase{"AbortYes",
-                    "DIALOG.ABORT();",
-                    0,
-                    {true},
-                    {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"},
-                    true},
+        CommandCase{"QuitYes", "QUIT", 0, {true}, quitting, true},
+        CommandCase{"AbortYes", "DIALOG.ABORT();", 0, {true}, quitting, true},
         CommandCase{"RestartNo", "RESTART", 0, {false}, {restartQuestion}, false},
         CommandCase{"RestartYes", "RESTART", 0, {true}, {restartQuestion}, true},
         CommandCase{"PeriodicTable", "PERIODICTABLE", 0, {}, {"Tools.ShowPeriodicTable"}, false},
@@ -86,10 +71,9 @@ TEST_F(WindowTest, ButtonsSendTheirCommands)
     form.but_GameTools_Click(0);
     form.but_GameTools_Click(1);
     form.bar_Header_Command(QStringLiteral("DIALOG.HELP();"));
-    EXPECT_EQ(world.callsStartingWith("Platform.AskYesNo").size(), 2);
-    EXPECT_EQ(world.callsStartingWith("Tools."),
-              QStringList({"Tools.ShowPeriodicTable", "Tools.ShowCalculator: "}));
-    EXPECT_EQ(world.callsStartingWith("Dialogs.ShowHelp").size(), 1);
+    EXPECT_EQ(world.calls.filter(QRegularExpression("^(Platform.AskYesNo|Tools|Dialogs.ShowHelp)")),
+              QStringList({quitQuestion, restartQuestion, "Tools.ShowPeriodicTable",
+                           "Tools.ShowCalculator: ", "Dialogs.ShowHelp"}));
 }
 
 TEST_F(WindowTest, AnAvatarClickRefreshesTheOtherFigure)

@@ -24,11 +24,9 @@ TEST_F(WindowTest, NextWalksThePagesInTheirFixedOrder)
 
 TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
 {
-    startTest();
-    walkTo(6);
+    openPage(6);
     form.but_OK_Click();
-    for (int tick = 0; tick < 5; ++tick)
-        form.tmr_Delay_Timer();
+    tick(5);
     world.yesNoAnswers = {false};
     form.but_Next_Click();
     EXPECT_EQ(world.callsStartingWith("Platform.AskYesNo"),
@@ -44,11 +42,9 @@ TEST_F(WindowTest, NextOnTheLastPageAsksForANewTest)
 TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
 {
     load();
+    tick(4);
     EXPECT_FALSE(form.but_OK.Visible);
-    for (int tick = 0; tick < 4; ++tick)
-        form.tmr_Delay_Timer();
-    EXPECT_FALSE(form.but_OK.Visible);
-    form.tmr_Delay_Timer();
+    tick(1);
     EXPECT_TRUE(form.but_OK.Visible);
 
     world.userName = QStringLiteral("Mia");
@@ -57,20 +53,17 @@ TEST_F(WindowTest, OkAndNextComeBackAfterFiveTicks)
     EXPECT_EQ(form.m_NextDelay, 0); // starting the test judges nothing
     EXPECT_EQ(form.m_OkDelay, 5);
 
-    for (int tick = 0; tick < 5; ++tick)
-        form.tmr_Delay_Timer();
+    tick(5);
     form.but_OK_Click();
     EXPECT_FALSE(form.but_OK.Visible);
-    EXPECT_FALSE(form.but_Next.Visible);
-    for (int tick = 0; tick < 4; ++tick)
-        form.tmr_Delay_Timer();
+    tick(4);
     EXPECT_FALSE(form.but_Next.Visible);
     form.FocusRequest = nullptr;
-    form.tmr_Delay_Timer();
+    tick(1);
     EXPECT_TRUE(form.but_Next.Visible);
     EXPECT_EQ(form.FocusRequest, &form.but_Next); // the pupil's next step
     EXPECT_FALSE(form.but_OK.Visible);
-    form.tmr_Delay_Timer(); // countdowns at 0 stay there
+    tick(1); // countdowns at 0 stay there
     EXPECT_EQ(form.m_OkDelay, 0);
     EXPECT_EQ(form.m_NextDelay, 0);
 }
@@ -87,41 +80,35 @@ TEST_F(WindowTest, OkAndNextComeBackOnAPageOutsideTheWalk)
     EXPECT_EQ(form.m_OkDelay, 5);
 }
 
-struct SlideCase {
-    const char* name;
-    int width; // of the window
-    int height;
-    int paintMs; // what drawing one frame takes
-};
-
-class Slide : public WindowTest, public ::testing::WithParamInterface<SlideCase> {};
-
 // The old page slides out across the window's right edge and the new one in from there, together in the
 // 0.8 s of forty 10 ms steps each, however long a frame takes to draw: a slow screen draws fewer frames.
 // The new page ends exactly in place.
-TEST_P(Slide, LeavesTheWindowInItsTimeAndEndsInPlace)
+TEST_F(WindowTest, APageChangeLeavesTheWindowInItsTimeAndEndsInPlace)
 {
-    resize(GetParam().width, GetParam().height);
     startTest();
     world.clockRuns = true;
-    world.repaintMs = GetParam().paintMs;
-    form.but_OK_Click();
-    world.repaints = 0;
-    const double start = world.clockValue;
-    form.but_Next_Click();
-    EXPECT_NEAR(world.clockValue - start, 0.8, 0.08);
-    EXPECT_LE(world.repaints, 800 / (10 + GetParam().paintMs) + 2); // a last frame for each slide
-    // At its last step out, the old page stood beyond the window's right edge.
-    EXPECT_GE(form.m_PageLeft + form.Seite[1].Left * form.m_PageScale, GetParam().width);
-    EXPECT_FALSE(form.Seite[1].Visible);
-    EXPECT_TRUE(form.Seite[2].Visible);
-    EXPECT_EQ(form.Seite[2].Left, 0);
+    const struct {
+        int width, height; // of the window
+        int paintMs;       // what drawing one frame takes
+    } screens[] = {{1366, 698, 0}, {1024, 570, 5}, {3840, 2100, 40}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(screen.width);
+        resize(screen.width, screen.height);
+        world.repaintMs = screen.paintMs;
+        form.but_OK_Click();
+        world.repaints = 0;
+        const int from = form.m_CurrentPage;
+        const double start = world.clockValue;
+        form.but_Next_Click();
+        EXPECT_NEAR(world.clockValue - start, 0.8, 0.08);
+        EXPECT_LE(world.repaints, 800 / (10 + screen.paintMs) + 2); // a last frame for each slide
+        // At its last step out, the old page stood beyond the window's right edge.
+        EXPECT_GE(form.m_PageLeft + form.Seite[from].Left * form.m_PageScale, screen.width);
+        EXPECT_FALSE(form.Seite[from].Visible);
+        EXPECT_TRUE(form.Seite[form.m_CurrentPage].Visible);
+        EXPECT_EQ(form.Seite[form.m_CurrentPage].Left, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, Slide,
-                         ::testing::Values(SlideCase{"Laptop", 1366, 698, 0}, SlideCase{"Netbook", 1024, 570, 5},
-                                           SlideCase{"Whiteboard", 3840, 2100, 40}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, PraisePanelHidesOnClickOnEveryPageSwitchAndAfterTwoSeconds)
 {
@@ -133,9 +120,9 @@ TEST_F(WindowTest, PraisePanelHidesOnClickOnEveryPageSwitchAndAfterTwoSeconds)
     form.but_Next_Click();
     EXPECT_FALSE(form.lab_Correct.Visible);
     form.ShowPraise();
-    for (int tick = 0; tick < 19; ++tick)
-        form.tmr_Delay_Timer();
+    EXPECT_EQ(form.lab_Correct.Text, world.praise);
+    tick(19);
     EXPECT_TRUE(form.lab_Correct.Visible);
-    form.tmr_Delay_Timer(); // it never covers the judged rows for long
+    tick(1); // it never covers the judged rows for long
     EXPECT_FALSE(form.lab_Correct.Visible);
 }

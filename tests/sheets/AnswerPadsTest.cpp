@@ -3,8 +3,6 @@
 #include "support/WindowFixture.h"
 #include "testrun/TestStart.h"
 
-#include <QFile>
-
 #include <functional>
 
 // Every answer of the shipped catalogue can be typed with the mouse alone, on the pad that a click on its
@@ -25,17 +23,6 @@ KeypadKind padOpened(const FakeWorld& world)
     return KeypadKind::Formula;
 }
 
-QStringList items(std::shared_ptr<TextList>& list)
-{
-    return ensureList(list).items();
-}
-
-// A number as a pupil types it, with the decimal comma.
-QString typed(QString number)
-{
-    return number.replace(u'.', u',');
-}
-
 struct Field {
     const char* name;
     std::function<void()> click;
@@ -46,33 +33,30 @@ struct Field {
 
 TEST_F(WindowTest, EveryShippedAnswerCanBeTypedOnThePadOfItsField)
 {
-    QFile shipped(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat"));
-    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
-    writeCatalogue(shipped.readAll());
-    load();
+    loadShippedCatalogue();
     linkSubstanceNames(state);
 
     QStringList symbols, elementNames, numbers, syllables, masses, amounts, coefficients, names, formulas;
     for (int i = 1; i <= upperBound(state.g_ElementTasks); ++i) {
         symbols << state.g_ElementTasks[i].Symbol;
-        elementNames << items(state.g_ElementTasks[i].Names);
+        elementNames << ensureList(state.g_ElementTasks[i].Names).items();
     }
     for (int i = 1; i <= upperBound(state.g_SyllableTasks); ++i) {
         numbers << QString::number(state.g_SyllableTasks[i].Value);
-        syllables << items(state.g_SyllableTasks[i].Syllables);
+        syllables << ensureList(state.g_SyllableTasks[i].Syllables).items();
     }
     for (int i = 1; i <= upperBound(state.g_MolarMassTasks); ++i)
-        masses << typed(QString::number(state.g_MolarMassTasks[i].MolarMass));
+        masses
+            << QString::number(state.g_MolarMassTasks[i].MolarMass).replace(u'.', u','); // as pupils type it
     for (int i = 1; i <= upperBound(state.g_AmountTasks); ++i)
-        amounts << typed(state.g_AmountTasks[i].Text2);
+        amounts << QString(state.g_AmountTasks[i].Text2).replace(u'.', u',');
     for (int i = 1; i <= upperBound(state.g_EquationTasks); ++i) {
         const ParsedEquation equation = parseEquation(state.g_EquationTasks[i]);
-        for (const QList<EquationSubstance>& side : {equation.left, equation.right})
-            for (const EquationSubstance& substance : side)
-                coefficients << substance.coefficient;
+        for (const EquationSubstance& substance : equation.left + equation.right)
+            coefficients << substance.coefficient;
     }
     for (int i = 1; i <= upperBound(state.g_SubstanceTasks); ++i) {
-        names << items(state.g_SubstanceTasks[i].Combined);
+        names << ensureList(state.g_SubstanceTasks[i].Combined).items();
         formulas << state.g_SubstanceTasks[i].Name;
     }
 

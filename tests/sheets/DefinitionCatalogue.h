@@ -8,38 +8,17 @@
 // beginners.
 inline QByteArray definitionCatalogue()
 {
-    return catalogueFile({{Section::Definitions,
-                           {"Atom",
-                            "Kleinstes Teilchen eines Elements.",
-                            "Element",
-                            "Reinstoff aus gleichen Atomen.",
-                            "oxidation",
-                            "Reaktion mit Sauerstoff.",
-                            "Base   ",
-                            "Stoff, dessen Lösung alkalisch ist, bildet Hydroxid-Ionen.",
-                            "Äther",
-                            "Organischer Stoff mit Sauerstoffbrücke.",
-                            "ææ",
-                            "Ion",
-                            "Geladenes Teilchen.",
-                            "Molekül",
-                            "Teilchen aus verbundenen Atomen.",
-                            "Gemisch",
-                            "Stoff aus mehreren Reinstoffen.",
-                            "Lösung",
-                            "Gemisch aus gelöstem Stoff und Lösungsmittel.",
-                            "Katalysator",
-                            "Stoff, der eine Reaktion beschleunigt.",
-                            "Teilchen",
-                            "  geladenes TEILCHEN.",
-                            "Atom",
-                            "Baustein aller Stoffe.",
-                            "Dichte",
-                            "Masse durch Volumen.",
-                            "Edukt",
-                            "Ausgangsstoff einer Reaktion.",
-                            "Produkt",
-                            "Neuer Stoff einer Reaktion."}}});
+    return catalogueFile(
+        {{Section::Definitions,
+          recordLines({"Atom|Kleinstes Teilchen eines Elements.", "Element|Reinstoff aus gleichen Atomen.",
+                       "oxidation|Reaktion mit Sauerstoff.",
+                       "Base   |Stoff, dessen Lösung alkalisch ist, bildet Hydroxid-Ionen.",
+                       "Äther|Organischer Stoff mit Sauerstoffbrücke.", "ææ", "Ion|Geladenes Teilchen.",
+                       "Molekül|Teilchen aus verbundenen Atomen.", "Gemisch|Stoff aus mehreren Reinstoffen.",
+                       "Lösung|Gemisch aus gelöstem Stoff und Lösungsmittel.",
+                       "Katalysator|Stoff, der eine Reaktion beschleunigt.", "Teilchen|  geladenes TEILCHEN.",
+                       "Atom|Baustein aller Stoffe.", "Dichte|Masse durch Volumen.",
+                       "Edukt|Ausgangsstoff einer Reaktion.", "Produkt|Neuer Stoff einer Reaktion."})}});
 }
 
 // A definition section of the given term and definition lines, all of it for beginners.

@@ -4,21 +4,12 @@
 
 #include <array>
 
-// Page 9, the equation sheet: how it reads catalogue lines into slots, what it shows, how it judges whole
-// equations, and its Enter ring.
+// Page 9, the equation sheet: how it puts an equation into slots, what it shows, how it judges whole
+// equations, and its Enter ring. The notation itself is the catalogue's rule, tested with it.
 
 namespace {
 
 using Four = std::array<QString, 4>;
-
-struct LineCase {
-    const char* name;
-    QString line;
-    Four coefficients; // all empty for a line the page refuses
-    Four formulas;
-};
-
-class EquationLines : public ::testing::TestWithParam<LineCase> {};
 
 // Five equations for beginners (before "ææ") and one more for experts.
 const QStringList equations = {"@2H2 + @1O2 = @2H2O", "@1CH4+@2O2=@1CO2+@2H2O", "@2H2O=@2H2+@1O2",
@@ -27,15 +18,12 @@ const QStringList equations = {"@2H2 + @1O2 = @2H2O", "@1CH4+@2O2=@1CO2+@2H2O", 
 
 class EquationPage : public WindowTest {
 protected:
-    // Loads the catalogue, picks the level and walks to page 9; the scripted draw takes records in order.
-    void openPage(const QStringList& lines = equations, int expert = 0)
+    // Shows page 9 at the level; the scripted draw takes records in order.
+    void open(const QStringList& lines = equations, int expert = 0)
     {
         writeCatalogue(catalogueFile({{Section::Equations, lines}}));
-        load();
-        form.Expert_Click(expert);
-        world.userName = QStringLiteral("Mia");
-        form.but_OK_Click();
-        walkTo(9);
+        state.g_Expert = DynValue::int16(static_cast<std::int16_t>(expert));
+        openPage(9);
     }
     EquationSheet& page() { return form.equations; }
     TextBox& field(int slot) { return page().Einsetz[static_cast<std::size_t>(slot)]; }
@@ -58,39 +46,28 @@ class EquationJudging : public EquationPage, public ::testing::WithParamInterfac
 
 } // namespace
 
-TEST_P(EquationLines, FillTheFourSlots)
+// Slots 0 and 1 hold the left side, 2 and 3 the right; a line outside the notation fills none.
+TEST(EquationRows, FillTheFourSlots)
 {
-    const LineCase& c = GetParam();
-    const EquationRow row = equationRow(c.line);
-    EXPECT_EQ(row.coefficients, c.coefficients);
-    EXPECT_EQ(row.formulas, c.formulas);
-    EXPECT_EQ(row.drawable(), !c.coefficients[0].isEmpty());
+    const struct {
+        QString line;
+        Four coefficients;
+        Four formulas;
+    } cases[] = {{"@2H2+@1O2=@2H2O", {"2", "1", "2", ""}, {"H2", "O2", "H2O", ""}},
+                 {"@1CH4+@2O2=@1CO2+@2H2O", {"1", "2", "1", "2"}, {"CH4", "O2", "CO2", "H2O"}},
+                 {"@2H2O=@2H2+@1O2", {"2", "", "2", "1"}, {"H2O", "", "H2", "O2"}},
+                 {"@1H2+@1Cl2+@1O2=@2HCl", {}, {}}};
+    for (const auto& c : cases) {
+        const EquationRow row = equationRow(c.line);
+        EXPECT_EQ(row.coefficients, c.coefficients) << c.line.toStdString();
+        EXPECT_EQ(row.formulas, c.formulas);
+        EXPECT_EQ(row.drawable(), !c.coefficients[0].isEmpty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Page9, EquationLines,
-    ::testing::Values(
-        LineCase{"TwoLeftOneRight", "@2H2+@1O2=@2H2O", {"2", "1", "2", ""}, {"H2", "O2", "H2O", ""}},
-        LineCase{
-            "TwoOnEachSide", "@1CH4+@2O2=@1CO2+@2H2O", {"1", "2", "1", "2"}, {"CH4", "O2", "CO2", "H2O"}},
-        LineCase{"OneLeftTwoRight", "@2H2O=@2H2+@1O2", {"2", "", "2", "1"}, {"H2O", "", "H2", "O2"}},
-        LineCase{"BlanksAnywhere",
-                 " @ 1 2 C + @6 H 2 =@ 1 C12H12 ",
-                 {"12", "6", "1", ""},
-                 {"C", "H2", "C12H12", ""}},
-        LineCase{"FactorInsideTheFormula",
-                 "@1CuSO4·5H2O=@1CuSO4+@5H2O",
-                 {"1", "", "1", "5"},
-                 {"CuSO4·5H2O", "", "CuSO4", "H2O"}},
-        LineCase{"DecimalPointInCoefficient", "@1.5O2=@1O3", {}, {}},
-        LineCase{"ThreeOnOneSide", "@1H2+@1Cl2+@1O2=@2HCl", {}, {}},
-        LineCase{"TextBeforeFirstMark", "2H2+@1O2=@2H2O", {}, {}},
-        LineCase{"SecondSubstanceWithoutCoefficient", "@2H2+@O2=@2H2O", {}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EquationPage, ShowsFiveEquationsWithUnusedSlotsHidden)
 {
-    openPage();
+    open();
     EXPECT_EQ(page().EText[0].Caption, "H2");
     EXPECT_EQ(page().EText[2].Caption, "H2O");
     EXPECT_FALSE(page().EText[3].Visible);
@@ -101,7 +78,7 @@ TEST_F(EquationPage, ShowsFiveEquationsWithUnusedSlotsHidden)
     EXPECT_FALSE(field(9).Visible); // water split: one on the left
     EXPECT_FALSE(page().PlusL[2].Visible);
     for (int entry = 1; entry <= 4; ++entry)
-        EXPECT_EQ(state.g_Solutions[static_cast<std::size_t>(entry)], (Four{"2", "1", "2", ""})[entry - 1]);
+        EXPECT_EQ(solution(entry), (Four{"2", "1", "2", ""})[static_cast<std::size_t>(entry - 1)]);
     EXPECT_EQ(page().Einsetz2[6].Caption, "1");
     EXPECT_FALSE(page().Einsetz2[6].Visible);
     EXPECT_EQ(field(0).Text, "");
@@ -110,7 +87,7 @@ TEST_F(EquationPage, ShowsFiveEquationsWithUnusedSlotsHidden)
 
 TEST_F(EquationPage, ExpertsStartFromZero)
 {
-    openPage(equations, 1);
+    open(equations, 1);
     for (const TextBox& box : page().Einsetz)
         EXPECT_EQ(box.Text, "0");
     typeRow(0, {"2", "0", "2", "0"}); // slot 1 left at "0": wrong; hidden slot 3 does not count
@@ -123,7 +100,7 @@ TEST_F(EquationPage, ExpertsStartFromZero)
 TEST_P(EquationJudging, JudgesTheWholeEquation)
 {
     const JudgeCase& c = GetParam();
-    openPage();
+    open();
     typeRow(0, c.typed);
     field(12).Text = QStringLiteral("9"); // row 3 (Fe + S, all ones) would be right when left empty
     form.but_OK_Click();
@@ -139,99 +116,42 @@ TEST_P(EquationJudging, JudgesTheWholeEquation)
 
 INSTANTIATE_TEST_SUITE_P(
     Page9, EquationJudging,
-    ::testing::Values(JudgeCase{"AllRight", {"2", "1", "2", ""}, true, -1, "1"},
-                      JudgeCase{"EmptyMeansOne", {"2", "", "2", ""}, true, -1, "1"},
+    ::testing::Values(JudgeCase{"EmptyMeansOne", {"2", "", "2", ""}, true, -1, "1"},
                       JudgeCase{"BlanksOnlyMeanOne", {"2", "   ", "2", ""}, true, -1, "1"},
                       JudgeCase{"BlanksAround", {" 2", "1 ", " 2 ", ""}, true, -1, "1 "},
-                      JudgeCase{"LeadingZero", {"02", "01", "2", ""}, true, -1, "01"},
-                      JudgeCase{"DecimalPoint", {"2.0", "1.0", "2", ""}, true, -1, "1.0"},
                       JudgeCase{"DecimalComma", {"2,0", "1", "2", ""}, true, -1, "1"},
                       JudgeCase{"HalfIsNoWhole", {"2,5", "1", "2", ""}, false, 0, "1"},
                       JudgeCase{"LettersAfterTheNumber", {"2", "1x", "2", ""}, false, 1, "1x"},
                       JudgeCase{"HiddenSlotIgnored", {"2", "1", "2", "7"}, true, -1, "1"},
-                      JudgeCase{"OneWrongSpoilsTheEquation", {"2", "2", "2", ""}, false, 1, "2"},
-                      JudgeCase{"ZeroIsNotOne", {"2", "1", "0", ""}, false, 2, "1"},
-                      JudgeCase{"LettersAreNoNumber", {"zwei", "1", "2", ""}, false, 0, "1"}),
+                      JudgeCase{"OneWrongSpoilsTheEquation", {"2", "2", "2", ""}, false, 1, "2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EquationPage, FiveRightEquationsGiveTenPointsAndPraise)
+TEST_F(EquationPage, AClickOpensTheNumberKeypadAndEnterGoesToTheNextVisibleField)
 {
-    openPage();
-    const std::array<Four, 5> answers = {Four{"2", "1", "2", ""},
-                                         {"", "2", "", "2"},
-                                         {"2", "", "2", "1"},
-                                         {"1", "1", "1", ""},
-                                         {"4", "3", "2", ""}};
-    for (int row = 0; row < 5; ++row)
-        typeRow(row, answers[static_cast<std::size_t>(row)]);
-    form.but_OK_Click();
-    EXPECT_TRUE(form.lab_Correct.Visible);
-    EXPECT_EQ(state.g_EquationsAsked.toText(), "10");
-    EXPECT_EQ(state.g_EquationsRight, 10);
-    EXPECT_EQ(form.RichtigAnz.Caption, " 10");
-    EXPECT_EQ(form.ctl_Mark.MarkText, "1+");
-}
-
-TEST_F(EquationPage, FourRightEquationsGiveEightAndNoPraise)
-{
-    openPage();
-    typeRow(4, {"2", "3", "2", ""}); // aluminium oxide wants 4, 3, 2; the other rows count as 1 each
-    typeRow(0, {"2", "1", "2", ""});
-    typeRow(1, {"1", "2", "1", "2"});
-    typeRow(2, {"2", "", "2", "1"});
-    form.but_OK_Click();
-    EXPECT_FALSE(form.lab_Correct.Visible);
-    EXPECT_EQ(state.g_EquationsRight, 8);
-    EXPECT_EQ(form.Aufgabenanz.Caption, " 10");
-}
-
-TEST_F(EquationPage, EnterGoesToTheNextVisibleField)
-{
-    openPage();
-    const QList<std::pair<int, int>> fullPage = {{2, 4}, {8, 10}, {18, 0}}; // 3 and 9 are hidden
-    for (const auto& [from, to] : fullPage) {
-        page().Einsetz_KeyPress(from, KeyEnter);
-        EXPECT_EQ(form.FocusRequest, &field(to)) << from;
-    }
-    for (TextBox& box : page().Einsetz)
-        box.Visible = false;
-    for (int slot : {2, 5, 19})
-        field(slot).Visible = true;
-    const QList<std::pair<int, int>> sparse = {{5, 19}, {19, 2}, {2, 5}};
-    for (const auto& [from, to] : sparse) {
-        page().Einsetz_KeyPress(from, KeyEnter);
-        EXPECT_EQ(form.FocusRequest, &field(to)) << from;
-    }
-    field(2).Visible = field(19).Visible = false;
-    page().Einsetz_KeyPress(5, KeyEnter);
-    EXPECT_EQ(form.FocusRequest, &field(5));
-}
-
-TEST_F(EquationPage, AClickOpensTheNumberKeypad)
-{
-    openPage();
+    open();
     world.padInputs = {QStringLiteral("3")};
     page().Einsetz_Click(6);
     EXPECT_EQ(world.callsStartingWith("Dialogs.Show"), QStringList{"Dialogs.ShowNumberPad: Eingabe"});
     EXPECT_EQ(field(6).Text, "3");
+
+    const auto enterMovesTo = [&](std::initializer_list<std::pair<int, int>> steps) {
+        for (const auto& [from, to] : steps)
+            EXPECT_EQ(focusAfter([&] { page().Einsetz_KeyPress(from, KeyEnter); }), &field(to)) << from;
+    };
+    enterMovesTo({{2, 4}, {8, 10}, {18, 0}}); // 3 and 9 are hidden
+    for (TextBox& box : page().Einsetz)
+        box.Visible = false;
+    for (int slot : {2, 5, 19})
+        field(slot).Visible = true;
+    enterMovesTo({{5, 19}, {19, 2}, {2, 5}});
+    field(2).Visible = field(19).Visible = false;
+    enterMovesTo({{5, 5}}); // alone, it keeps the focus
 }
 
-TEST_F(EquationPage, LinesOutsideTheNotationAreNeverShown)
-{
-    QStringList lines = equations;
-    lines.insert(1, QStringLiteral("@1H2+@1Cl2+@1O2=@2HCl")); // record 2: three substances on the left
-    openPage(lines);
-    EXPECT_EQ(page().EText[4].Caption, "CH4");
-    EXPECT_EQ(page().EText[16].Caption, "Al");
-    EXPECT_TRUE(world.notices.filter(QStringLiteral("Gleichungen")).isEmpty());
-    EXPECT_EQ(
-        world.diagnostics.filter(QStringLiteral("equation 2 „@1H2+@1Cl2+@1O2=@2HCl“ is not shown")).size(),
-        1);
-}
-
+// A line outside the notation is never drawn; standard error names it.
 TEST_F(EquationPage, TooFewReadableLinesShowWhatThereIsAndTellThePupil)
 {
-    openPage({"@2H2+@1O2=@2H2O", "2H2+@1O2=@2H2O", "@1Fe+@1S=@1FeS", "@1Xy=@1H2", "@1.5O2=@1O3"}, 1);
+    open({"@2H2+@1O2=@2H2O", "2H2+@1O2=@2H2O", "@1Fe+@1S=@1FeS", "@1Xy=@1H2", "@1.5O2=@1O3"}, 1);
     EXPECT_EQ(page().EText[4].Caption, "Fe");
     for (int slot = 8; slot < 20; ++slot)
         EXPECT_FALSE(field(slot).Visible) << slot;
@@ -241,6 +161,7 @@ TEST_F(EquationPage, TooFewReadableLinesShowWhatThereIsAndTellThePupil)
         QStringList{"Auf dieser Seite fehlen Aufgaben: Im Abschnitt „Gleichungen“ der Aufgabendatei sind nur "
                     "2 Gleichungen richtig geschrieben (3 Zeilen weichen von der Schreibweise ab), diese "
                     "Seite braucht 5.\n\nBitte sag deiner Lehrerin oder deinem Lehrer Bescheid."});
+    EXPECT_EQ(world.diagnostics.filter("equation 2 „2H2+@1O2=@2H2O“ is not shown").size(), 1);
 
     typeRow(0, {"2", "1", "2", "0"});
     typeRow(1, {"1", "1", "1", "0"});

@@ -23,37 +23,21 @@ QByteArray catalogueFile(const QMap<Section, QStringList>& bodies)
     return windows1252Lines(lines);
 }
 
+QStringList recordLines(const QStringList& records)
+{
+    QStringList lines;
+    for (const QString& record : records)
+        lines << record.split(QLatin1Char('|'));
+    return lines;
+}
+
 QByteArray smallCatalogue()
 {
     return catalogueFile({
-        {Section::Elements,
-         {"Wasserstoff",
-          "H",
-          "Natrium",
-          "Na",
-          "Iod*Jod",
-          "I",
-          "Calcium*Kalzium",
-          "Ca",
-          "Helium",
-          "He",
-          "Kohlenstoff",
-          "C",
-          "Sauerstoff",
-          "O",
-          "Eisen",
-          "Fe",
-          "ææ",
-          "Bismut*Wismut",
-          "Bi",
-          "Cobalt*Kobalt",
-          "Co",
-          "Zinn",
-          "Sn",
-          "Blei",
-          "Pb"}},
-        {Section::Syllables,
-         {"1", "mono", "2", "di", "3", "tri", "4", "tetra", "5", "penta", "ææ", "8", "octa*okta", "10",
-          "deca*deka", "11", "undeca", "12", "dodeca*dodeka"}},
+        {Section::Elements, recordLines({"Wasserstoff|H", "Natrium|Na", "Iod*Jod|I", "Calcium*Kalzium|Ca",
+                                         "Helium|He", "Kohlenstoff|C", "Sauerstoff|O", "Eisen|Fe", "ææ",
+                                         "Bismut*Wismut|Bi", "Cobalt*Kobalt|Co", "Zinn|Sn", "Blei|Pb"})},
+        {Section::Syllables, recordLines({"1|mono", "2|di", "3|tri", "4|tetra", "5|penta", "ææ",
+                                          "8|octa*okta", "10|deca*deka", "11|undeca", "12|dodeca*dodeka"})},
     });
 }

@@ -10,6 +10,9 @@
 // lines and "@"; sections not given are empty. Lines end with CR LF.
 QByteArray catalogueFile(const QMap<Section, QStringList>& bodies);
 
+// The body lines of records written one string each, their lines separated by "|": {"Eisen|Fe", "ææ"}.
+QStringList recordLines(const QStringList& records);
+
 // Lines in Windows-1252, each ended by CR LF.
 QByteArray windows1252Lines(const QStringList& lines);
 

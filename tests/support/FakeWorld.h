@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QList>
 #include <QMap>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <functional>
@@ -38,7 +39,6 @@ public:
     QStringList notices;
     QStringList diagnostics;
     int repaints = 0;
-    int pauses = 0;
     // While the clock runs, pauses take their time on it and a repaint takes repaintMs.
     bool clockRuns = false;
     int repaintMs = 0;
@@ -72,11 +72,7 @@ public:
     // The calls whose text starts with prefix.
     QStringList callsStartingWith(const QString& prefix) const
     {
-        QStringList found;
-        for (const QString& call : calls)
-            if (call.startsWith(prefix))
-                found << call;
-        return found;
+        return calls.filter(QRegularExpression("^" + QRegularExpression::escape(prefix)));
     }
 
     void SetCommandLine(const QString& text) override { log("Root.SetCommandLine: " + (commandLine = text)); }
@@ -160,7 +156,6 @@ public:
     QString TimeText() override { return timeText; }
     void Pause(int milliseconds) override
     {
-        ++pauses;
         if (clockRuns)
             clockValue += milliseconds / 1000.0;
     }

@@ -33,6 +33,14 @@ void WindowTest::load()
     form.Form_Load();
 }
 
+void WindowTest::loadShippedCatalogue()
+{
+    QFile shipped(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    writeCatalogue(shipped.readAll());
+    load();
+}
+
 void WindowTest::startTest(const QString& name)
 {
     load();
@@ -48,4 +56,34 @@ void WindowTest::walkTo(int page)
         form.but_Next_Click();
     }
     ASSERT_EQ(form.m_CurrentPage, page);
+}
+
+void WindowTest::openPage(int page)
+{
+    load();
+    world.userName = QStringLiteral("Mia");
+    ASSERT_TRUE(form.StartTest());
+    form.ShowPage(page);
+}
+
+ControlId WindowTest::focusAfter(const std::function<void()>& press)
+{
+    form.FocusRequest = nullptr;
+    press();
+    return form.FocusRequest;
+}
+
+void WindowTest::tick(int times)
+{
+    for (int i = 0; i < times; ++i)
+        form.tmr_Delay_Timer();
+}
+
+QList<int> chosenOptions(std::span<const OptionButton> options)
+{
+    QList<int> indexes;
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i].Value)
+            indexes << static_cast<int>(i);
+    return indexes;
 }
