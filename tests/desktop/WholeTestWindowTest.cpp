@@ -150,9 +150,9 @@ void WholeTestWindowTest::pupilAnswersEveryPageRight()
     QCOMPARE(window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed(), QStringLiteral("52"));
     // The finished run left its record in the results folder.
     const FolderScan results = scanResultsFolder(window.dir.path());
-    QCOMPARE(results.records.size(), 1);
-    QCOMPARE(results.records.first().name, QStringLiteral("Jürgen"));
-    QCOMPARE(results.records.first().grade, QStringLiteral("1+"));
+    QCOMPARE(results.results.runs().size(), 1);
+    QCOMPARE(results.results.runs().first().name, QStringLiteral("Jürgen"));
+    QCOMPARE(results.results.runs().first().grade, QStringLiteral("1+"));
     QCOMPARE(window.guard.seen(), QStringList());
 
     QCOMPARE(leaveLastPage(window),

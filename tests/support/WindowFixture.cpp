@@ -49,15 +49,6 @@ void WindowTest::startTest(const QString& name)
     ASSERT_EQ(form.m_CurrentPage, 1);
 }
 
-void WindowTest::walkTo(int page)
-{
-    for (int steps = 0; form.m_CurrentPage != page && steps < 12; ++steps) {
-        form.but_OK_Click();
-        form.but_Next_Click();
-    }
-    ASSERT_EQ(form.m_CurrentPage, page);
-}
-
 void WindowTest::openPage(int page)
 {
     load();

@@ -29,8 +29,6 @@ protected:
     void loadShippedCatalogue();
     // Loads, types a name and starts the test: page 1 is on screen afterwards.
     void startTest(const QString& name = QStringLiteral("Mia"));
-    // Walks with Next until the given page is on screen (judging each sheet on the way).
-    void walkTo(int page);
     // Loads, starts the test as "Mia" and shows the page straight away, without the pages before it.
     void openPage(int page);
     // The expected answer of a row of the sheet on screen.

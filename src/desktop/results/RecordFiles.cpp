@@ -88,6 +88,5 @@ FolderScan scanResultsFolder(const QString& folder)
         else
             scan.skipped << path + QStringLiteral(": not a result record: ") + reading.problem;
     }
-    scan.records = scan.results.runs();
     return scan;
 }

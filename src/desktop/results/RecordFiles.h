@@ -29,7 +29,6 @@ WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content);
 
 struct FolderScan {
     ClassResults results;        // the runs in the order of the file names
-    QList<ResultRecord> records; // the same runs, results.runs(), shared rather than copied
     QStringList skipped;         // "FILE: not read: why" or "FILE: not a result record: why" for each
     QString problem;             // German: why the folder itself cannot be read; empty when it can
 };

@@ -9,8 +9,7 @@ class EndOfWalk : public WindowTest {
 protected:
     void judgeLastPage()
     {
-        startTest();
-        walkTo(6);
+        openPage(6);
         form.but_OK_Click();
         world.calls.clear();
     }
