@@ -91,8 +91,9 @@ TEST_F(ChargePage, AClickChoosesWithinItsRowAndEnterGoesToTheFirstOptionOfTheNex
         sheet().ChooseS5_1_Click(index);
     EXPECT_EQ(chosen(), QList<int>({0, 11, 20, 21}));
     const QList<std::pair<int, int>> ring = {{0, 7}, {6, 7}, {9, 14}, {20, 21}, {21, 0}, {27, 0}};
-    for (const auto& [from, to] : ring)
-        EXPECT_EQ(focusAfter([&] { sheet().ChooseS5_1_KeyPress(from, KeyEnter); }), &option(to)) << from;
+    for (const auto& step : ring)
+        EXPECT_EQ(focusAfter([&] { sheet().ChooseS5_1_KeyPress(step.first, KeyEnter); }), &option(step.second))
+            << step.first;
     EXPECT_EQ(focusAfter([&] { sheet().ChooseS5_1_KeyPress(9, ' '); }), nullptr);
 }
 
