@@ -135,8 +135,9 @@ TEST_F(EquationPage, AClickOpensTheNumberKeypadAndEnterGoesToTheNextVisibleField
     EXPECT_EQ(field(6).Text, "3");
 
     const auto enterMovesTo = [&](std::initializer_list<std::pair<int, int>> steps) {
-        for (const auto& [from, to] : steps)
-            EXPECT_EQ(focusAfter([&] { page().Einsetz_KeyPress(from, KeyEnter); }), &field(to)) << from;
+        for (const auto& step : steps)
+            EXPECT_EQ(focusAfter([&] { page().Einsetz_KeyPress(step.first, KeyEnter); }), &field(step.second))
+                << step.first;
     };
     enterMovesTo({{2, 4}, {8, 10}, {18, 0}}); // 3 and 9 are hidden
     for (TextBox& box : page().Einsetz)
