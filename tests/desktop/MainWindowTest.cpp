@@ -207,6 +207,7 @@ void MainWindowTest::everythingFitsEveryScreen()
     view.showNormal();
     view.setGeometry(QRect(QPoint(0, 0), size));
     QTRY_COMPARE(view.size(), shown);
+    view.handle([&window] { window.model.but_OK_Click(); }); // started, so that every sheet draws its tasks
     auto* avatar = window.find<AvatarFigure>(QStringLiteral("ctl_Avatar2"));
     for (const WalkStep& step : window.model.m_Walk) {
         view.handle([&window, &step] { window.model.ShowPage(step.page); });
@@ -232,6 +233,7 @@ void MainWindowTest::everythingFitsEveryScreen()
         for (const QRadioButton* option : page->findChildren<QRadioButton*>())
             QVERIFY(indicatorHeight(*option) >= option->fontMetrics().height());
     }
+    QCOMPARE(window.guard.seen(), QStringList()); // no page went short of tasks
 
     const double taskText = window.find(QStringLiteral("AnzS5_0"))->font().pointSizeF();
     const double smallestAllowed = taskText * look::BasePointSize / look::TaskPointSize - 0.01;
