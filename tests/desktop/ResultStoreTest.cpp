@@ -220,12 +220,6 @@ void ResultStoreTest::resultsCommand()
     QCOMPARE(contentOf(folder + QStringLiteral("/koltest-ergebnisse.csv")), csvDocument(scan.results.runsByStart()));
     QCOMPARE(contentOf(folder + QStringLiteral("/koltest-aufgaben.csv")),
              csvTaskDocument(scan.results.taskAnalysis()));
-
-    const QString emptyFolder = m_dir.filePath(QStringLiteral("empty"));
-    QVERIFY(QDir().mkpath(emptyFolder));
-    const Finished empty = koltest({QStringLiteral("--results"), emptyFolder});
-    QCOMPARE(empty.status, 0);
-    QVERIFY(empty.out.contains(QStringLiteral("Keine Ergebnisse gefunden\n")));
 }
 
 void ResultStoreTest::resultsCommandOnAFolderThatIsNotThere()
