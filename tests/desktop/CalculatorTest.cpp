@@ -127,20 +127,16 @@ void CalculatorTest::hintStaysUntilTheExpressionIsRight()
     QCOMPARE(calculator.value(), 6.0);
 }
 
+// Escape rejects as well: see keyboardWorksToo.
 void CalculatorTest::cancelGivesNoResult()
 {
-    for (const bool byEscape : {false, true}) {
-        QTimer::singleShot(0, [byEscape] {
-            auto* calculator = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(calculator);
-            press(*calculator, QStringLiteral("1"));
-            if (byEscape)
-                QTest::keyClick(calculator, Qt::Key_Escape);
-            else
-                press(*calculator, QStringLiteral("Abbrechen"));
-        });
-        QCOMPARE(runCalculator(nullptr, QStringLiteral("Stoffmenge")), ToolsService::NoResult);
-    }
+    QTimer::singleShot(0, [] {
+        auto* calculator = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(calculator);
+        press(*calculator, QStringLiteral("1"));
+        press(*calculator, QStringLiteral("Abbrechen"));
+    });
+    QCOMPARE(runCalculator(nullptr, QStringLiteral("Stoffmenge")), ToolsService::NoResult);
 }
 
 void CalculatorTest::everythingShowsWhole_data()

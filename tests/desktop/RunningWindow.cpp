@@ -15,10 +15,10 @@ void typeInto(QWidget* widget, const QString& text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
 }
 
-void press(QDialog& dialog, const QString& key)
+void press(QDialog& dialog, const QString& key, Qt::CaseSensitivity captionCase)
 {
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
-        if (button->text() == key || button->accessibleName() == key) {
+        if (button->text().compare(key, captionCase) == 0 || button->accessibleName() == key) {
             button->click();
             return;
         }

@@ -19,8 +19,9 @@ void typeInto(QWidget* widget, const QString& text);
 
 class QDialog;
 
-// Clicks the dialog's key whose caption or accessible name is key; fails the test when there is none.
-void press(QDialog& dialog, const QString& key);
+// Clicks the dialog's key whose caption (in the given case) or accessible name is key; fails the test when
+// there is none.
+void press(QDialog& dialog, const QString& key, Qt::CaseSensitivity captionCase = Qt::CaseSensitive);
 
 // Records and closes every modal dialog that opens, so that an unexpected message fails the test instead
 // of hanging it; a test may inspect each dialog before it is closed.

@@ -122,20 +122,15 @@ void ToolsTest::formulaEditorEnterTakesCancelKeeps()
     QCOMPARE(editor.result(), int(QDialog::Accepted));
     QCOMPARE(editor.formula(), QStringLiteral("CuSO4·5H2O"));
 
-    for (const bool byEscape : {false, true}) {
-        QTimer::singleShot(0, [byEscape] {
-            auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(editor);
-            press(*editor, QStringLiteral("Löschen"));
-            press(*editor, QStringLiteral("K"));
-            if (byEscape)
-                QTest::keyClick(editor, Qt::Key_Escape);
-            else
-                press(*editor, QStringLiteral("Abbrechen"));
-        });
-        QCOMPARE(editFormula(nullptr, QStringLiteral("H2SO4"), QStringLiteral("Schwefelsäure")),
-                 QStringLiteral("H2SO4"));
-    }
+    QTimer::singleShot(0, [] {
+        auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(editor);
+        press(*editor, QStringLiteral("Löschen"));
+        press(*editor, QStringLiteral("K"));
+        press(*editor, QStringLiteral("Abbrechen")); // Escape is the dialog's own
+    });
+    QCOMPARE(editFormula(nullptr, QStringLiteral("H2SO4"), QStringLiteral("Schwefelsäure")),
+             QStringLiteral("H2SO4"));
 }
 
 void ToolsTest::formulaFieldKeepsThePlainNotation()

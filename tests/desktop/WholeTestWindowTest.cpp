@@ -18,8 +18,8 @@
 
 namespace {
 
-// Turns the wheel with the keyboard to the item that reads as text (trimmed, in capitals): to the top,
-// then page by page and item by item down.
+// Turns the wheel with the keyboard to the item that reads as text (trimmed, in capitals): to the top, then
+// item by item down.
 bool turnWheelTo(ChoiceWheel* wheel, const QString& text)
 {
     int target = -1;
@@ -29,9 +29,7 @@ bool turnWheelTo(ChoiceWheel* wheel, const QString& text)
     if (target < 0)
         return false;
     QTest::keyClick(wheel, Qt::Key_Home);
-    for (int i = 0; i < target / 5; ++i)
-        QTest::keyClick(wheel, Qt::Key_PageDown);
-    for (int i = 0; i < target % 5; ++i)
+    for (int i = 0; i < target; ++i)
         QTest::keyClick(wheel, Qt::Key_Down);
     return wheel->currentIndex() == target;
 }

@@ -1,5 +1,6 @@
 #include "app/frm_AppMain.h"
 #include "desktop/DesktopTests.h"
+#include "desktop/RunningWindow.h"
 #include "desktop/services/DesktopUser.h"
 #include "desktop/services/KeypadDialog.h"
 #include "desktop/sheets/SheetViews.h"
@@ -15,17 +16,6 @@
 #include <QTest>
 
 namespace {
-
-// Presses the keypad key with the given label (either case) or accessible name.
-void press(KeypadDialog& keypad, const QString& key)
-{
-    for (QPushButton* button : keypad.findChildren<QPushButton*>())
-        if (button->text().compare(key, Qt::CaseInsensitive) == 0 || button->accessibleName() == key) {
-            button->click();
-            return;
-        }
-    QFAIL(qPrintable(QStringLiteral("no key %1").arg(key)));
-}
 
 // A choice sheet's view over its model, as the window builds it; every handler renders again afterwards.
 struct BuiltSheet {
@@ -112,7 +102,7 @@ void WidgetsTest::keypad()
     for (const auto& row : rows) {
         KeypadDialog keypad(nullptr, row.kind, QStringLiteral("Natrium"), QString::fromUtf8(row.start));
         for (const QString& key : row.keys)
-            press(keypad, key);
+            press(keypad, key, Qt::CaseInsensitive);
         QCOMPARE(keypad.text(), QString::fromUtf8(row.typed));
         for (QPushButton* key : keypad.findChildren<QPushButton*>())
             QVERIFY2(key->minimumWidth() >= 48 && key->minimumHeight() >= 48, qPrintable(key->text()));
