@@ -90,31 +90,6 @@ TEST(FormulaNotation, RunsLowerExactlyTheCounts)
     }
 }
 
-namespace {
-
-// The slots as the equation page fills them: coefficient and formula of every substance, left then right.
-QStringList slotTexts(const ParsedEquation& equation)
-{
-    QStringList result;
-    for (const QList<EquationSubstance>* side : {&equation.left, &equation.right}) {
-        for (const EquationSubstance& substance : *side)
-            result << substance.coefficient + QLatin1Char(' ') + substance.formula;
-        result << QStringLiteral("|");
-    }
-    return result;
-}
-
-} // namespace
-
-TEST(EquationNotation, SplitsLikeTheEquationPage)
-{
-    const ParsedEquation burning = parseEquation(u" @2 H2 + @1O2=@2H2O ");
-    EXPECT_TRUE(burning.ok());
-    EXPECT_EQ(slotTexts(burning), (QStringList{"2 H2", "1 O2", "|", "2 H2O", "|"}));
-    const ParsedEquation methane = parseEquation(u"@1CH4+@2O2=@1CO2+@2H2O");
-    EXPECT_EQ(slotTexts(methane), (QStringList{"1 CH4", "2 O2", "|", "1 CO2", "2 H2O", "|"}));
-}
-
 // Each line with the one error, warning or imbalance found, none for a right line, and the factor common
 // to all coefficients.
 TEST(EquationNotation, JudgesEachLine)

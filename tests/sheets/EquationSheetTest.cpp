@@ -53,7 +53,7 @@ TEST(EquationRows, FillTheFourSlots)
         QString line;
         Four coefficients;
         Four formulas;
-    } cases[] = {{"@2H2+@1O2=@2H2O", {"2", "1", "2", ""}, {"H2", "O2", "H2O", ""}},
+    } cases[] = {{" @2 H2 + @1O2=@2H2O ", {"2", "1", "2", ""}, {"H2", "O2", "H2O", ""}},
                  {"@1CH4+@2O2=@1CO2+@2H2O", {"1", "2", "1", "2"}, {"CH4", "O2", "CO2", "H2O"}},
                  {"@2H2O=@2H2+@1O2", {"2", "", "2", "1"}, {"H2O", "", "H2", "O2"}},
                  {"@1H2+@1Cl2+@1O2=@2HCl", {}, {}}};

@@ -70,6 +70,10 @@ TEST_F(WindowTest, ExpertStartRecordsTheRunAndReportsTheLevel)
     form.page0.Expert[1].Value = true;
     form.Expert_Click(1);
     EXPECT_FALSE(form.but_GameTools[0].Visible || form.but_GameTools[1].Visible);
+    form.Expert_Click(0); // a beginner click brings the tool buttons back
+    EXPECT_TRUE(form.but_GameTools[0].Visible && form.but_GameTools[1].Visible);
+    EXPECT_EQ(state.g_Expert.toText(), "0");
+    form.Expert_Click(1);
     EXPECT_EQ(state.g_Expert.toText(), "1");
     form.but_OK_Click();
 
@@ -79,15 +83,6 @@ TEST_F(WindowTest, ExpertStartRecordsTheRunAndReportsTheLevel)
     EXPECT_EQ(world.callsStartingWith("Host.Report"), QStringList({"Host.Report: -> Experte"}));
     EXPECT_EQ(form.Caption, "Mia im KOLBRIX -TEST [1er Kandidat]");
     EXPECT_TRUE(form.Streberstufe.Visible);
-}
-
-TEST_F(WindowTest, BeginnerClickBringsTheToolButtonsBack)
-{
-    load();
-    form.Expert_Click(1);
-    form.Expert_Click(0);
-    EXPECT_TRUE(form.but_GameTools[0].Visible && form.but_GameTools[1].Visible);
-    EXPECT_EQ(state.g_Expert.toText(), "0");
 }
 
 TEST_F(WindowTest, StartLinksTheSubstanceNames)
