@@ -4,9 +4,10 @@
 # Usage: scripts/setup.sh [--run] BUILD_DIR [cmake arguments ...] [-- build arguments ...]
 set -euo pipefail
 
-# Building and running the program.
-packages=(cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-          libmuparser-dev fonts-dejavu-core)
+# Building and running the program (the results window draws its charts with Qt Charts, which needs Qt's
+# OpenGL module to build against).
+packages=(cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
+          qt6-translations-l10n libmuparser-dev fonts-dejavu-core)
 if [[ ${1:-} == --run ]]; then
     shift
 else

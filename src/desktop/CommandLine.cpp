@@ -25,6 +25,7 @@ struct CommandWord {
 const CommandWord commandWords[] = {
     {QStringLiteral("--check"), ProgramCommand::Check, 1},
     {QStringLiteral("--results"), ProgramCommand::Results, 1},
+    {QStringLiteral("--results-view"), ProgramCommand::ResultsView, 1},
     {QStringLiteral("--version"), ProgramCommand::Version, 0},
 };
 
@@ -96,6 +97,7 @@ QString usageText()
         "Aufruf: koltest [/NEW] [-DEV] [DIFFICULTY=N] [--data-dir ORDNER] [--results-dir ORDNER]\n"
         "        koltest [--data-dir ORDNER] --check [DATEI]\n"
         "        koltest [--results-dir ORDNER] --results [ORDNER]\n"
+        "        koltest [--results-dir ORDNER] --results-view [ORDNER]\n"
         "        koltest --version | --help\n"
         "\n"
         "Ohne Befehl startet der Chemietest im Fenster.\n"
@@ -106,6 +108,7 @@ QString usageText()
         "  --results-dir ORDNER   Ergebnisse nach ORDNER schreiben\n"
         "  --check [DATEI]        Aufgabenkatalog prüfen\n"
         "  --results [ORDNER]     Übersicht der Klasse zeigen, Tabelle koltest-ergebnisse.csv schreiben\n"
+        "  --results-view [ORDNER] Ergebnisse der Klasse im Fenster ansehen\n"
         "  --version              Version ausgeben\n"
         "  --help                 diese Hilfe ausgeben\n"
         "\n"

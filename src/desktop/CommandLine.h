@@ -7,6 +7,7 @@ enum class ProgramCommand {
     Test,    // the test in its window
     Check,   // "--check [FILE]"
     Results, // "--results [DIR]"
+    ResultsView, // "--results-view [DIR]": the results window
     Version, // "--version"
     Help,    // "--help": the usage on standard output
     Wrong,   // a word the program does not know: the usage on standard error, exit status 2

@@ -7,6 +7,7 @@
 #include "desktop/InstanceLock.h"
 #include "desktop/ProgramEnd.h"
 #include "desktop/results/ResultsCommand.h"
+#include "desktop/results/ResultsViewWindow.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/Look.h"
 #include "testrun/mdl_KolTest.h"
@@ -48,7 +49,7 @@ int main(int argc, char* argv[])
     for (const QString& problem : commandLine.problems)
         writeDiagnostic(problem);
 
-    // None of the commands needs a display, so none of them makes a GUI application.
+    // The commands without a window need no display, so they make no GUI application.
     switch (commandLine.command) {
     case ProgramCommand::Help:
         QTextStream(stdout) << usageText();
@@ -72,17 +73,21 @@ int main(int argc, char* argv[])
         return runResultsCommand(commandLine);
     }
     case ProgramCommand::Test:
+    case ProgramCommand::ResultsView:
         break;
     }
 
     QApplication application(argc, argv);
-    // Between two test runs no window is open; the program ends only when the logic ends it.
-    application.setQuitOnLastWindowClosed(false);
     // Lets the desktop match the windows to the installed desktop entry and show its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.koltest.KolTest"));
     QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("de.koltest.KolTest")));
     look::applyApplicationLook(application);
     installGermanQtTexts(application);
+    if (commandLine.command == ProgramCommand::ResultsView)
+        return runResultsView(resultsFolderOf(commandLine));
+
+    // Between two test runs no window is open; the program ends only when the logic ends it.
+    application.setQuitOnLastWindowClosed(false);
 
     ProcessRandom random;
     DesktopServices services(commandLine, random);

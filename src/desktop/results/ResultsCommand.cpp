@@ -31,14 +31,17 @@ QString writeTable(const QString& folder, const char* name, const QByteArray& co
 
 } // namespace
 
+QString resultsFolderOf(const CommandLineWords& commandLine)
+{
+    const QString folder = commandLine.words.value(1);
+    if (!folder.isEmpty())
+        return folder;
+    return resolveResultsFolder(DesktopFolders::programResultsSources(commandLine.resultsDir)).folder;
+}
+
 int runResultsCommand(const CommandLineWords& commandLine)
 {
-    QString folder = commandLine.words.value(1);
-    if (folder.isEmpty()) {
-        const ResultsFolderChoice choice =
-            resolveResultsFolder(DesktopFolders::programResultsSources(commandLine.resultsDir));
-        folder = choice.folder;
-    }
+    const QString folder = resultsFolderOf(commandLine);
     const FolderScan scan = scanResultsFolder(folder);
     if (!scan.problem.isEmpty()) {
         writeDiagnostic(scan.problem);

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QString>
+
 struct CommandLineWords;
+
+// The folder the results commands read: DIR when given, else the folder the results go to.
+QString resultsFolderOf(const CommandLineWords& commandLine);
 
 // The class overview for teachers: reads every record of DIR (or of the results folder), prints the
 // overview to standard output, names files that are no records on standard error and writes the two

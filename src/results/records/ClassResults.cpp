@@ -1,5 +1,7 @@
 #include "results/records/ClassResults.h"
 
+#include "results/records/ClassSelection.h"
+
 #include <algorithm>
 
 namespace {
@@ -195,14 +197,5 @@ QList<TaskSummary> ClassResults::taskAnalysis() const
 
 std::array<CategoryScore, ResultCategoryCount> ClassResults::categoryScores() const
 {
-    std::array<CategoryScore, ResultCategoryCount> sums{};
-    for (const PupilSummary& pupil : pupils()) {
-        if (!pupil.latest)
-            continue;
-        for (std::size_t i = 0; i < sums.size(); ++i) {
-            sums[i].right += pupil.latest->categories[i].right;
-            sums[i].asked += pupil.latest->categories[i].asked;
-        }
-    }
-    return sums;
+    return latestRunScores(pupils());
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class QChartView;
+class QFont;
+class QWidget;
+
+// The bar charts of the results window: one series of bars under a title, labelled below, with a value
+// axis from 0 to a top.
+
+QChartView* makeBarChart(const QString& objectName, const QString& title, QWidget* parent);
+
+// Shows one bar per label with its value; the value axis runs from 0 to top.
+void setBars(QChartView& view, const QStringList& labels, const QList<qreal>& values, qreal top);
+
+// The chart's title and axis labels in the font, so that the chart grows with the window's text.
+void setChartFont(QChartView& view, const QFont& font);

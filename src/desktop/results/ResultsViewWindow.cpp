@@ -1,0 +1,328 @@
+#include "desktop/results/ResultsViewWindow.h"
+
+#include "desktop/Diagnostics.h"
+#include "desktop/results/RecordFiles.h"
+#include "desktop/results/ResultsViewCharts.h"
+#include "desktop/view/WidgetScaling.h"
+#include "results/records/ClassSelection.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int DesignWidth = 1024; // the window is laid out for this size and scales with its text
+constexpr int DesignHeight = 640;
+constexpr int ChangeDelayMs = 400;
+constexpr int RescanMs = 20000;
+constexpr qsizetype WeakestShown = 15;
+const QDate NoDate(2000, 1, 1); // a date field at this date is not set and shows "beliebig"
+
+// A cell that sorts by a key of its own (a date, a number) while it shows a text.
+class SortedCell : public QTableWidgetItem {
+public:
+    SortedCell(const QString& text, const QVariant& key) : QTableWidgetItem(text) { setData(Qt::UserRole, key); }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        return QVariant::compare(data(Qt::UserRole), other.data(Qt::UserRole)) == QPartialOrdering::Less;
+    }
+};
+
+QTableWidget& makeTable(const QStringList& headings, QWidget* parent)
+{
+    auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return *table;
+}
+
+QDateEdit& makeDateField(QWidget* parent)
+{
+    auto* field = new QDateEdit(parent);
+    field->setCalendarPopup(true);
+    field->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    field->setMinimumDate(NoDate);
+    field->setSpecialValueText(QStringLiteral("beliebig"));
+    field->setDate(NoDate);
+    return *field;
+}
+
+QDate chosenDate(const QDateEdit& field)
+{
+    return field.date() == NoDate ? QDate() : field.date();
+}
+
+QString dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QString categoryHeading(TaskCategory category)
+{
+    return QString::fromUtf8(ResultCategories[static_cast<std::size_t>(category)].heading);
+}
+
+QString percentText(double share)
+{
+    return QStringLiteral("%1 %").arg(qRound(share * 100));
+}
+
+// One run of a pupil and below it each task they got wrong with their answer.
+QString runText(const ResultRecord& run)
+{
+    QString text = QStringLiteral("%1 %2 – %3 – %4 von %5 richtig – Note %6%7\n")
+                       .arg(dateText(run.date), run.end.toString(QStringLiteral("HH:mm")), levelText(run.expert))
+                       .arg(run.right)
+                       .arg(run.asked)
+                       .arg(run.grade.isEmpty() ? QStringLiteral("–") : run.grade,
+                            run.endedEarly ? QStringLiteral(" – vorzeitig beendet") : QString());
+    for (const JudgedTask& task : run.tasks)
+        if (!task.right())
+            text += QStringLiteral("    %1: %2 – eingegeben „%3“, richtig „%4“\n")
+                        .arg(categoryHeading(task.category), task.task, task.entered, task.expected);
+    return text;
+}
+
+} // namespace
+
+ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
+    : QWidget(parent), m_folder(folder)
+{
+    setObjectName(QStringLiteral("ResultsView"));
+    setWindowTitle(QStringLiteral("Kolbrix Test – Ergebnisse der Klasse"));
+    resize(DesignWidth, DesignHeight);
+
+    m_status = new QLabel(this);
+    m_status->setTextFormat(Qt::PlainText);
+    m_pupils = &makeTable({QStringLiteral("Name"), QStringLiteral("Datum"), QStringLiteral("Stufe"),
+                           QStringLiteral("Note"), QStringLiteral("Punkte"), QStringLiteral("Läufe"),
+                           QStringLiteral("Vorzeitig beendet")},
+                          this);
+    m_pupils->setObjectName(QStringLiteral("pupils"));
+    m_pupils->setSortingEnabled(true);
+    m_pupils->sortByColumn(0, Qt::AscendingOrder);
+    m_tasks = &makeTable({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Richtig wäre"),
+                          QStringLiteral("Gestellt"), QStringLiteral("Richtig")},
+                         this);
+    m_tasks->setObjectName(QStringLiteral("weakestTasks"));
+    m_pupilRuns = new QPlainTextEdit(this);
+    m_pupilRuns->setObjectName(QStringLiteral("pupilRuns"));
+    m_pupilRuns->setReadOnly(true);
+    m_pupilRuns->setPlaceholderText(QStringLiteral("Einen Namen in der Tabelle wählen: seine Läufe und "
+                                                   "falsch beantworteten Aufgaben erscheinen hier."));
+
+    auto* upper = new QSplitter(Qt::Horizontal, this);
+    upper->addWidget(m_pupils);
+    upper->addWidget(&buildCharts());
+    upper->setStretchFactor(0, 3);
+    upper->setStretchFactor(1, 2);
+    auto* lower = new QSplitter(Qt::Horizontal, this);
+    lower->addWidget(m_tasks);
+    lower->addWidget(m_pupilRuns);
+    auto* parts = new QSplitter(Qt::Vertical, this);
+    parts->addWidget(upper);
+    parts->addWidget(lower);
+    parts->setStretchFactor(0, 3);
+    parts->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&buildFilters());
+    layout->addWidget(parts, 1);
+    layout->addWidget(m_status);
+
+    connect(m_pupils, &QTableWidget::itemSelectionChanged, this, [this] { showSelectedPupil(); });
+    m_changeDelay.setSingleShot(true);
+    m_changeDelay.setInterval(ChangeDelayMs);
+    connect(&m_changeDelay, &QTimer::timeout, this, [this] { rescan(); });
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_changeDelay.start(); });
+    m_rescan.setInterval(RescanMs);
+    connect(&m_rescan, &QTimer::timeout, this, [this] { rescan(); });
+    m_rescan.start();
+    rescan();
+}
+
+QWidget& ResultsViewWindow::buildFilters()
+{
+    auto* filters = new QWidget(this);
+    auto* row = new QHBoxLayout(filters);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_from = &makeDateField(filters);
+    m_from->setObjectName(QStringLiteral("from"));
+    m_to = &makeDateField(filters);
+    m_to->setObjectName(QStringLiteral("to"));
+    m_level = new QComboBox(filters);
+    m_level->setObjectName(QStringLiteral("level"));
+    m_level->addItem(QStringLiteral("alle Stufen"));
+    m_level->addItem(levelText(false), false);
+    m_level->addItem(levelText(true), true);
+    row->addWidget(new QLabel(QStringLiteral("Von:"), filters));
+    row->addWidget(m_from);
+    row->addWidget(new QLabel(QStringLiteral("Bis:"), filters));
+    row->addWidget(m_to);
+    row->addWidget(new QLabel(QStringLiteral("Stufe:"), filters));
+    row->addWidget(m_level);
+    row->addStretch(1);
+    connect(m_from, &QDateEdit::dateChanged, this, [this] { showClass(); });
+    connect(m_to, &QDateEdit::dateChanged, this, [this] { showClass(); });
+    connect(m_level, &QComboBox::currentIndexChanged, this, [this] { showClass(); });
+    return *filters;
+}
+
+QWidget& ResultsViewWindow::buildCharts()
+{
+    auto* charts = new QWidget(this);
+    auto* column = new QVBoxLayout(charts);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_gradeChart = makeBarChart(QStringLiteral("gradeChart"), QStringLiteral("Noten"), charts);
+    m_categoryChart =
+        makeBarChart(QStringLiteral("categoryChart"), QStringLiteral("Richtig je Bereich (%)"), charts);
+    column->addWidget(m_gradeChart);
+    column->addWidget(m_categoryChart);
+    return *charts;
+}
+
+void ResultsViewWindow::rescan()
+{
+    // A folder that was gone or replaced is watched anew.
+    if (!m_watcher.directories().contains(m_folder))
+        m_watcher.addPath(m_folder);
+    FolderScan scan = scanResultsFolder(m_folder);
+    if (!scan.problem.isEmpty()) {
+        writeDiagnostic(scan.problem);
+        m_status->setText(scan.problem);
+        return;
+    }
+    m_results = std::move(scan.results);
+    QString status = QStringLiteral("Ergebnisordner: %1 – %2 Läufe")
+                         .arg(QDir::toNativeSeparators(m_folder))
+                         .arg(m_results.runs().size());
+    if (!scan.skipped.isEmpty())
+        status += QStringLiteral(" – %1 Dateien übergangen, die keine Ergebnisse sind").arg(scan.skipped.size());
+    m_status->setText(status);
+    showClass();
+    showWeakestTasks();
+}
+
+void ResultsViewWindow::showClass()
+{
+    const PupilFilter filter{chosenDate(*m_from), chosenDate(*m_to),
+                             m_level->currentData().isValid()
+                                 ? std::optional<bool>(m_level->currentData().toBool())
+                                 : std::nullopt};
+    const QList<PupilSummary> pupils = filteredPupils(m_results.pupils(), filter);
+    showPupilTable(pupils);
+    showCharts(pupils);
+}
+
+void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
+{
+    const QList<QTableWidgetItem*> selected = m_pupils->selectedItems();
+    const QString selectedName = selected.isEmpty() ? QString() : m_pupils->item(selected[0]->row(), 0)->text();
+    m_pupils->setSortingEnabled(false);
+    m_pupils->clearContents();
+    m_pupils->setRowCount(static_cast<int>(pupils.size()));
+    int row = 0;
+    for (const PupilSummary& pupil : pupils) {
+        const std::optional<ResultRecord>& run = pupil.latest;
+        const QString grade = run ? run->grade : QString();
+        const QList<QTableWidgetItem*> cells = {
+            new SortedCell(pupil.name, pupilKey(pupil.name)),
+            new SortedCell(run ? dateText(run->date) : QString(), run ? run->date.toJulianDay() : 0),
+            new SortedCell(run ? levelText(run->expert) : QString(), run ? int(run->expert) : -1),
+            new SortedCell(grade.isEmpty() ? QString() : QStringLiteral("%1 (%2)").arg(grade, gradeNumberText(grade)),
+                           gradeNumber(grade).value_or(99)),
+            new SortedCell(run ? QStringLiteral("%1 von %2").arg(run->right).arg(run->asked) : QString(),
+                           run ? run->right : -1),
+            new SortedCell(QString::number(pupil.runs), pupil.runs),
+            new SortedCell(pupil.endedEarly > 0 ? QString::number(pupil.endedEarly) : QString(), pupil.endedEarly),
+        };
+        for (int column = 0; column < cells.size(); ++column)
+            m_pupils->setItem(row, column, cells[column]);
+        if (pupil.name == selectedName)
+            m_pupils->selectRow(row);
+        ++row;
+    }
+    m_pupils->setSortingEnabled(true);
+    m_pupils->resizeColumnsToContents();
+    showSelectedPupil();
+}
+
+void ResultsViewWindow::showCharts(const QList<PupilSummary>& pupils)
+{
+    const std::array<int, GradeBandCount> grades = gradeDistribution(pupils);
+    QStringList gradeLabels;
+    QList<qreal> gradeCounts;
+    for (int index = 0; index < GradeBandCount; ++index) {
+        gradeLabels << distributionGrade(index);
+        gradeCounts << grades[static_cast<std::size_t>(index)];
+    }
+    setBars(*m_gradeChart, gradeLabels, gradeCounts, std::max(1, *std::max_element(grades.begin(), grades.end())));
+
+    const std::array<CategoryScore, ResultCategoryCount> scores = latestRunScores(pupils);
+    QStringList categoryLabels;
+    QList<qreal> shares;
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        categoryLabels << QString::fromUtf8(ResultCategories[i].heading);
+        shares << (scores[i].asked > 0 ? qRound(100.0 * scores[i].right / scores[i].asked) : 0);
+    }
+    setBars(*m_categoryChart, categoryLabels, shares, 100);
+}
+
+void ResultsViewWindow::showWeakestTasks()
+{
+    const QList<TaskSummary> tasks = weakestTasks(m_results.taskAnalysis(), WeakestShown);
+    m_tasks->clearContents();
+    m_tasks->setRowCount(static_cast<int>(tasks.size()));
+    for (int row = 0; row < tasks.size(); ++row) {
+        const TaskSummary& task = tasks[row];
+        const QStringList texts = {categoryHeading(task.category), task.task, task.expected,
+                                   QString::number(task.asked), percentText(task.shareRight())};
+        for (int column = 0; column < texts.size(); ++column)
+            m_tasks->setItem(row, column, new QTableWidgetItem(texts[column]));
+    }
+    m_tasks->resizeColumnsToContents();
+}
+
+void ResultsViewWindow::showSelectedPupil()
+{
+    const QList<QTableWidgetItem*> selected = m_pupils->selectedItems();
+    if (selected.isEmpty()) {
+        m_pupilRuns->clear();
+        return;
+    }
+    const QString name = m_pupils->item(selected[0]->row(), 0)->text();
+    QString text = name + QLatin1Char('\n');
+    for (const ResultRecord& run : m_results.runsOf(name))
+        text += runText(run);
+    m_pupilRuns->setPlainText(text);
+}
+
+void ResultsViewWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const double factor = std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    scaleWidgetTree(*this, factor);
+    setChartFont(*m_gradeChart, m_gradeChart->font());
+    setChartFont(*m_categoryChart, m_categoryChart->font());
+}
+
+int runResultsView(const QString& folder)
+{
+    ResultsViewWindow window(folder);
+    window.show();
+    return QApplication::exec();
+}
