@@ -12,8 +12,11 @@ class QWidget;
 
 QChartView* makeBarChart(const QString& objectName, const QString& title, QWidget* parent);
 
-// Shows one bar per label with its value; the value axis runs from 0 to top.
-void setBars(QChartView& view, const QStringList& labels, const QList<qreal>& values, qreal top);
+// Shows one bar per label with its value; the value axis runs from 0 to top with a tick every step.
+void setBars(QChartView& view, const QStringList& labels, const QList<qreal>& values, int top, int step);
 
-// The chart's title and axis labels in the font, so that the chart grows with the window's text.
+// Slants the labels under the bars, for long ones.
+void slantLabels(QChartView& view);
+
+// The chart's title in the font, its labels a little smaller, so that the chart grows with the window's text.
 void setChartFont(QChartView& view, const QFont& font);

@@ -190,6 +190,7 @@ QWidget& ResultsViewWindow::buildCharts()
     m_gradeChart = makeBarChart(QStringLiteral("gradeChart"), QStringLiteral("Noten"), charts);
     m_categoryChart =
         makeBarChart(QStringLiteral("categoryChart"), QStringLiteral("Richtig je Bereich (%)"), charts);
+    slantLabels(*m_categoryChart);
     column->addWidget(m_gradeChart);
     column->addWidget(m_categoryChart);
     return *charts;
@@ -270,7 +271,9 @@ void ResultsViewWindow::showCharts(const QList<PupilSummary>& pupils)
         gradeLabels << distributionGrade(index);
         gradeCounts << grades[static_cast<std::size_t>(index)];
     }
-    setBars(*m_gradeChart, gradeLabels, gradeCounts, std::max(1, *std::max_element(grades.begin(), grades.end())));
+    const int most = std::max(1, *std::max_element(grades.begin(), grades.end()));
+    const int step = (most + 4) / 5;
+    setBars(*m_gradeChart, gradeLabels, gradeCounts, (most + step - 1) / step * step, step);
 
     const std::array<CategoryScore, ResultCategoryCount> scores = latestRunScores(pupils);
     QStringList categoryLabels;
@@ -279,7 +282,7 @@ void ResultsViewWindow::showCharts(const QList<PupilSummary>& pupils)
         categoryLabels << QString::fromUtf8(ResultCategories[i].heading);
         shares << (scores[i].asked > 0 ? qRound(100.0 * scores[i].right / scores[i].asked) : 0);
     }
-    setBars(*m_categoryChart, categoryLabels, shares, 100);
+    setBars(*m_categoryChart, categoryLabels, shares, 100, 25);
 }
 
 void ResultsViewWindow::showWeakestTasks()
@@ -318,6 +321,8 @@ void ResultsViewWindow::resizeEvent(QResizeEvent* event)
     scaleWidgetTree(*this, factor);
     setChartFont(*m_gradeChart, m_gradeChart->font());
     setChartFont(*m_categoryChart, m_categoryChart->font());
+    m_pupils->resizeColumnsToContents();
+    m_tasks->resizeColumnsToContents();
 }
 
 int runResultsView(const QString& folder)
