@@ -9,6 +9,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -76,6 +77,17 @@ void ResultsViewTest::showsTheClassAndFilters()
     window.findChild<QDateEdit*>("to")->setDate(QDate(2026, 5, 10));
     QCOMPARE(rows(window), 1);
     QCOMPARE(pupils.item(0, 0)->text(), QStringLiteral("Anna"));
+
+    // The PDF shows what the window shows: the charts, the filtered class, the weakest tasks.
+    const QString pdf = m_dir.filePath(QStringLiteral("overview.pdf"));
+    QCOMPARE(window.savePdf(pdf), QString());
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished());
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char* shown : {"Noten", "Richtig je Bereich", "Zeitraum: … bis 10.05.2026", "Anna", "Die schwächsten Aufgaben", "Eisen"})
+        QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
+    QVERIFY(!text.contains(QStringLiteral("Ben")));
 }
 
 void ResultsViewTest::followsTheFolder()

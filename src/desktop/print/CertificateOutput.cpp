@@ -1,10 +1,9 @@
 #include "desktop/print/CertificateOutput.h"
 
-#include "components/SafeFileWriter.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/print/CertificatePainter.h"
+#include "desktop/print/PdfFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
@@ -46,20 +45,13 @@ QString saveCertificatePdf(const CertificatePage& page, const QString& path)
                    "Ordner wählen und es noch einmal versuchen.")
             .arg(QDir::toNativeSeparators(path), cause);
     };
-    // A certificate is a few dozen kilobytes: made whole in memory, then written in one safe step.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setCreator(QStringLiteral("koltest"));
-        writer.setTitle(QStringLiteral("Zeugnis"));
+    const QString problem = writePdfFile(path, QStringLiteral("Zeugnis"), [&page](QPdfWriter& writer) {
         setUpCertificatePaper(writer, page);
         QPainter painter;
         if (!painter.begin(&writer))
-            return failed(QStringLiteral("Das PDF konnte nicht erzeugt werden."));
+            return false;
         paintCertificate(painter, paperOf(writer), page);
-        painter.end();
-    }
-    const FileWrite write = writeFileSafely(path, pdf.data(), ExistingFile::Replace, FileReaders::AsUsual);
-    return write.written() ? QString() : failed(write.problem);
+        return true;
+    });
+    return problem.isEmpty() ? QString() : failed(problem);
 }

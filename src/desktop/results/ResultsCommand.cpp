@@ -14,22 +14,33 @@
 
 namespace {
 
-// Writes one table into the folder for the teachers' group only (it holds the whole class). Returns the
-// line that names it for standard output; empty, with the reason on standard error, when it was not written.
-QString writeTable(const QString& folder, const char* name, const QByteArray& content)
+// Writes one table into the folder for the teachers' group only (it holds the whole class).
+TableWrite writeTable(const QString& folder, const char* name, const QByteArray& content)
 {
     const QString path = QDir::toNativeSeparators(QDir(folder).filePath(QLatin1String(name)));
     const FileWrite write = writeFileSafely(path, content, ExistingFile::Replace, FileReaders::OwnerAndGroup);
-    if (!write.written()) {
-        writeDiagnostic(QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
-                                       "dieses Namens bleibt unverändert.")
-                            .arg(path, write.problem));
-        return {};
-    }
-    return QStringLiteral("Tabelle für die Tabellenkalkulation: %1\n").arg(path);
+    if (write.written())
+        return {path, {}};
+    const QString problem = QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
+                                           "dieses Namens bleibt unverändert.")
+                                .arg(path, write.problem);
+    writeDiagnostic(problem);
+    return {path, problem};
+}
+
+QString tableLine(const TableWrite& table)
+{
+    return table.problem.isEmpty() ? QStringLiteral("Tabelle für die Tabellenkalkulation: %1\n").arg(table.path)
+                                   : QString();
 }
 
 } // namespace
+
+std::array<TableWrite, 2> writeResultsTables(const QString& folder, const ClassResults& results)
+{
+    return {writeTable(folder, ResultsSpreadsheetName, csvDocument(results.runsByStart())),
+            writeTable(folder, TasksSpreadsheetName, csvTaskDocument(results.taskAnalysis()))};
+}
 
 QString resultsFolderOf(const CommandLineWords& commandLine)
 {
@@ -57,13 +68,10 @@ int runResultsCommand(const CommandLineWords& commandLine)
     // someone has planted something under a table's name in a share.
     const bool tablesElsewhere = !commandLine.words.value(1).isEmpty() && !commandLine.resultsDir.isEmpty();
     const QString tableFolder = tablesElsewhere ? commandLine.resultsDir : folder;
-    const QString runsTable =
-        writeTable(tableFolder, ResultsSpreadsheetName, csvDocument(scan.results.runsByStart()));
-    const QString tasksTable =
-        writeTable(tableFolder, TasksSpreadsheetName, csvTaskDocument(scan.results.taskAnalysis()));
+    const std::array<TableWrite, 2> tables = writeResultsTables(tableFolder, scan.results);
 
     QTextStream out(stdout);
     out << QStringLiteral("Ergebnisordner: %1\n").arg(QDir::toNativeSeparators(folder))
-        << classOverview(scan.results) << QLatin1Char('\n') << runsTable << tasksTable;
-    return runsTable.isEmpty() || tasksTable.isEmpty() ? 1 : 0;
+        << classOverview(scan.results) << QLatin1Char('\n') << tableLine(tables[0]) << tableLine(tables[1]);
+    return tables[0].problem.isEmpty() && tables[1].problem.isEmpty() ? 0 : 1;
 }

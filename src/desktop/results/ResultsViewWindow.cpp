@@ -2,7 +2,9 @@
 
 #include "desktop/Diagnostics.h"
 #include "desktop/results/RecordFiles.h"
+#include "desktop/results/ResultsCommand.h"
 #include "desktop/results/ResultsViewCharts.h"
+#include "desktop/results/ResultsViewPdf.h"
 #include "desktop/view/WidgetScaling.h"
 #include "results/records/ClassSelection.h"
 
@@ -11,10 +13,13 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -59,6 +64,21 @@ QDateEdit& makeDateField(QWidget* parent)
     field->setSpecialValueText(QStringLiteral("beliebig"));
     field->setDate(NoDate);
     return *field;
+}
+
+// The table's texts in the order shown.
+OverviewTable shownTable(const QString& heading, const QTableWidget& table)
+{
+    OverviewTable shown{heading, {}, {}};
+    for (int column = 0; column < table.columnCount(); ++column)
+        shown.columns << table.horizontalHeaderItem(column)->text();
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column)
+            cells << (table.item(row, column) ? table.item(row, column)->text() : QString());
+        shown.rows << cells;
+    }
+    return shown;
 }
 
 QDate chosenDate(const QDateEdit& field)
@@ -176,6 +196,12 @@ QWidget& ResultsViewWindow::buildFilters()
     row->addWidget(new QLabel(QStringLiteral("Stufe:"), filters));
     row->addWidget(m_level);
     row->addStretch(1);
+    auto* tables = new QPushButton(QStringLiteral("Tabelle speichern"), filters);
+    auto* pdf = new QPushButton(QStringLiteral("Als PDF speichern"), filters);
+    row->addWidget(tables);
+    row->addWidget(pdf);
+    connect(tables, &QPushButton::clicked, this, [this] { saveTables(); });
+    connect(pdf, &QPushButton::clicked, this, [this] { askAndSavePdf(); });
     connect(m_from, &QDateEdit::dateChanged, this, [this] { showClass(); });
     connect(m_to, &QDateEdit::dateChanged, this, [this] { showClass(); });
     connect(m_level, &QComboBox::currentIndexChanged, this, [this] { showClass(); });
@@ -323,6 +349,56 @@ void ResultsViewWindow::resizeEvent(QResizeEvent* event)
     setChartFont(*m_categoryChart, m_categoryChart->font());
     m_pupils->resizeColumnsToContents();
     m_tasks->resizeColumnsToContents();
+}
+
+void ResultsViewWindow::saveTables()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Tabellen speichern in"), m_folder);
+    if (folder.isEmpty())
+        return;
+    QStringList problems;
+    QStringList written;
+    for (const TableWrite& table : writeResultsTables(folder, m_results)) {
+        if (table.problem.isEmpty())
+            written << table.path;
+        else
+            problems << table.problem;
+    }
+    if (problems.isEmpty())
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Gespeichert:\n") + written.join(QLatin1Char('\n')));
+    else
+        QMessageBox::warning(this, windowTitle(), problems.join(QLatin1Char('\n')));
+}
+
+QString ResultsViewWindow::savePdf(const QString& path) const
+{
+    const QString level = m_level->currentText();
+    const QString from = chosenDate(*m_from).isValid() ? dateText(chosenDate(*m_from)) : QStringLiteral("…");
+    const QString to = chosenDate(*m_to).isValid() ? dateText(chosenDate(*m_to)) : QStringLiteral("…");
+    const ResultsOverview overview{
+        QStringLiteral("Ergebnisse der Klasse"),
+        {QStringLiteral("Ergebnisordner: %1").arg(QDir::toNativeSeparators(m_folder)),
+         QStringLiteral("Stand: %1").arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+         QStringLiteral("Zeitraum: %1 bis %2 – Stufe: %3").arg(from, to, level)},
+        {m_gradeChart, m_categoryChart},
+        {shownTable(QStringLiteral("Klasse"), *m_pupils),
+         shownTable(QStringLiteral("Die schwächsten Aufgaben"), *m_tasks)}};
+    return saveResultsPdf(overview, path);
+}
+
+void ResultsViewWindow::askAndSavePdf()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Als PDF speichern"), QDir::home().filePath(QStringLiteral("koltest-uebersicht.pdf")),
+        QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const QString problem = savePdf(path);
+    if (problem.isEmpty())
+        QMessageBox::information(this, windowTitle(), QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+    else
+        QMessageBox::warning(this, windowTitle(), problem);
 }
 
 int runResultsView(const QString& folder)

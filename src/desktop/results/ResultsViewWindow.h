@@ -21,6 +21,10 @@ class ResultsViewWindow : public QWidget {
 public:
     explicit ResultsViewWindow(const QString& folder, QWidget* parent = nullptr);
 
+    // Writes the overview as it is shown, charts included, as a PDF on A4. Returns a German message when it
+    // was not written, else the empty text.
+    QString savePdf(const QString& path) const;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -33,6 +37,8 @@ private:
     void showCharts(const QList<PupilSummary>& pupils);
     void showWeakestTasks();
     void showSelectedPupil();
+    void saveTables();
+    void askAndSavePdf();
 
     QString m_folder;
     ClassResults m_results;
