@@ -98,6 +98,10 @@ void ResultsViewTest::followsTheFolder()
     QCOMPARE(rows(window), 0);
     write(QStringLiteral("Dora"), 12, false, QStringLiteral("1"), 5);
     QTRY_COMPARE_WITH_TIMEOUT(rows(window), 1, 2000);
+    write(QStringLiteral("Emil"), 12, false, QStringLiteral("1"), 5);
+    QTRY_COMPARE_WITH_TIMEOUT(rows(window), 2, 2000);
+    QVERIFY(QFile::remove(QDir(m_folder).filePath(QDir(m_folder).entryList(QDir::Files)[0])));
+    QTRY_COMPARE_WITH_TIMEOUT(rows(window), 1, 2000); // a removed record leaves the class
 }
 
 KOLTEST_DESKTOP_TEST(ResultsViewTest)

@@ -62,19 +62,12 @@ WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content)
     return {QString(), write.problem};
 }
 
-FolderScan scanResultsFolder(const QString& folder)
+namespace {
+
+// Reads the named files of the folder into the scan.
+void readRecords(const QString& folder, const QStringList& names, FolderScan& scan)
 {
-    FolderScan scan;
-    // Its records can be read only where the folder may be listed and searched.
-    if (const FolderAccess access = folderAccess(folder, R_OK | X_OK); !access.usable()) {
-        scan.problem = access.german(QStringLiteral("Ergebnisordner „%1“").arg(folder), folder);
-        return scan;
-    }
-    // FIFOs, devices and links are listed too: they are no records and are named as such.
-    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::System, QDir::Name);
     for (const QString& name : names) {
-        if (isPassedOverSilently(name))
-            continue;
         const QString path = QDir(folder).filePath(name);
         // A pupil may plant anything under any name; a link is not followed, not even to a record.
         const FileContent file = readRegularFile(path, LargestRecordBytes, LinkRule::Refuse);
@@ -88,5 +81,47 @@ FolderScan scanResultsFolder(const QString& folder)
         else
             scan.skipped << path + QStringLiteral(": not a result record: ") + reading.problem;
     }
+}
+
+// The files of the folder that may be records, by name; a German problem when the folder cannot be read.
+QStringList recordNames(const QString& folder, QString& problem)
+{
+    // Its records can be read only where the folder may be listed and searched.
+    if (const FolderAccess access = folderAccess(folder, R_OK | X_OK); !access.usable()) {
+        problem = access.german(QStringLiteral("Ergebnisordner „%1“").arg(folder), folder);
+        return {};
+    }
+    // FIFOs, devices and links are listed too: they are no records and are named as such.
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::System, QDir::Name);
+    names.removeIf(isPassedOverSilently);
+    return names;
+}
+
+} // namespace
+
+FolderScan scanResultsFolder(const QString& folder)
+{
+    FolderScan scan;
+    readRecords(folder, recordNames(folder, scan.problem), scan);
     return scan;
+}
+
+bool FolderFollower::update()
+{
+    FolderScan next;
+    const QStringList names = recordNames(m_folder, next.problem);
+    const QSet<QString> present(names.cbegin(), names.cend());
+    // A file read before that is gone takes its run out of the sums only when everything is read again.
+    const bool begunAnew = next.problem != m_scan.problem || !present.contains(m_read);
+    if (begunAnew) {
+        m_scan = std::move(next);
+        m_read.clear();
+    }
+    QStringList added;
+    for (const QString& name : names)
+        if (!m_read.contains(name))
+            added << name;
+    readRecords(m_folder, added, m_scan);
+    m_read.unite(QSet<QString>(added.cbegin(), added.cend()));
+    return begunAnew || !added.isEmpty();
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -38,3 +39,20 @@ struct FolderScan {
 // every other file that is no record is named in skipped: a link (never followed), a FIFO, a device, a
 // file too large for a record, and a record with numbers that no test run produces.
 FolderScan scanResultsFolder(const QString& folder);
+
+// Keeps the scan of a folder up to date while records arrive, without reading the others again: a record
+// file is never rewritten, so only new names are read. When a file read before is gone, or the folder
+// becomes readable again, the whole folder is read anew.
+class FolderFollower {
+public:
+    explicit FolderFollower(QString folder) : m_folder(std::move(folder)) {}
+
+    // Reads what is new; true when the scan changed.
+    bool update();
+    const FolderScan& scan() const { return m_scan; }
+
+private:
+    QString m_folder;
+    FolderScan m_scan;
+    QSet<QString> m_read; // the names in the scan, records and skipped files alike
+};

@@ -120,7 +120,7 @@ QString runText(const ResultRecord& run)
 } // namespace
 
 ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
-    : QWidget(parent), m_folder(folder)
+    : QWidget(parent), m_folder(folder), m_follower(folder)
 {
     setObjectName(QStringLiteral("ResultsView"));
     setWindowTitle(QStringLiteral("Kolbrix Test – Ergebnisse der Klasse"));
@@ -167,12 +167,14 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     connect(m_pupils, &QTableWidget::itemSelectionChanged, this, [this] { showSelectedPupil(); });
     m_changeDelay.setSingleShot(true);
     m_changeDelay.setInterval(ChangeDelayMs);
-    connect(&m_changeDelay, &QTimer::timeout, this, [this] { rescan(); });
+    connect(&m_changeDelay, &QTimer::timeout, this, [this] { follow(); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_changeDelay.start(); });
     m_rescan.setInterval(RescanMs);
-    connect(&m_rescan, &QTimer::timeout, this, [this] { rescan(); });
+    connect(&m_rescan, &QTimer::timeout, this, [this] { follow(); });
     m_rescan.start();
-    rescan();
+    m_watcher.addPath(m_folder);
+    m_follower.update();
+    showFolder();
 }
 
 QWidget& ResultsViewWindow::buildFilters()
@@ -222,23 +224,28 @@ QWidget& ResultsViewWindow::buildCharts()
     return *charts;
 }
 
-void ResultsViewWindow::rescan()
+void ResultsViewWindow::follow()
 {
     // A folder that was gone or replaced is watched anew.
     if (!m_watcher.directories().contains(m_folder))
         m_watcher.addPath(m_folder);
-    FolderScan scan = scanResultsFolder(m_folder);
-    if (!scan.problem.isEmpty()) {
-        writeDiagnostic(scan.problem);
-        m_status->setText(scan.problem);
-        return;
+    if (m_follower.update())
+        showFolder();
+}
+
+void ResultsViewWindow::showFolder()
+{
+    const FolderScan& scan = m_follower.scan();
+    QString status = scan.problem;
+    if (!status.isEmpty()) {
+        writeDiagnostic(status);
+    } else {
+        status = QStringLiteral("Ergebnisordner: %1 – %2 Läufe")
+                     .arg(QDir::toNativeSeparators(m_folder))
+                     .arg(scan.results.runs().size());
+        if (!scan.skipped.isEmpty())
+            status += QStringLiteral(" – %1 Dateien übergangen, die keine Ergebnisse sind").arg(scan.skipped.size());
     }
-    m_results = std::move(scan.results);
-    QString status = QStringLiteral("Ergebnisordner: %1 – %2 Läufe")
-                         .arg(QDir::toNativeSeparators(m_folder))
-                         .arg(m_results.runs().size());
-    if (!scan.skipped.isEmpty())
-        status += QStringLiteral(" – %1 Dateien übergangen, die keine Ergebnisse sind").arg(scan.skipped.size());
     m_status->setText(status);
     showClass();
     showWeakestTasks();
@@ -250,7 +257,7 @@ void ResultsViewWindow::showClass()
                              m_level->currentData().isValid()
                                  ? std::optional<bool>(m_level->currentData().toBool())
                                  : std::nullopt};
-    const QList<PupilSummary> pupils = filteredPupils(m_results.pupils(), filter);
+    const QList<PupilSummary> pupils = filteredPupils(m_follower.scan().results.pupils(), filter);
     showPupilTable(pupils);
     showCharts(pupils);
 }
@@ -313,7 +320,7 @@ void ResultsViewWindow::showCharts(const QList<PupilSummary>& pupils)
 
 void ResultsViewWindow::showWeakestTasks()
 {
-    const QList<TaskSummary> tasks = weakestTasks(m_results.taskAnalysis(), WeakestShown);
+    const QList<TaskSummary> tasks = weakestTasks(m_follower.scan().results.taskAnalysis(), WeakestShown);
     m_tasks->clearContents();
     m_tasks->setRowCount(static_cast<int>(tasks.size()));
     for (int row = 0; row < tasks.size(); ++row) {
@@ -335,7 +342,7 @@ void ResultsViewWindow::showSelectedPupil()
     }
     const QString name = m_pupils->item(selected[0]->row(), 0)->text();
     QString text = name + QLatin1Char('\n');
-    for (const ResultRecord& run : m_results.runsOf(name))
+    for (const ResultRecord& run : m_follower.scan().results.runsOf(name))
         text += runText(run);
     m_pupilRuns->setPlainText(text);
 }
@@ -358,7 +365,7 @@ void ResultsViewWindow::saveTables()
         return;
     QStringList problems;
     QStringList written;
-    for (const TableWrite& table : writeResultsTables(folder, m_results)) {
+    for (const TableWrite& table : writeResultsTables(folder, m_follower.scan().results)) {
         if (table.problem.isEmpty())
             written << table.path;
         else

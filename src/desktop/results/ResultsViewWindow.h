@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/records/ClassResults.h"
+#include "desktop/results/RecordFiles.h"
 
 #include <QFileSystemWatcher>
 #include <QTimer>
@@ -31,7 +31,8 @@ protected:
 private:
     QWidget& buildFilters();
     QWidget& buildCharts();
-    void rescan();
+    void follow();
+    void showFolder();
     void showClass();
     void showPupilTable(const QList<PupilSummary>& pupils);
     void showCharts(const QList<PupilSummary>& pupils);
@@ -41,7 +42,7 @@ private:
     void askAndSavePdf();
 
     QString m_folder;
-    ClassResults m_results;
+    FolderFollower m_follower;
     QLabel* m_status = nullptr;
     QDateEdit* m_from = nullptr;
     QDateEdit* m_to = nullptr;
