@@ -7,32 +7,51 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QHorizontalBarSeries>
 #include <QValueAxis>
 
 namespace {
 
 constexpr double LabelShare = 0.75; // the labels' size, of the window's text
 
+template <typename Axis>
+Axis& axisOf(const QChart& chart)
+{
+    for (QAbstractAxis* axis : chart.axes())
+        if (auto* found = qobject_cast<Axis*>(axis))
+            return *found;
+    Q_UNREACHABLE();
+}
+
+QBarSet& barsOf(const QChart& chart)
+{
+    return *static_cast<QAbstractBarSeries*>(chart.series().constFirst())->barSets().constFirst();
+}
+
 } // namespace
 
-QChartView* makeBarChart(const QString& objectName, const QString& title, QWidget* parent)
+QChartView* makeBarChart(const QString& objectName, const QString& title, BarDirection direction,
+                         QWidget* parent)
 {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->hide();
     chart->setBackgroundRoundness(0);
-    auto* series = new QBarSeries(chart);
+    const bool upward = direction == BarDirection::Upward;
+    QAbstractBarSeries* series = upward ? static_cast<QAbstractBarSeries*>(new QBarSeries(chart))
+                                        : new QHorizontalBarSeries(chart);
     auto* bars = new QBarSet(title, series);
     bars->setColor(look::TitleTo);
     series->append(bars);
     series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
     chart->addSeries(series);
     auto* labelAxis = new QBarCategoryAxis(chart);
     labelAxis->setTruncateLabels(false);
     auto* valueAxis = new QValueAxis(chart);
     valueAxis->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(labelAxis, Qt::AlignBottom);
-    chart->addAxis(valueAxis, Qt::AlignLeft);
+    chart->addAxis(labelAxis, upward ? Qt::AlignBottom : Qt::AlignLeft);
+    chart->addAxis(valueAxis, upward ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(labelAxis);
     series->attachAxis(valueAxis);
 
@@ -43,33 +62,18 @@ QChartView* makeBarChart(const QString& objectName, const QString& title, QWidge
     return view;
 }
 
-namespace {
-
-QBarCategoryAxis& labelAxisOf(QChart& chart)
-{
-    return *static_cast<QBarCategoryAxis*>(chart.axes(Qt::Horizontal).constFirst());
-}
-
-} // namespace
-
 void setBars(QChartView& view, const QStringList& labels, const QList<qreal>& values, int top, int step)
 {
-    QChart& chart = *view.chart();
-    auto* series = static_cast<QBarSeries*>(chart.series().constFirst());
-    QBarSet& bars = *series->barSets().constFirst();
+    const QChart& chart = *view.chart();
+    QBarSet& bars = barsOf(chart);
     bars.remove(0, bars.count());
     bars.append(values);
-    labelAxisOf(chart).setCategories(labels);
-    auto* valueAxis = static_cast<QValueAxis*>(chart.axes(Qt::Vertical).constFirst());
-    valueAxis->setTickType(QValueAxis::TicksDynamic);
-    valueAxis->setTickAnchor(0);
-    valueAxis->setTickInterval(step);
-    valueAxis->setRange(0, top);
-}
-
-void slantLabels(QChartView& view)
-{
-    labelAxisOf(*view.chart()).setLabelsAngle(-40);
+    axisOf<QBarCategoryAxis>(chart).setCategories(labels);
+    auto& valueAxis = axisOf<QValueAxis>(chart);
+    valueAxis.setTickType(QValueAxis::TicksDynamic);
+    valueAxis.setTickAnchor(0);
+    valueAxis.setTickInterval(step);
+    valueAxis.setRange(0, top);
 }
 
 void setChartFont(QChartView& view, const QFont& font)
@@ -79,6 +83,5 @@ void setChartFont(QChartView& view, const QFont& font)
     const QFont labels = look::sized(font, font.pointSizeF() * LabelShare);
     for (QAbstractAxis* axis : chart.axes())
         axis->setLabelsFont(labels);
-    for (QAbstractSeries* series : chart.series())
-        static_cast<QBarSeries*>(series)->barSets().constFirst()->setLabelFont(labels);
+    barsOf(chart).setLabelFont(labels);
 }

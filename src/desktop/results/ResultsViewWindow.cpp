@@ -135,8 +135,8 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     m_pupils->setObjectName(QStringLiteral("pupils"));
     m_pupils->setSortingEnabled(true);
     m_pupils->sortByColumn(0, Qt::AscendingOrder);
-    m_tasks = &makeTable({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Richtig wäre"),
-                          QStringLiteral("Gestellt"), QStringLiteral("Richtig")},
+    m_tasks = &makeTable({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Anteil richtig"),
+                          QStringLiteral("Gestellt"), QStringLiteral("Richtig wäre")},
                          this);
     m_tasks->setObjectName(QStringLiteral("weakestTasks"));
     m_pupilRuns = new QPlainTextEdit(this);
@@ -145,19 +145,21 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     m_pupilRuns->setPlaceholderText(QStringLiteral("Einen Namen in der Tabelle wählen: seine Läufe und "
                                                    "falsch beantworteten Aufgaben erscheinen hier."));
 
-    auto* upper = new QSplitter(Qt::Horizontal, this);
-    upper->addWidget(m_pupils);
-    upper->addWidget(&buildCharts());
-    upper->setStretchFactor(0, 3);
-    upper->setStretchFactor(1, 2);
+    // The tables and the pupil's runs on the left, the charts the whole height on the right.
     auto* lower = new QSplitter(Qt::Horizontal, this);
     lower->addWidget(m_tasks);
     lower->addWidget(m_pupilRuns);
-    auto* parts = new QSplitter(Qt::Vertical, this);
-    parts->addWidget(upper);
-    parts->addWidget(lower);
+    auto* tables = new QSplitter(Qt::Vertical, this);
+    tables->addWidget(m_pupils);
+    tables->addWidget(lower);
+    tables->setStretchFactor(0, 3);
+    tables->setStretchFactor(1, 2);
+    auto* parts = new QSplitter(Qt::Horizontal, this);
+    parts->addWidget(tables);
+    parts->addWidget(&buildCharts());
     parts->setStretchFactor(0, 3);
     parts->setStretchFactor(1, 2);
+    parts->setSizes({DesignWidth * 3 / 5, DesignWidth * 2 / 5});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&buildFilters());
@@ -215,12 +217,11 @@ QWidget& ResultsViewWindow::buildCharts()
     auto* charts = new QWidget(this);
     auto* column = new QVBoxLayout(charts);
     column->setContentsMargins(0, 0, 0, 0);
-    m_gradeChart = makeBarChart(QStringLiteral("gradeChart"), QStringLiteral("Noten"), charts);
-    m_categoryChart =
-        makeBarChart(QStringLiteral("categoryChart"), QStringLiteral("Richtig je Bereich (%)"), charts);
-    slantLabels(*m_categoryChart);
-    column->addWidget(m_gradeChart);
-    column->addWidget(m_categoryChart);
+    m_gradeChart = makeBarChart(QStringLiteral("gradeChart"), QStringLiteral("Noten"), BarDirection::Upward, charts);
+    m_categoryChart = makeBarChart(QStringLiteral("categoryChart"), QStringLiteral("Richtig je Bereich (%)"),
+                                   BarDirection::Rightward, charts);
+    column->addWidget(m_gradeChart, 2);
+    column->addWidget(m_categoryChart, 3);
     return *charts;
 }
 
@@ -325,8 +326,8 @@ void ResultsViewWindow::showWeakestTasks()
     m_tasks->setRowCount(static_cast<int>(tasks.size()));
     for (int row = 0; row < tasks.size(); ++row) {
         const TaskSummary& task = tasks[row];
-        const QStringList texts = {categoryHeading(task.category), task.task, task.expected,
-                                   QString::number(task.asked), percentText(task.shareRight())};
+        const QStringList texts = {categoryHeading(task.category), task.task, percentText(task.shareRight()),
+                                   QString::number(task.asked), task.expected};
         for (int column = 0; column < texts.size(); ++column)
             m_tasks->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
