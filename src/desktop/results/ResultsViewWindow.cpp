@@ -43,6 +43,15 @@ public:
     }
 };
 
+// A step of 1, 2 or 5 times a power of ten that cuts 0 … most into at most five parts.
+int tickStep(int most)
+{
+    for (int power = 1;; power *= 10)
+        for (const int factor : {1, 2, 5})
+            if (most <= factor * power * 5)
+                return factor * power;
+}
+
 QTableWidget& makeTable(const QStringList& headings, QWidget* parent)
 {
     auto* table = new QTableWidget(0, static_cast<int>(headings.size()), parent);
@@ -305,9 +314,9 @@ void ResultsViewWindow::showCharts(const QList<PupilSummary>& pupils)
         gradeLabels << distributionGrade(index);
         gradeCounts << grades[static_cast<std::size_t>(index)];
     }
-    const int most = std::max(1, *std::max_element(grades.begin(), grades.end()));
-    const int step = (most + 4) / 5;
-    setBars(*m_gradeChart, gradeLabels, gradeCounts, (most + step - 1) / step * step, step);
+    const int most = *std::max_element(grades.begin(), grades.end());
+    const int step = tickStep(most);
+    setBars(*m_gradeChart, gradeLabels, gradeCounts, std::max(1, (most + step - 1) / step) * step, step);
 
     const std::array<CategoryScore, ResultCategoryCount> scores = latestRunScores(pupils);
     QStringList categoryLabels;
