@@ -4,13 +4,13 @@
 
 // What the program was started to do.
 enum class ProgramCommand {
-    Test,    // the test in its window
-    Check,   // "--check [FILE]"
-    Results, // "--results [DIR]"
+    Test,        // the test in its window
+    Check,       // "--check [FILE]"
+    Results,     // "--results [DIR]"
     ResultsView, // "--results-view [DIR]": the results window
-    Version, // "--version"
-    Help,    // "--help": the usage on standard output
-    Wrong,   // a word the program does not know: the usage on standard error, exit status 2
+    Version,     // "--version"
+    Help,        // "--help": the usage on standard output
+    Wrong,       // a word the program does not know: the usage on standard error, exit status 2
 };
 
 // The words the program was started with, split into the options the desktop layer reads itself and the

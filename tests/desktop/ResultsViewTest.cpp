@@ -24,7 +24,8 @@ private slots:
 
 private:
     // A run of the pupil on the day, with Elemente right of 5.
-    void write(const QString& name, int day, bool expert, const QString& grade, int right, bool endedEarly = false)
+    void write(const QString& name, int day, bool expert, const QString& grade, int right,
+               bool endedEarly = false)
     {
         ResultRecord run;
         run.name = name;
@@ -36,18 +37,26 @@ private:
         run.asked = 5;
         run.categories[0] = {right, 5};
         run.endedEarly = endedEarly;
-        run.tasks = {{TaskCategory::Elements, QStringLiteral("Fe"), QStringLiteral("Eisen"), name + QStringLiteral("s Antwort"), {false}}};
+        run.tasks = {{TaskCategory::Elements,
+                      QStringLiteral("Fe"),
+                      QStringLiteral("Eisen"),
+                      name + QStringLiteral("s Antwort"),
+                      {false}}};
         QVERIFY(writeNewRecord(m_folder, recordText(run)).problem.isEmpty());
     }
     static QList<qreal> bars(const ResultsViewWindow& window, const char* chart)
     {
-        const auto* series = static_cast<QBarSeries*>(window.findChild<QChartView*>(chart)->chart()->series()[0]);
+        const auto* series =
+            static_cast<QBarSeries*>(window.findChild<QChartView*>(chart)->chart()->series()[0]);
         QList<qreal> values;
         for (int i = 0; i < series->barSets()[0]->count(); ++i)
             values << series->barSets()[0]->at(i);
         return values;
     }
-    static int rows(const ResultsViewWindow& window) { return window.findChild<QTableWidget*>("pupils")->rowCount(); }
+    static int rows(const ResultsViewWindow& window)
+    {
+        return window.findChild<QTableWidget*>("pupils")->rowCount();
+    }
 
     QTemporaryDir m_dir;
     QString m_folder = m_dir.path();
@@ -62,12 +71,14 @@ void ResultsViewTest::showsTheClassAndFilters()
     //                        1+ 1  1- 2+ 2  2- 3+ 3  3- 4+ 4  4- 5+ 5  5- 6
     QCOMPARE(bars(window, "gradeChart"), (QList<qreal>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
     QCOMPARE(bars(window, "categoryChart")[0], 50); // Elemente: 5 of 10 in the latest finished runs
-    QCOMPARE(rows(window), 3);                       // Cem with his run ended early only
+    QCOMPARE(rows(window), 3);                      // Cem with his run ended early only
     QCOMPARE(window.findChild<QTableWidget*>("weakestTasks")->item(0, 1)->text(), QStringLiteral("Fe"));
 
     auto& pupils = *window.findChild<QTableWidget*>("pupils");
     pupils.selectRow(0);
-    QVERIFY(window.findChild<QPlainTextEdit*>("pupilRuns")->toPlainText().contains(QStringLiteral("„Annas Antwort“, richtig „Eisen“")));
+    QVERIFY(window.findChild<QPlainTextEdit*>("pupilRuns")
+                ->toPlainText()
+                .contains(QStringLiteral("„Annas Antwort“, richtig „Eisen“")));
 
     window.findChild<QComboBox*>("level")->setCurrentIndex(2); // experts
     QCOMPARE(rows(window), 1);
@@ -85,7 +96,8 @@ void ResultsViewTest::showsTheClassAndFilters()
     pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     QVERIFY(pdftotext.waitForFinished());
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char* shown : {"Noten", "Richtig je Bereich", "Zeitraum: … bis 10.05.2026", "Anna", "Die schwächsten Aufgaben", "Eisen"})
+    for (const char* shown : {"Noten", "Richtig je Bereich", "Zeitraum: … bis 10.05.2026", "Anna",
+                              "Die schwächsten Aufgaben", "Eisen"})
         QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
     QVERIFY(!text.contains(QStringLiteral("Ben")));
 }

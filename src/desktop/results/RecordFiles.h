@@ -29,9 +29,9 @@ struct WrittenRecord {
 WrittenRecord writeNewRecord(const QString& folder, const QByteArray& content);
 
 struct FolderScan {
-    ClassResults results;        // the runs in the order of the file names
-    QStringList skipped;         // "FILE: not read: why" or "FILE: not a result record: why" for each
-    QString problem;             // German: why the folder itself cannot be read; empty when it can
+    ClassResults results; // the runs in the order of the file names
+    QStringList skipped;  // "FILE: not read: why" or "FILE: not a result record: why" for each
+    QString problem;      // German: why the folder itself cannot be read; empty when it can
 };
 
 // Reads every record of the folder into the class's results. Temporary files and the spreadsheet files are

@@ -21,17 +21,19 @@ TableWrite writeTable(const QString& folder, const char* name, const QByteArray&
     const FileWrite write = writeFileSafely(path, content, ExistingFile::Replace, FileReaders::OwnerAndGroup);
     if (write.written())
         return {path, {}};
-    const QString problem = QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
-                                           "dieses Namens bleibt unverändert.")
-                                .arg(path, write.problem);
+    const QString problem =
+        QStringLiteral("Die Tabelle „%1“ wurde nicht geschrieben. %2 Eine vorhandene Datei "
+                       "dieses Namens bleibt unverändert.")
+            .arg(path, write.problem);
     writeDiagnostic(problem);
     return {path, problem};
 }
 
 QString tableLine(const TableWrite& table)
 {
-    return table.problem.isEmpty() ? QStringLiteral("Tabelle für die Tabellenkalkulation: %1\n").arg(table.path)
-                                   : QString();
+    return table.problem.isEmpty()
+               ? QStringLiteral("Tabelle für die Tabellenkalkulation: %1\n").arg(table.path)
+               : QString();
 }
 
 } // namespace

@@ -14,8 +14,7 @@ namespace {
 
 constexpr double LabelShare = 0.75; // the labels' size, of the window's text
 
-template <typename Axis>
-Axis& axisOf(const QChart& chart)
+template <typename Axis> Axis& axisOf(const QChart& chart)
 {
     for (QAbstractAxis* axis : chart.axes())
         if (auto* found = qobject_cast<Axis*>(axis))
@@ -38,8 +37,8 @@ QChartView* makeBarChart(const QString& objectName, const QString& title, BarDir
     chart->legend()->hide();
     chart->setBackgroundRoundness(0);
     const bool upward = direction == BarDirection::Upward;
-    QAbstractBarSeries* series = upward ? static_cast<QAbstractBarSeries*>(new QBarSeries(chart))
-                                        : new QHorizontalBarSeries(chart);
+    QAbstractBarSeries* series =
+        upward ? static_cast<QAbstractBarSeries*>(new QBarSeries(chart)) : new QHorizontalBarSeries(chart);
     auto* bars = new QBarSet(title, series);
     bars->setColor(look::TitleTo);
     series->append(bars);

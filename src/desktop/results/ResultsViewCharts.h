@@ -21,6 +21,5 @@ QChartView* makeBarChart(const QString& objectName, const QString& title, BarDir
 // Shows one bar per label with its value; the value axis runs from 0 to top with a tick every step.
 void setBars(QChartView& view, const QStringList& labels, const QList<qreal>& values, int top, int step);
 
-
 // The chart's title in the font, its labels a little smaller, so that the chart grows with the window's text.
 void setChartFont(QChartView& view, const QFont& font);

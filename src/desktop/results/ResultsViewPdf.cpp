@@ -6,8 +6,8 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QGraphicsScene>
 #include <QDir>
+#include <QGraphicsScene>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -24,8 +24,8 @@ constexpr double PaperChartWidth = 480;  // the width a chart is laid out for on
 class PageWriter {
 public:
     PageWriter(QPdfWriter& writer, QPainter& painter)
-        : m_writer(writer), m_painter(painter), m_page(writer.pageLayout().paintRectPixels(writer.resolution())),
-          m_y(m_page.top())
+        : m_writer(writer), m_painter(painter),
+          m_page(writer.pageLayout().paintRectPixels(writer.resolution())), m_y(m_page.top())
     {
     }
 
@@ -109,8 +109,8 @@ private:
         makeRoom(height);
         double x = m_page.left();
         for (qsizetype column = 0; column < widths.size(); ++column) {
-            const QString elided =
-                m_painter.fontMetrics().elidedText(cells.value(column), Qt::ElideRight, qRound(widths[column]));
+            const QString elided = m_painter.fontMetrics().elidedText(cells.value(column), Qt::ElideRight,
+                                                                      qRound(widths[column]));
             m_painter.drawText(QRectF(x, m_y, widths[column], height), Qt::TextSingleLine, elided);
             x += widths[column];
         }
@@ -128,8 +128,8 @@ private:
 QString saveResultsPdf(const ResultsOverview& overview, const QString& path)
 {
     const QString problem = writePdfFile(path, overview.title, [&overview](QPdfWriter& writer) {
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
             return false;

@@ -36,7 +36,10 @@ const QDate NoDate(2000, 1, 1); // a date field at this date is not set and show
 // A cell that sorts by a key of its own (a date, a number) while it shows a text.
 class SortedCell : public QTableWidgetItem {
 public:
-    SortedCell(const QString& text, const QVariant& key) : QTableWidgetItem(text) { setData(Qt::UserRole, key); }
+    SortedCell(const QString& text, const QVariant& key) : QTableWidgetItem(text)
+    {
+        setData(Qt::UserRole, key);
+    }
     bool operator<(const QTableWidgetItem& other) const override
     {
         return QVariant::compare(data(Qt::UserRole), other.data(Qt::UserRole)) == QPartialOrdering::Less;
@@ -113,12 +116,13 @@ QString percentText(double share)
 // One run of a pupil and below it each task they got wrong with their answer.
 QString runText(const ResultRecord& run)
 {
-    QString text = QStringLiteral("%1 %2 – %3 – %4 von %5 richtig – Note %6%7\n")
-                       .arg(dateText(run.date), run.end.toString(QStringLiteral("HH:mm")), levelText(run.expert))
-                       .arg(run.right)
-                       .arg(run.asked)
-                       .arg(run.grade.isEmpty() ? QStringLiteral("–") : run.grade,
-                            run.endedEarly ? QStringLiteral(" – vorzeitig beendet") : QString());
+    QString text =
+        QStringLiteral("%1 %2 – %3 – %4 von %5 richtig – Note %6%7\n")
+            .arg(dateText(run.date), run.end.toString(QStringLiteral("HH:mm")), levelText(run.expert))
+            .arg(run.right)
+            .arg(run.asked)
+            .arg(run.grade.isEmpty() ? QStringLiteral("–") : run.grade,
+                 run.endedEarly ? QStringLiteral(" – vorzeitig beendet") : QString());
     for (const JudgedTask& task : run.tasks)
         if (!task.right())
             text += QStringLiteral("    %1: %2 – eingegeben „%3“, richtig „%4“\n")
@@ -144,9 +148,10 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     m_pupils->setObjectName(QStringLiteral("pupils"));
     m_pupils->setSortingEnabled(true);
     m_pupils->sortByColumn(0, Qt::AscendingOrder);
-    m_tasks = &makeTable({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Anteil richtig"),
-                          QStringLiteral("Gestellt"), QStringLiteral("Richtig wäre")},
-                         this);
+    m_tasks =
+        &makeTable({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Anteil richtig"),
+                    QStringLiteral("Gestellt"), QStringLiteral("Richtig wäre")},
+                   this);
     m_tasks->setObjectName(QStringLiteral("weakestTasks"));
     m_pupilRuns = new QPlainTextEdit(this);
     m_pupilRuns->setObjectName(QStringLiteral("pupilRuns"));
@@ -226,7 +231,8 @@ QWidget& ResultsViewWindow::buildCharts()
     auto* charts = new QWidget(this);
     auto* column = new QVBoxLayout(charts);
     column->setContentsMargins(0, 0, 0, 0);
-    m_gradeChart = makeBarChart(QStringLiteral("gradeChart"), QStringLiteral("Noten"), BarDirection::Upward, charts);
+    m_gradeChart =
+        makeBarChart(QStringLiteral("gradeChart"), QStringLiteral("Noten"), BarDirection::Upward, charts);
     m_categoryChart = makeBarChart(QStringLiteral("categoryChart"), QStringLiteral("Richtig je Bereich (%)"),
                                    BarDirection::Rightward, charts);
     column->addWidget(m_gradeChart, 2);
@@ -254,7 +260,8 @@ void ResultsViewWindow::showFolder()
                      .arg(QDir::toNativeSeparators(m_folder))
                      .arg(scan.results.runs().size());
         if (!scan.skipped.isEmpty())
-            status += QStringLiteral(" – %1 Dateien übergangen, die keine Ergebnisse sind").arg(scan.skipped.size());
+            status += QStringLiteral(" – %1 Dateien übergangen, die keine Ergebnisse sind")
+                          .arg(scan.skipped.size());
     }
     m_status->setText(status);
     showClass();
@@ -275,7 +282,8 @@ void ResultsViewWindow::showClass()
 void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
 {
     const QList<QTableWidgetItem*> selected = m_pupils->selectedItems();
-    const QString selectedName = selected.isEmpty() ? QString() : m_pupils->item(selected[0]->row(), 0)->text();
+    const QString selectedName =
+        selected.isEmpty() ? QString() : m_pupils->item(selected[0]->row(), 0)->text();
     m_pupils->setSortingEnabled(false);
     m_pupils->clearContents();
     m_pupils->setRowCount(static_cast<int>(pupils.size()));
@@ -287,12 +295,14 @@ void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
             new SortedCell(pupil.name, pupilKey(pupil.name)),
             new SortedCell(run ? dateText(run->date) : QString(), run ? run->date.toJulianDay() : 0),
             new SortedCell(run ? levelText(run->expert) : QString(), run ? int(run->expert) : -1),
-            new SortedCell(grade.isEmpty() ? QString() : QStringLiteral("%1 (%2)").arg(grade, gradeNumberText(grade)),
+            new SortedCell(grade.isEmpty() ? QString()
+                                           : QStringLiteral("%1 (%2)").arg(grade, gradeNumberText(grade)),
                            gradeNumber(grade).value_or(99)),
             new SortedCell(run ? QStringLiteral("%1 von %2").arg(run->right).arg(run->asked) : QString(),
                            run ? run->right : -1),
             new SortedCell(QString::number(pupil.runs), pupil.runs),
-            new SortedCell(pupil.endedEarly > 0 ? QString::number(pupil.endedEarly) : QString(), pupil.endedEarly),
+            new SortedCell(pupil.endedEarly > 0 ? QString::number(pupil.endedEarly) : QString(),
+                           pupil.endedEarly),
         };
         for (int column = 0; column < cells.size(); ++column)
             m_pupils->setItem(row, column, cells[column]);
@@ -360,7 +370,8 @@ void ResultsViewWindow::showSelectedPupil()
 void ResultsViewWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const double factor = std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    const double factor =
+        std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
     scaleWidgetTree(*this, factor);
     setChartFont(*m_gradeChart, m_gradeChart->font());
     setChartFont(*m_categoryChart, m_categoryChart->font());
@@ -370,7 +381,8 @@ void ResultsViewWindow::resizeEvent(QResizeEvent* event)
 
 void ResultsViewWindow::saveTables()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Tabellen speichern in"), m_folder);
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Tabellen speichern in"), m_folder);
     if (folder.isEmpty())
         return;
     QStringList problems;
@@ -396,7 +408,8 @@ QString ResultsViewWindow::savePdf(const QString& path) const
     const ResultsOverview overview{
         QStringLiteral("Ergebnisse der Klasse"),
         {QStringLiteral("Ergebnisordner: %1").arg(QDir::toNativeSeparators(m_folder)),
-         QStringLiteral("Stand: %1").arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
+         QStringLiteral("Stand: %1")
+             .arg(QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))),
          QStringLiteral("Zeitraum: %1 bis %2 – Stufe: %3").arg(from, to, level)},
         {m_gradeChart, m_categoryChart},
         {shownTable(QStringLiteral("Klasse"), *m_pupils),
@@ -407,13 +420,14 @@ QString ResultsViewWindow::savePdf(const QString& path) const
 void ResultsViewWindow::askAndSavePdf()
 {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Als PDF speichern"), QDir::home().filePath(QStringLiteral("koltest-uebersicht.pdf")),
-        QStringLiteral("PDF (*.pdf)"));
+        this, QStringLiteral("Als PDF speichern"),
+        QDir::home().filePath(QStringLiteral("koltest-uebersicht.pdf")), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     const QString problem = savePdf(path);
     if (problem.isEmpty())
-        QMessageBox::information(this, windowTitle(), QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
     else
         QMessageBox::warning(this, windowTitle(), problem);
 }
