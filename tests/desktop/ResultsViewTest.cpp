@@ -72,6 +72,7 @@ void ResultsViewTest::showsTheClassAndFilters()
     QCOMPARE(bars(window, "gradeChart"), (QList<qreal>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0}));
     QCOMPARE(bars(window, "categoryChart")[0], 50); // Elemente: 5 of 10 in the latest finished runs
     QCOMPARE(rows(window), 3);                      // Cem with his run ended early only
+    QCOMPARE(window.findChild<QTableWidget*>("pupils")->item(2, 3)->text(), QStringLiteral("–")); // no grade
     QCOMPARE(window.findChild<QTableWidget*>("weakestTasks")->item(0, 1)->text(), QStringLiteral("Fe"));
 
     auto& pupils = *window.findChild<QTableWidget*>("pupils");

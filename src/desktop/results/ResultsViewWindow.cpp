@@ -291,14 +291,16 @@ void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
     for (const PupilSummary& pupil : pupils) {
         const std::optional<ResultRecord>& run = pupil.latest;
         const QString grade = run ? run->grade : QString();
+        // A pupil with only runs ended early has no latest run: "–" as in the text overview.
+        const QString none = QStringLiteral("–");
         const QList<QTableWidgetItem*> cells = {
             new SortedCell(pupil.name, pupilKey(pupil.name)),
-            new SortedCell(run ? dateText(run->date) : QString(), run ? run->date.toJulianDay() : 0),
-            new SortedCell(run ? levelText(run->expert) : QString(), run ? int(run->expert) : -1),
-            new SortedCell(grade.isEmpty() ? QString()
+            new SortedCell(run ? dateText(run->date) : none, run ? run->date.toJulianDay() : 0),
+            new SortedCell(run ? levelText(run->expert) : none, run ? int(run->expert) : -1),
+            new SortedCell(grade.isEmpty() ? none
                                            : QStringLiteral("%1 (%2)").arg(grade, gradeNumberText(grade)),
                            gradeNumber(grade).value_or(99)),
-            new SortedCell(run ? QStringLiteral("%1 von %2").arg(run->right).arg(run->asked) : QString(),
+            new SortedCell(run ? QStringLiteral("%1 von %2").arg(run->right).arg(run->asked) : none,
                            run ? run->right : -1),
             new SortedCell(QString::number(pupil.runs), pupil.runs),
             new SortedCell(pupil.endedEarly > 0 ? QString::number(pupil.endedEarly) : QString(),
