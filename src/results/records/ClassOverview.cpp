@@ -1,6 +1,7 @@
 #include "results/records/ClassOverview.h"
 
 #include "components/VisibleText.h"
+#include "results/records/ClassSelection.h"
 
 #include <algorithm>
 
@@ -117,7 +118,7 @@ QString classOverview(const ClassResults& results)
 
     text += QStringLiteral("\nRichtige Antworten je Bereich (letzter Durchgang jeder Schülerin und jedes "
                            "Schülers):\n");
-    const auto sums = results.categoryScores();
+    const auto sums = latestRunScores(pupils);
     QList<QStringList> categoryRows;
     for (std::size_t i = 0; i < sums.size(); ++i)
         categoryRows << QStringList{QString::fromUtf8(ResultCategories[i].heading), percentText(sums[i]),

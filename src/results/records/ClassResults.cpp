@@ -1,7 +1,5 @@
 #include "results/records/ClassResults.h"
 
-#include "results/records/ClassSelection.h"
-
 #include <algorithm>
 
 namespace {
@@ -60,6 +58,16 @@ QString decimalText(double value, int decimals)
 QString levelText(bool expert)
 {
     return expert ? QStringLiteral("Experte / Expertin") : QStringLiteral("Normale(r) Schüler(in)");
+}
+
+bool isWeakerTask(const TaskSummary& a, const TaskSummary& b)
+{
+    // a.right / a.asked < b.right / b.asked, in whole numbers
+    const qint64 shareA = qint64{a.right} * b.asked;
+    const qint64 shareB = qint64{b.right} * a.asked;
+    if (shareA != shareB)
+        return shareA < shareB;
+    return a.asked > b.asked;
 }
 
 QString ClassResults::shared(const QString& text)
@@ -183,19 +191,9 @@ QList<TaskSummary> ClassResults::taskAnalysis() const
     std::sort(tasks.begin(), tasks.end(), [](const TaskSummary& a, const TaskSummary& b) {
         if (a.category != b.category)
             return a.category < b.category;
-        // a.right / a.asked < b.right / b.asked, in whole numbers
-        const qint64 shareA = qint64{a.right} * b.asked;
-        const qint64 shareB = qint64{b.right} * a.asked;
-        if (shareA != shareB)
-            return shareA < shareB;
-        if (a.asked != b.asked)
-            return a.asked > b.asked;
+        if (isWeakerTask(a, b) || isWeakerTask(b, a))
+            return isWeakerTask(a, b);
         return a.task < b.task;
     });
     return tasks;
-}
-
-std::array<CategoryScore, ResultCategoryCount> ClassResults::categoryScores() const
-{
-    return latestRunScores(pupils());
 }

@@ -28,6 +28,10 @@ struct TaskSummary {
     double shareRight() const { return asked > 0 ? static_cast<double>(right) / asked : 0; }
 };
 
+// Whether the class did worse on task a than on b: a lower share right (compared in whole numbers), or the
+// same share but asked more often.
+bool isWeakerTask(const TaskSummary& a, const TaskSummary& b);
+
 // The results of a class, taken in run by run: the overview of its pupils, the runs ended early, the
 // analysis of its tasks and each pupil's runs with the tasks they got wrong. What a results window and the
 // results command show. A school's share holds tens of thousands of runs, so memory grows with the runs,
@@ -56,8 +60,6 @@ public:
     // Every task asked, grouped by category in the order of the test, in each the weakest first (the lowest
     // share right; of equal shares the more often asked first, then by task).
     QList<TaskSummary> taskAnalysis() const;
-    // Right answers of each category summed over the pupils' latest finished runs.
-    std::array<CategoryScore, ResultCategoryCount> categoryScores() const;
     // How many task judgements were left out of the analysis because it was full.
     qsizetype tasksNotAnalysed() const { return m_tasksNotAnalysed; }
 

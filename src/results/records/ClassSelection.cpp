@@ -55,10 +55,6 @@ std::array<CategoryScore, ResultCategoryCount> latestRunScores(const QList<Pupil
 QList<TaskSummary> weakestTasks(const QList<TaskSummary>& analysis, qsizetype count)
 {
     QList<TaskSummary> tasks = analysis;
-    std::stable_sort(tasks.begin(), tasks.end(), [](const TaskSummary& a, const TaskSummary& b) {
-        if (a.shareRight() != b.shareRight())
-            return a.shareRight() < b.shareRight();
-        return a.asked > b.asked;
-    });
+    std::stable_sort(tasks.begin(), tasks.end(), isWeakerTask);
     return tasks.first(std::min(count, tasks.size()));
 }
