@@ -76,6 +76,10 @@ void ResultsViewTest::showsTheClassAndFilters()
     QCOMPARE(window.findChild<QTableWidget*>("weakestTasks")->item(0, 1)->text(), QStringLiteral("Fe"));
 
     auto& pupils = *window.findChild<QTableWidget*>("pupils");
+    window.resize(3840, 2160); // a whiteboard: the rows grow with the text
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(pupils.rowHeight(0) > pupils.fontMetrics().height());
     pupils.selectRow(0);
     QVERIFY(window.findChild<QPlainTextEdit*>("pupilRuns")
                 ->toPlainText()

@@ -4,6 +4,7 @@
 #include "desktop/print/PdfFile.h"
 #include "desktop/view/Look.h"
 
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <algorithm>
 
 namespace {
 
@@ -64,12 +67,15 @@ public:
     void space() { m_y += m_painter.fontMetrics().lineSpacing(); }
 
 private:
-    // The chart laid out for the paper's proportions at a size its texts fit, whatever the window's size,
-    // and put back as it was shown.
+    // The chart laid out for the paper's proportions at a size its texts fit, whatever the window's size
+    // (a large window's chart has larger texts and is laid out as much wider), and put back as it was shown.
     void drawChart(QChart& chart, const QRectF& target)
     {
         const QSizeF shown = chart.size();
-        chart.resize(QSizeF(PaperChartWidth, PaperChartWidth * target.height() / target.width()));
+        const double textScale =
+            std::max(1.0, chart.titleFont().pointSizeF() / QApplication::font().pointSizeF());
+        const double width = PaperChartWidth * textScale;
+        chart.resize(QSizeF(width, width * target.height() / target.width()));
         chart.scene()->render(&m_painter, target, chart.sceneBoundingRect());
         chart.resize(shown);
     }

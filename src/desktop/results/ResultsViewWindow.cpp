@@ -6,6 +6,7 @@
 #include "desktop/results/ResultsViewCharts.h"
 #include "desktop/results/ResultsViewPdf.h"
 #include "desktop/view/WidgetScaling.h"
+#include "desktop/view/WindowFrame.h"
 #include "results/records/ClassSelection.h"
 
 #include <QApplication>
@@ -65,6 +66,12 @@ QTableWidget& makeTable(const QStringList& headings, QWidget* parent)
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     return *table;
+}
+
+// Rows as tall as the table's text needs, which grows with the window.
+void fitRowsToText(QTableWidget& table)
+{
+    table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() * 3 / 2);
 }
 
 QDateEdit& makeDateField(QWidget* parent)
@@ -377,6 +384,8 @@ void ResultsViewWindow::resizeEvent(QResizeEvent* event)
     scaleWidgetTree(*this, factor);
     setChartFont(*m_gradeChart, m_gradeChart->font());
     setChartFont(*m_categoryChart, m_categoryChart->font());
+    fitRowsToText(*m_pupils);
+    fitRowsToText(*m_tasks);
     m_pupils->resizeColumnsToContents();
     m_tasks->resizeColumnsToContents();
 }
@@ -437,6 +446,7 @@ void ResultsViewWindow::askAndSavePdf()
 int runResultsView(const QString& folder)
 {
     ResultsViewWindow window(folder);
-    window.show();
+    // Like the test's window, so that it reads on a whiteboard.
+    showFillingTheScreen(window);
     return QApplication::exec();
 }

@@ -11,11 +11,15 @@ void renderWindowFrame(QWidget& window, const WindowModel& model)
         window.setWindowTitle(model.Caption);
     if (!model.Shown || model.CloseRequested || window.isVisible())
         return;
-    if (model.Maximised) {
-        // Without a window manager "maximised" means nothing: fill the screen in any case.
-        window.setGeometry(window.screen()->availableGeometry());
-        window.showMaximized();
-    } else {
+    if (model.Maximised)
+        showFillingTheScreen(window);
+    else
         window.show();
-    }
+}
+
+void showFillingTheScreen(QWidget& window)
+{
+    // Without a window manager "maximised" means nothing: fill the screen in any case.
+    window.setGeometry(window.screen()->availableGeometry());
+    window.showMaximized();
 }
