@@ -90,7 +90,8 @@ OverviewTable shownTable(const QString& heading, const QTableWidget& table)
 {
     OverviewTable shown{heading, {}, {}};
     for (int column = 0; column < table.columnCount(); ++column)
-        shown.columns << table.horizontalHeaderItem(column)->text();
+        shown.columns << table.horizontalHeaderItem(column)->text().replace(QLatin1Char('\n'),
+                                                                            QLatin1Char(' '));
     for (int row = 0; row < table.rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < table.columnCount(); ++column)
@@ -108,6 +109,12 @@ QDate chosenDate(const QDateEdit& field)
 QString dateText(const QDate& date)
 {
     return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+// The level in a word, so that the class table fits a small screen.
+QString shortLevelText(bool expert)
+{
+    return expert ? QStringLiteral("Experte") : QStringLiteral("normal");
 }
 
 QString categoryHeading(TaskCategory category)
@@ -150,11 +157,15 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     m_status->setTextFormat(Qt::PlainText);
     m_pupils = &makeTable({QStringLiteral("Name"), QStringLiteral("Datum"), QStringLiteral("Stufe"),
                            QStringLiteral("Note"), QStringLiteral("Punkte"), QStringLiteral("Läufe"),
-                           QStringLiteral("Vorzeitig beendet")},
+                           QStringLiteral("Vorzeitig\nbeendet")},
                           this);
     m_pupils->setObjectName(QStringLiteral("pupils"));
     m_pupils->setSortingEnabled(true);
     m_pupils->sortByColumn(0, Qt::AscendingOrder);
+    // The figures always show whole; on a narrow screen the names give way, never by a scroll bar.
+    m_pupils->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pupils->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_pupils->horizontalHeader()->setStretchLastSection(false);
     m_tasks =
         &makeTable({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Anteil richtig"),
                     QStringLiteral("Gestellt"), QStringLiteral("Richtig wäre")},
@@ -170,17 +181,15 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     auto* lower = new QSplitter(Qt::Horizontal, this);
     lower->addWidget(m_tasks);
     lower->addWidget(m_pupilRuns);
+    lower->setSizes({DesignWidth * 2 / 5, DesignWidth * 3 / 10});
     auto* tables = new QSplitter(Qt::Vertical, this);
     tables->addWidget(m_pupils);
     tables->addWidget(lower);
-    tables->setStretchFactor(0, 3);
-    tables->setStretchFactor(1, 2);
+    tables->setSizes({DesignHeight * 3 / 5, DesignHeight * 2 / 5});
     auto* parts = new QSplitter(Qt::Horizontal, this);
     parts->addWidget(tables);
     parts->addWidget(&buildCharts());
-    parts->setStretchFactor(0, 3);
-    parts->setStretchFactor(1, 2);
-    parts->setSizes({DesignWidth * 3 / 5, DesignWidth * 2 / 5});
+    parts->setSizes({DesignWidth * 7 / 10, DesignWidth * 3 / 10});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&buildFilters());
@@ -303,7 +312,7 @@ void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
         const QList<QTableWidgetItem*> cells = {
             new SortedCell(pupil.name, pupilKey(pupil.name)),
             new SortedCell(run ? dateText(run->date) : none, run ? run->date.toJulianDay() : 0),
-            new SortedCell(run ? levelText(run->expert) : none, run ? int(run->expert) : -1),
+            new SortedCell(run ? shortLevelText(run->expert) : none, run ? int(run->expert) : -1),
             new SortedCell(grade.isEmpty() ? none
                                            : QStringLiteral("%1 (%2)").arg(grade, gradeNumberText(grade)),
                            gradeNumber(grade).value_or(99)),
@@ -313,6 +322,7 @@ void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
             new SortedCell(pupil.endedEarly > 0 ? QString::number(pupil.endedEarly) : QString(),
                            pupil.endedEarly),
         };
+        cells[0]->setToolTip(pupil.name); // the whole name where a narrow screen cuts it
         for (int column = 0; column < cells.size(); ++column)
             m_pupils->setItem(row, column, cells[column]);
         if (pupil.name == selectedName)
@@ -320,7 +330,6 @@ void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
         ++row;
     }
     m_pupils->setSortingEnabled(true);
-    m_pupils->resizeColumnsToContents();
     showSelectedPupil();
 }
 
@@ -386,7 +395,6 @@ void ResultsViewWindow::resizeEvent(QResizeEvent* event)
     setChartFont(*m_categoryChart, m_categoryChart->font());
     fitRowsToText(*m_pupils);
     fitRowsToText(*m_tasks);
-    m_pupils->resizeColumnsToContents();
     m_tasks->resizeColumnsToContents();
 }
 
