@@ -8,13 +8,6 @@
 
 namespace {
 
-// The fields the program cuts to a fixed width, as wide as the record types hold them.
-constexpr int shownTextWidth = decltype(MolarMassRecord::Formula)::width;
-constexpr int termWidth = decltype(DefinitionRecord::Term)::width;
-constexpr int definitionWidth = decltype(DefinitionRecord::Definition)::width;
-constexpr int particleNameWidth = decltype(ChargeRecord::Name)::width;
-constexpr int statementWidth = decltype(YesNoRecord::Question)::width;
-
 // A title longer than this is cut, and "…" marks the cut.
 constexpr qsizetype longestTitle = 60;
 
@@ -49,13 +42,13 @@ const QList<FieldForm>& fieldForms(Section section)
     static const std::array<QList<FieldForm>, allSections.size()> forms = {{
         {{QStringLiteral("Name(n) des Elements"), Variants}, {QStringLiteral("Elementsymbol"), Text}},
         {{QStringLiteral("Zahl"), Whole}, {QStringLiteral("Silbe(n)"), Variants}},
-        {{QStringLiteral("Angezeigter Text"), Text, shownTextWidth},
+        {{QStringLiteral("Angezeigter Text"), Text, shownFormulaWidth},
          {QStringLiteral("Molare Masse in g/mol"), Number},
          {QStringLiteral("Formel"), Formula}},
         {{QStringLiteral("Begriff"), Text, termWidth}, {QStringLiteral("Definition"), Text, definitionWidth}},
         {{QStringLiteral("Name des Teilchens"), Text, particleNameWidth},
          {QStringLiteral("Ladungszahl"), Charge}},
-        {{QStringLiteral("Aussage"), Text, statementWidth}, {QStringLiteral("Antwort"), YesNo}},
+        {{QStringLiteral("Aussage"), Text, questionWidth}, {QStringLiteral("Antwort"), YesNo}},
         {{QStringLiteral("Reaktionsgleichung"), Equation}},
         {{QStringLiteral("Erste Namensteile"), Variants},
          {QStringLiteral("Zweite Namensteile"), Variants},
