@@ -39,6 +39,7 @@ QString firstVariant(const QString& field)
 const QList<FieldForm>& fieldForms(Section section)
 {
     using enum FieldInput;
+    // One list per section, in the order of allSections.
     static const std::array<QList<FieldForm>, allSections.size()> forms = {{
         {{QStringLiteral("Name(n) des Elements"), Variants}, {QStringLiteral("Elementsymbol"), Text}},
         {{QStringLiteral("Zahl"), Whole}, {QStringLiteral("Silbe(n)"), Variants}},
