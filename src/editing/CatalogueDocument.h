@@ -92,9 +92,11 @@ private:
 
     CatalogueDocument() = default;
     qsizetype blockOf(int id) const;
-    qsizetype lastBlockOfSection(Section section) const;
+    qsizetype lastMarker(Section section) const;   // the section's last "ææ"; -1 when it has none
+    qsizetype endOfSection(Section section) const; // its "@", or after its last block when it lacks one
+    // Where a record added to the part goes; a section without "ææ" gets one for an expert part.
     qsizetype insertionPoint(Section section, CataloguePart part);
-    Block markerBlock(BlockKind kind, Section section, const QString& text) const;
+    void insertBlock(qsizetype index, Block block);
     QByteArray encoded(const QString& text) const;
     // Keeps the state before a change for undo; typing on in the same field extends the step before.
     void beginChange(int typingId = 0, int typingField = -1);
