@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTimer>
@@ -65,8 +66,7 @@ CatalogueEditorWindow::CatalogueEditorWindow(CatalogueDocument document, EditedF
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(buildLeft());
     splitter->addWidget(buildRight());
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({1000, 2000});
     setCentralWidget(splitter);
     buildActions();
     resize(DesignWidth, DesignHeight);
@@ -96,7 +96,7 @@ QWidget* CatalogueEditorWindow::buildLeft()
     layout->addWidget(m_tree, 1);
     connect(m_search, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_tree->setSearch(m_document, text); });
-    connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { showSelected(); });
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, [this] { showSelected(); });
     return left;
 }
 
@@ -125,17 +125,21 @@ QWidget* CatalogueEditorWindow::buildRight()
     });
     right->addWidget(scroll);
     right->addWidget(findings);
-    right->setStretchFactor(0, 3);
-    right->setStretchFactor(1, 1);
+    right->setSizes({3000, 1000});
     return right;
 }
 
 void CatalogueEditorWindow::buildActions()
 {
-    QToolBar* bar = addToolBar(QStringLiteral("Befehle"));
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const auto add = [this, bar](const QString& text, const std::function<void()>& run,
+    // Two rows, so that every command shows also on a small screen: the records, then the catalogue.
+    QToolBar* bar = nullptr;
+    const auto newRow = [this, &bar](const QString& name) {
+        bar = addToolBar(name);
+        bar->setMovable(false);
+        bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    };
+    newRow(QStringLiteral("Aufgaben"));
+    const auto add = [this, &bar](const QString& text, const std::function<void()>& run,
                                  const QList<QKeySequence>& keys = {}) {
         auto* action = new QAction(text, this);
         action->setShortcuts(keys);
@@ -168,7 +172,8 @@ void CatalogueEditorWindow::buildActions()
         });
     });
     m_recordActions << m_toOtherPart;
-    bar->addSeparator();
+    addToolBarBreak();
+    newRow(QStringLiteral("Katalog"));
     m_undo = add(QStringLiteral("Rückgängig"), [this] { m_document.undo(); showDocument(m_tree->selectedRecord()); },
                  {QKeySequence::Undo});
     m_redo = add(QStringLiteral("Wiederholen"), [this] { m_document.redo(); showDocument(m_tree->selectedRecord()); },
@@ -202,6 +207,9 @@ void CatalogueEditorWindow::showDocument(int select)
     m_findings = findRecordProblems(m_document);
     m_tree->rebuild(m_document);
     m_tree->selectRecord(select);
+    // The form shows the document's state, also of the record it showed before.
+    m_form->showRecord(m_document, m_tree->selectedRecord());
+    scaleToWindow();
     showSelected();
     showFindings();
     updateTitle();
@@ -215,7 +223,7 @@ void CatalogueEditorWindow::selectRecord(int id)
 void CatalogueEditorWindow::showSelected()
 {
     const int id = m_tree->selectedRecord();
-    if (id != m_form->record() || id == 0) {
+    if (id != m_form->record()) {
         m_form->showRecord(m_document, id);
         scaleToWindow();
     }
@@ -398,8 +406,8 @@ void CatalogueEditorWindow::closeEvent(QCloseEvent* event)
     QMessageBox ask(QMessageBox::Question, windowTitle(),
                     QStringLiteral("Der Katalog hat ungespeicherte Änderungen. Speichern?"), QMessageBox::NoButton,
                     this);
-    QPushButton* saveButton = ask.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
-    QPushButton* discard = ask.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    const QAbstractButton* saveButton = ask.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+    const QAbstractButton* discard = ask.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
     ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     ask.exec();
     if (ask.clickedButton() == discard || (ask.clickedButton() == saveButton && save()))

@@ -4,10 +4,12 @@
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopPlatform.h"
 #include "desktop/InstanceLock.h"
+#include "desktop/results/DesktopResultRunner.h"
 #include "desktop/editor/CatalogueTrial.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
 
+#include <QEvent>
 #include <QMessageBox>
 
 namespace {
@@ -90,6 +92,7 @@ public:
         m_services.windows.attach(m_model, m_view);
         m_desktop.setActiveView(&m_view);
         m_view.setOnClosed([this] { deleteLater(); });
+        m_view.installEventFilter(this);
     }
     ~PreviewSession() override
     {
@@ -115,6 +118,16 @@ public:
         });
     }
     QWidget& view() { return m_view; }
+
+protected:
+    // Closing a preview ends its test run without the question a pupil gets.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &m_view || event->type() != QEvent::Close || m_model.CloseRequested)
+            return false;
+        m_view.handle([this] { m_model.Unload(); });
+        return true;
+    }
 
 private:
     CommandLineWords m_commandLine;
