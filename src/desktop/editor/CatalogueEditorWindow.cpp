@@ -1,7 +1,7 @@
 #include "desktop/editor/CatalogueEditorWindow.h"
 
-#include "desktop/editor/CatalogueTree.h"
 #include "desktop/editor/CataloguePreview.h"
+#include "desktop/editor/CatalogueTree.h"
 #include "desktop/editor/CatalogueTrial.h"
 #include "desktop/editor/RecordFormView.h"
 #include "desktop/view/WidgetScaling.h"
@@ -140,7 +140,7 @@ void CatalogueEditorWindow::buildActions()
     };
     newRow(QStringLiteral("Aufgaben"));
     const auto add = [this, &bar](const QString& text, const std::function<void()>& run,
-                                 const QList<QKeySequence>& keys = {}) {
+                                  const QList<QKeySequence>& keys = {}) {
         auto* action = new QAction(text, this);
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, run);
@@ -160,10 +160,16 @@ void CatalogueEditorWindow::buildActions()
         });
     });
     m_recordActions << add(QStringLiteral("Nach oben"), [this] {
-        changeSelected([this](int id) { m_document.moveBy(id, -1); showDocument(id); });
+        changeSelected([this](int id) {
+            m_document.moveBy(id, -1);
+            showDocument(id);
+        });
     });
     m_recordActions << add(QStringLiteral("Nach unten"), [this] {
-        changeSelected([this](int id) { m_document.moveBy(id, +1); showDocument(id); });
+        changeSelected([this](int id) {
+            m_document.moveBy(id, +1);
+            showDocument(id);
+        });
     });
     m_toOtherPart = add(QStringLiteral("In den Expertenteil"), [this] {
         changeSelected([this](int id) {
@@ -174,9 +180,17 @@ void CatalogueEditorWindow::buildActions()
     m_recordActions << m_toOtherPart;
     addToolBarBreak();
     newRow(QStringLiteral("Katalog"));
-    m_undo = add(QStringLiteral("Rückgängig"), [this] { m_document.undo(); showDocument(m_tree->selectedRecord()); },
+    m_undo = add(QStringLiteral("Rückgängig"),
+                 [this] {
+                     m_document.undo();
+                     showDocument(m_tree->selectedRecord());
+                 },
                  {QKeySequence::Undo});
-    m_redo = add(QStringLiteral("Wiederholen"), [this] { m_document.redo(); showDocument(m_tree->selectedRecord()); },
+    m_redo = add(QStringLiteral("Wiederholen"),
+                 [this] {
+                     m_document.redo();
+                     showDocument(m_tree->selectedRecord());
+                 },
                  {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     bar->addSeparator();
     add(QStringLiteral("Speichern"), [this] { save(); }, {QKeySequence::Save});
@@ -188,7 +202,8 @@ void CatalogueEditorWindow::buildActions()
             m_preview->close();
         m_preview = showRecordPreview(m_document, id, m_file.dataFolder, *this);
     });
-    add(QStringLiteral("Als Schüler ausprobieren"), [this] { tryAsPupil(m_document.bytes(), m_file.dataFolder, *this); });
+    add(QStringLiteral("Als Schüler ausprobieren"),
+        [this] { tryAsPupil(m_document.bytes(), m_file.dataFolder, *this); });
 }
 
 bool CatalogueEditorWindow::eventFilter(QObject* watched, QEvent* event)
@@ -259,10 +274,11 @@ void CatalogueEditorWindow::showFindings()
             where = QStringLiteral("Datei");
         }
         const bool error = finding.problem.severity == CatalogueProblem::Severity::Error;
-        auto* item = new QListWidgetItem(QStringLiteral("%1 %2: %3")
-                                             .arg(error ? QStringLiteral("Fehler") : QStringLiteral("Hinweis"),
-                                                  where, finding.problem.message),
-                                         m_findingList);
+        auto* item =
+            new QListWidgetItem(QStringLiteral("%1 %2: %3")
+                                    .arg(error ? QStringLiteral("Fehler") : QStringLiteral("Hinweis"), where,
+                                         finding.problem.message),
+                                m_findingList);
         item->setData(Qt::UserRole, finding.id);
         item->setForeground(error ? QColor(0xB0, 0x00, 0x20) : QColor(0x8A, 0x5A, 0x00));
     }
@@ -294,7 +310,8 @@ void CatalogueEditorWindow::updateTitle()
 
 void CatalogueEditorWindow::addRecord()
 {
-    const auto place = m_tree->selectedPlace().value_or(CatalogueTree::Place{Section::Elements, CataloguePart::Beginner});
+    const auto place =
+        m_tree->selectedPlace().value_or(CatalogueTree::Place{Section::Elements, CataloguePart::Beginner});
     if (!m_document.hasSection(place.section)) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Der Abschnitt „%1“ fehlt in der Datei; ihm lassen sich keine "
@@ -321,8 +338,8 @@ bool CatalogueEditorWindow::saveAs()
 {
     const QString suggested =
         m_file.copy ? QDir::home().filePath(QStringLiteral("koltest.dat")) : m_file.path;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Katalog speichern unter"), suggested,
-                                                      QStringLiteral("Aufgabenkatalog (*.dat)"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Katalog speichern unter"),
+                                                      suggested, QStringLiteral("Aufgabenkatalog (*.dat)"));
     if (path.isEmpty() || !saveTo(path))
         return false;
     const bool wasCopy = m_file.copy;
@@ -355,8 +372,9 @@ bool CatalogueEditorWindow::maySave()
         return true;
     return QMessageBox::question(
                this, windowTitle(),
-               QStringLiteral("Der Katalog hat %1 Fehler. Aufgaben mit Fehlern fehlen im Test oder werden falsch "
-                              "bewertet; die Liste unten nennt sie. Trotzdem speichern?")
+               QStringLiteral(
+                   "Der Katalog hat %1 Fehler. Aufgaben mit Fehlern fehlen im Test oder werden falsch "
+                   "bewertet; die Liste unten nennt sie. Trotzdem speichern?")
                    .arg(errors),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
@@ -387,13 +405,15 @@ void CatalogueEditorWindow::tellHowToUse(const QString& path)
     if (saved.fileName() != QLatin1String("koltest.dat"))
         text += QStringLiteral("Der Test liest nur eine Datei namens koltest.dat: die Datei so nennen.\n\n");
     if (!missing.isEmpty())
-        text += QStringLiteral("Im selben Ordner müssen auch %1 liegen: am besten den ganzen Ordner %2 kopieren "
-                               "und den Katalog in die Kopie speichern.\n\n")
-                    .arg(missing.join(QStringLiteral(" und ")), QDir::toNativeSeparators(m_file.dataFolder));
-    text += QStringLiteral("Damit der Test diesen Katalog verwendet, in der Datei ~/.config/koltest/koltest.conf "
-                           "im Abschnitt [Ordner] die Zeile\n\nKatalog=%1\n\neintragen (für alle Benutzer des "
-                           "Rechners: /etc/xdg/koltest/koltest.conf).")
-                .arg(folder);
+        text +=
+            QStringLiteral("Im selben Ordner müssen auch %1 liegen: am besten den ganzen Ordner %2 kopieren "
+                           "und den Katalog in die Kopie speichern.\n\n")
+                .arg(missing.join(QStringLiteral(" und ")), QDir::toNativeSeparators(m_file.dataFolder));
+    text +=
+        QStringLiteral("Damit der Test diesen Katalog verwendet, in der Datei ~/.config/koltest/koltest.conf "
+                       "im Abschnitt [Ordner] die Zeile\n\nKatalog=%1\n\neintragen (für alle Benutzer des "
+                       "Rechners: /etc/xdg/koltest/koltest.conf).")
+            .arg(folder);
     QMessageBox::information(this, windowTitle(), text);
 }
 
@@ -404,8 +424,8 @@ void CatalogueEditorWindow::closeEvent(QCloseEvent* event)
         return;
     }
     QMessageBox ask(QMessageBox::Question, windowTitle(),
-                    QStringLiteral("Der Katalog hat ungespeicherte Änderungen. Speichern?"), QMessageBox::NoButton,
-                    this);
+                    QStringLiteral("Der Katalog hat ungespeicherte Änderungen. Speichern?"),
+                    QMessageBox::NoButton, this);
     const QAbstractButton* saveButton = ask.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
     const QAbstractButton* discard = ask.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
     ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
@@ -424,6 +444,7 @@ void CatalogueEditorWindow::resizeEvent(QResizeEvent* event)
 
 void CatalogueEditorWindow::scaleToWindow()
 {
-    const double factor = std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    const double factor =
+        std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
     scaleWidgetTree(*this, factor);
 }

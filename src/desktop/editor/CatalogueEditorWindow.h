@@ -70,6 +70,6 @@ private:
     QAction* m_redo = nullptr;
     QAction* m_toOtherPart = nullptr;
     QList<QAction*> m_recordActions; // those that need a selected record
-    QTimer m_recheck; // the check runs once typing pauses
+    QTimer m_recheck;                // the check runs once typing pauses
     QPointer<QWidget> m_preview;
 };

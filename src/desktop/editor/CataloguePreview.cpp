@@ -4,8 +4,8 @@
 #include "desktop/CommandLine.h"
 #include "desktop/DesktopPlatform.h"
 #include "desktop/InstanceLock.h"
-#include "desktop/results/DesktopResultRunner.h"
 #include "desktop/editor/CatalogueTrial.h"
+#include "desktop/results/DesktopResultRunner.h"
 #include "desktop/services/DesktopServices.h"
 #include "desktop/view/MainWindowView.h"
 
@@ -62,8 +62,14 @@ class PreviewPlatform final : public Platform {
 public:
     PreviewPlatform(DesktopPlatform& desktop, WindowModel& window) : m_desktop(desktop), m_window(window) {}
     QString CommandLineText() const override { return m_desktop.CommandLineText(); }
-    bool AskYesNo(const QString& text, const QString& title) override { return m_desktop.AskYesNo(text, title); }
-    void ShowMessage(const QString& text, const QString& title) override { m_desktop.ShowMessage(text, title); }
+    bool AskYesNo(const QString& text, const QString& title) override
+    {
+        return m_desktop.AskYesNo(text, title);
+    }
+    void ShowMessage(const QString& text, const QString& title) override
+    {
+        m_desktop.ShowMessage(text, title);
+    }
     void SetBusyPointer(bool busy) override { m_desktop.SetBusyPointer(busy); }
     bool AnotherInstanceRunning() override { return false; }
     QDate Today() const override { return m_desktop.Today(); }
@@ -81,12 +87,13 @@ private:
 class PreviewSession final : public QObject {
 public:
     PreviewSession(const TrialFolders& folders, QObject& owner)
-        : QObject(&owner),
-          m_commandLine(splitCommandLine({QStringLiteral("/NEW"), QStringLiteral("-DEV"), QStringLiteral("--data-dir"),
-                                          folders.data, QStringLiteral("--results-dir"), folders.results})),
+        : QObject(&owner), m_commandLine(splitCommandLine(
+                               {QStringLiteral("/NEW"), QStringLiteral("-DEV"), QStringLiteral("--data-dir"),
+                                folders.data, QStringLiteral("--results-dir"), folders.results})),
           m_services(m_commandLine, m_random), m_lock(QString(), QStringLiteral("no lock for a preview")),
           m_desktop(m_commandLine.text(), m_services.windows, m_lock),
-          m_platform(m_desktop, m_model), m_context{m_state, m_services.shared, m_services.sharedTools, m_platform, m_random},
+          m_platform(m_desktop, m_model), m_context{m_state, m_services.shared, m_services.sharedTools,
+                                                    m_platform, m_random},
           m_results(m_services.windows), m_model(m_context, m_results), m_view(m_model, m_services.user)
     {
         m_services.windows.attach(m_model, m_view);
@@ -145,11 +152,13 @@ private:
 
 } // namespace
 
-QWidget* showRecordPreview(const CatalogueDocument& document, int id, const QString& dataFolder, QWidget& editor)
+QWidget* showRecordPreview(const CatalogueDocument& document, int id, const QString& dataFolder,
+                           QWidget& editor)
 {
     QString problem;
     auto* holder = new QObject(&editor);
-    const std::optional<TrialFolders> folders = makeTrialFolders(document.bytes(), dataFolder, *holder, problem);
+    const std::optional<TrialFolders> folders =
+        makeTrialFolders(document.bytes(), dataFolder, *holder, problem);
     if (!folders) {
         delete holder;
         QMessageBox::warning(&editor, editor.windowTitle(),
@@ -158,7 +167,8 @@ QWidget* showRecordPreview(const CatalogueDocument& document, int id, const QStr
     }
     const Section section = document.sectionOf(id);
     const CataloguePart part = document.partOf(id);
-    const qsizetype before = part == CataloguePart::Expert ? document.records(section, CataloguePart::Beginner).size() : 0;
+    const qsizetype before =
+        part == CataloguePart::Expert ? document.records(section, CataloguePart::Beginner).size() : 0;
     auto* session = new PreviewSession(*folders, *holder);
     QObject::connect(session, &QObject::destroyed, holder, &QObject::deleteLater);
     session->show(folders->data, part == CataloguePart::Expert, pageOf(section),

@@ -98,7 +98,8 @@ void CatalogueTree::applySearch(const CatalogueDocument& document, QTreeWidgetIt
     const int id = item.data(0, RecordId).toInt();
     if (id != 0) {
         const bool matches =
-            m_search.isEmpty() || document.fields(id).join(QLatin1Char('\n')).contains(m_search, Qt::CaseInsensitive);
+            m_search.isEmpty() ||
+            document.fields(id).join(QLatin1Char('\n')).contains(m_search, Qt::CaseInsensitive);
         item.setHidden(!matches);
         return;
     }

@@ -69,9 +69,10 @@ void tryAsPupil(const QByteArray& catalogue, const QString& dataFolder, QWidget&
     QString problem;
     const std::optional<TrialFolders> folders = makeTrialFolders(catalogue, dataFolder, window, problem);
     // "/NEW": the trial starts also while a test of the class runs under the same user.
-    if (folders && !QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                            {QStringLiteral("/NEW"), QStringLiteral("--data-dir"), folders->data,
-                                             QStringLiteral("--results-dir"), folders->results}))
+    if (folders &&
+        !QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                 {QStringLiteral("/NEW"), QStringLiteral("--data-dir"), folders->data,
+                                  QStringLiteral("--results-dir"), folders->results}))
         problem = QStringLiteral("Das Programm %1 ließ sich nicht starten.")
                       .arg(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()));
     if (!problem.isEmpty()) {

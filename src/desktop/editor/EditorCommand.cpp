@@ -18,7 +18,8 @@ namespace {
 bool isInstalled(const QFileInfo& file)
 {
     const QString installed =
-        QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/koltest")).canonicalFilePath();
+        QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/koltest"))
+            .canonicalFilePath();
     return !installed.isEmpty() && file.canonicalPath() == installed;
 }
 

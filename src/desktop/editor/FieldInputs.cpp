@@ -125,8 +125,9 @@ QWidget* makeFieldInput(const FieldForm& form, const QString& text, const OnEdit
     case FieldInput::Charge:
         return choiceInput(chargeChoices(), text, onEdited);
     case FieldInput::YesNo:
-        return choiceInput({{QStringLiteral("J"), QStringLiteral("Ja")}, {QStringLiteral("N"), QStringLiteral("Nein")}},
-                           text, onEdited);
+        return choiceInput(
+            {{QStringLiteral("J"), QStringLiteral("Ja")}, {QStringLiteral("N"), QStringLiteral("Nein")}},
+            text, onEdited);
     case FieldInput::Variants:
         return variantsInput(text, onEdited);
     case FieldInput::Text:

@@ -174,7 +174,8 @@ void RecordFormView::refreshHelpers(const CatalogueDocument& document)
     if (section == Section::Definitions) {
         const QStringList others = termsWithSameDefinition(document, m_id);
         showText(*m_sameDefinition,
-                 others.isEmpty() ? QString() : QStringLiteral("Passt auch auf: ") + others.join(QStringLiteral(", ")));
+                 others.isEmpty() ? QString()
+                                  : QStringLiteral("Passt auch auf: ") + others.join(QStringLiteral(", ")));
     }
 }
 
