@@ -1,7 +1,6 @@
 #include "catalogue/CatalogueReader.h"
 
 #include "catalogue/CatalogueEncoding.h"
-#include "components/RegularFile.h"
 
 #include <algorithm>
 
@@ -216,8 +215,8 @@ RawCatalogue parseCatalogue(const QByteArray& bytes)
     return result;
 }
 
-CatalogueBytes readCatalogueBytes(const QString& path)
+CatalogueBytes readCatalogueBytes(const QString& path, LinkRule links)
 {
-    FileContent file = readRegularFile(path, LargestCatalogue);
+    FileContent file = readRegularFile(path, LargestCatalogue, links);
     return {std::move(file.bytes), file.problem};
 }

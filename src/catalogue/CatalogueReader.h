@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Section.h"
+#include "components/RegularFile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -72,4 +73,4 @@ struct CatalogueBytes {
     std::optional<QByteArray> bytes;
     QString error;
 };
-CatalogueBytes readCatalogueBytes(const QString& path);
+CatalogueBytes readCatalogueBytes(const QString& path, LinkRule links = LinkRule::Follow);

@@ -133,6 +133,8 @@ private:
     ParsedEquation& m_result;
 };
 
+} // namespace
+
 AtomCounts sideAtoms(const QList<EquationSubstance>& side)
 {
     AtomCounts total;
@@ -141,8 +143,6 @@ AtomCounts sideAtoms(const QList<EquationSubstance>& side)
             total[number] += substance.count * count;
     return total;
 }
-
-} // namespace
 
 ParsedEquation parseEquation(QStringView line)
 {

@@ -28,6 +28,9 @@ struct ParsedEquation {
 
 ParsedEquation parseEquation(QStringView line);
 
+// The atoms of one side of an equation that reads, each substance's counted by its coefficient.
+AtomCounts sideAtoms(const QList<EquationSubstance>& side);
+
 // For an equation that reads: a German sentence naming every element whose atoms differ between the two
 // sides; empty when it balances.
 QString imbalance(const ParsedEquation& equation);

@@ -12,13 +12,6 @@
 
 namespace {
 
-// The widths of the fixed-text fields, as the record types hold them.
-constexpr int shownFormulaWidth = decltype(MolarMassRecord::Formula)::width;
-constexpr int termWidth = decltype(DefinitionRecord::Term)::width;
-constexpr int definitionWidth = decltype(DefinitionRecord::Definition)::width;
-constexpr int particleNameWidth = decltype(ChargeRecord::Name)::width;
-constexpr int questionWidth = decltype(YesNoRecord::Question)::width;
-
 constexpr int highestCharge = 3; // the charge page offers -3 .. +3
 
 std::optional<ParsedFormula> checkFormula(const SourceLine& line, CheckFindings& findings)

@@ -56,6 +56,13 @@ struct AmountRecord {
     QString Text2; // the expected answer
 };
 
+// The widths of the fixed-text fields: the characters the program keeps of their lines.
+inline constexpr int shownFormulaWidth = decltype(MolarMassRecord::Formula)::width;
+inline constexpr int termWidth = decltype(DefinitionRecord::Term)::width;
+inline constexpr int definitionWidth = decltype(DefinitionRecord::Definition)::width;
+inline constexpr int particleNameWidth = decltype(ChargeRecord::Name)::width;
+inline constexpr int questionWidth = decltype(YesNoRecord::Question)::width;
+
 // A catalogue array: element 0 is a blank record that is never drawn, records 1..n follow in file order.
 // An array that no load has filled yet is empty and has the upper bound -1.
 template <typename Record> using CatalogueArray = QList<Record>;

@@ -93,9 +93,9 @@ void checkSupply(const RawSection& raw, CheckFindings& findings)
 // worst draw takes the definitions that stand least often, all their records at once.
 void checkOtherDefinitions(const RawSection& raw, CheckFindings& findings)
 {
-    QHash<QString, int> occurrences; // by the 120 characters that the page compares
+    QHash<QString, int> occurrences; // by definitionKey
     for (const RawRecord& record : raw.records)
-        ++occurrences[readDefinitionRecord(record).Definition.text()];
+        ++occurrences[definitionKey(record)];
     QList<int> counts = occurrences.values();
     std::sort(counts.begin(), counts.end());
     int drawn = 0;
@@ -151,7 +151,7 @@ void checkRepeatedTasks(Section section, const QList<RawRecord>& records, CheckF
 void checkRepeatedDefinitions(const QList<RawRecord>& records, CheckFindings& findings)
 {
     checkRepeats(
-        records, 1, [](const RawRecord& record) { return readDefinitionRecord(record).Definition.text(); },
+        records, 1, definitionKey,
         [](const QString&, int firstLine) {
             return QStringLiteral("Dieselbe Definition steht schon in Zeile %1; auf Seite 4 passen dann zwei "
                                   "Begriffe, gewertet wird nur einer.")
@@ -161,6 +161,11 @@ void checkRepeatedDefinitions(const QList<RawRecord>& records, CheckFindings& fi
 }
 
 } // namespace
+
+QString definitionKey(const RawRecord& record)
+{
+    return readDefinitionRecord(record).Definition.text();
+}
 
 void checkSection(const RawSection& section, CheckFindings& findings)
 {

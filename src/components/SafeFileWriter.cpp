@@ -11,6 +11,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -112,10 +113,10 @@ int createTemporary(int folder, mode_t mode, QByteArray& name)
     return -1;
 }
 
-// 0 when the whole content reached the disk, else errno.
-int fillTemporary(Descriptor& file, const QByteArray& content, FileReaders readers)
+// 0 when the whole content reached the disk with the permissions asked for, else errno.
+int fillTemporary(Descriptor& file, const QByteArray& content, std::optional<mode_t> permissions)
 {
-    if (readers == FileReaders::OwnerAndGroup && ::fchmod(file.get(), OwnerAndGroupMode) != 0)
+    if (permissions && ::fchmod(file.get(), *permissions) != 0)
         return errno;
     const char* data = content.constData();
     qsizetype left = content.size();
@@ -190,10 +191,9 @@ FileWrite moveIntoPlace(int folder, const char* temporary, const char* name, Exi
     return failure(EEXIST);
 }
 
-} // namespace
-
-FileWrite writeFileSafely(const QString& path, const QByteArray& content, ExistingFile existing,
-                          FileReaders readers)
+// The permissions: as the umask allows when none are given.
+FileWrite writeWithPermissions(const QString& path, const QByteArray& content, ExistingFile existing,
+                               std::optional<mode_t> permissions)
 {
     const QFileInfo target(path);
     const QByteArray name = QFile::encodeName(target.fileName());
@@ -210,11 +210,10 @@ FileWrite writeFileSafely(const QString& path, const QByteArray& content, Existi
         return before.refusal;
 
     QByteArray temporary;
-    Descriptor file(
-        createTemporary(folder.get(), readers == FileReaders::OwnerAndGroup ? 0600 : 0666, temporary));
+    Descriptor file(createTemporary(folder.get(), permissions ? 0600 : 0666, temporary));
     if (file.get() < 0)
         return failure(errno);
-    const int error = fillTemporary(file, content, readers);
+    const int error = fillTemporary(file, content, permissions);
     FileWrite result = error ? failure(error)
                              : moveIntoPlace(folder.get(), temporary.constData(), name.constData(), existing);
     if (!result.written()) {
@@ -225,4 +224,20 @@ FileWrite writeFileSafely(const QString& path, const QByteArray& content, Existi
     if (::fsync(folder.get()) != 0 && errno != EBADF && errno != EINVAL)
         return failure(errno);
     return result;
+}
+
+} // namespace
+
+FileWrite writeFileSafely(const QString& path, const QByteArray& content, ExistingFile existing,
+                          FileReaders readers)
+{
+    return writeWithPermissions(
+        path, content, existing,
+        readers == FileReaders::OwnerAndGroup ? std::optional<mode_t>(OwnerAndGroupMode) : std::nullopt);
+}
+
+FileWrite writeFileSafely(const QString& path, const QByteArray& content, ExistingFile existing,
+                          mode_t permissions)
+{
+    return writeWithPermissions(path, content, existing, permissions & 0777);
 }

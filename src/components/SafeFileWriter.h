@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 // The one writer of every file the program leaves behind: records, tables, certificates. The target folder
 // may be a share where others plant links, folders or FIFOs under the names the program uses, and a disk
 // may be full: the content goes to a new hidden temporary file in the target folder (never following a
@@ -32,3 +34,7 @@ struct FileWrite {
 // writers killed half-way left behind): regular files only, never a link or what it points to.
 FileWrite writeFileSafely(const QString& path, const QByteArray& content, ExistingFile existing,
                           FileReaders readers);
+// The same, the file getting exactly these permission bits (at most 0777) whatever the umask: a file
+// written anew keeps the permissions of the one it replaces.
+FileWrite writeFileSafely(const QString& path, const QByteArray& content, ExistingFile existing,
+                          mode_t permissions);
