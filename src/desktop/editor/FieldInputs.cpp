@@ -7,12 +7,16 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
 
 using OnEdited = std::function<void(const QString&)>;
+
+// Texts that may be longer than this wrap in a box of a few lines.
+constexpr int LongestOneLineText = 60;
 
 QWidget* lineInput(const FieldForm& form, const QString& text, const OnEdited& onEdited)
 {
@@ -21,6 +25,19 @@ QWidget* lineInput(const FieldForm& form, const QString& text, const OnEdited& o
         line->setPlaceholderText(QStringLiteral("höchstens %1 Zeichen").arg(form.longest));
     QObject::connect(line, &QLineEdit::textEdited, line, onEdited);
     return line;
+}
+
+// A long text wraps over a few lines; a line break typed becomes a blank in the file.
+QWidget* longTextInput(const FieldForm& form, const QString& text, const OnEdited& onEdited)
+{
+    auto* edit = new QPlainTextEdit(text);
+    if (form.longest > 0)
+        edit->setPlaceholderText(QStringLiteral("höchstens %1 Zeichen").arg(form.longest));
+    edit->setTabChangesFocus(true);
+    edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 3 + 4 * edit->frameWidth());
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit,
+                     [edit, onEdited] { onEdited(edit->toPlainText()); });
+    return edit;
 }
 
 // The formula field draws the counts as subscripts while typing; the button opens the formula editor with
@@ -83,8 +100,9 @@ QWidget* variantsInput(const QString& text, const OnEdited& onEdited)
         auto* item = new QListWidgetItem(variant, list);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
+    // Room for every variant and one more, so that a short list needs no scrolling.
     const int rows = std::max(2, static_cast<int>(list->count()) + 1);
-    list->setMaximumHeight(rows * list->fontMetrics().height() * 3 / 2);
+    list->setFixedHeight(rows * list->fontMetrics().height() * 3 / 2 + 2 * list->frameWidth());
     const auto report = [list, onEdited] {
         QStringList variants;
         for (int i = 0; i < list->count(); ++i)
@@ -110,7 +128,7 @@ QWidget* variantsInput(const QString& text, const OnEdited& onEdited)
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch();
-    layout->addWidget(list, 1);
+    layout->addWidget(list, 1, Qt::AlignTop);
     layout->addLayout(buttons);
     return box;
 }
@@ -131,6 +149,9 @@ QWidget* makeFieldInput(const FieldForm& form, const QString& text, const OnEdit
     case FieldInput::Variants:
         return variantsInput(text, onEdited);
     case FieldInput::Text:
+        if (form.longest == 0 || form.longest > LongestOneLineText)
+            return longTextInput(form, text, onEdited);
+        break;
     case FieldInput::Equation:
     case FieldInput::Number:
     case FieldInput::Whole:

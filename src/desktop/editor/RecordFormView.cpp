@@ -105,6 +105,8 @@ void RecordFormView::showRecord(const CatalogueDocument& document, int id)
         auto* label = new QLabel(form.label);
         label->setWordWrap(true);
         auto* cell = new QWidget;
+        // The rows stand one under the other at the top; the space below stays empty.
+        cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
         auto* column = new QVBoxLayout(cell);
         column->setContentsMargins(0, 0, 0, 0);
         row.input = makeFieldInput(form, fields.value(field),
