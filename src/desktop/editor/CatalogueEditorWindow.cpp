@@ -30,6 +30,7 @@ namespace {
 
 constexpr int DesignWidth = 1024; // the window is laid out for this size and scales with its text
 constexpr int DesignHeight = 640;
+constexpr int DesignIndentation = 20; // of the tree's levels
 constexpr int RecheckDelayMs = 300;
 
 QString partName(CataloguePart part)
@@ -224,7 +225,6 @@ void CatalogueEditorWindow::showDocument(int select)
     m_tree->selectRecord(select);
     // The form shows the document's state, also of the record it showed before.
     m_form->showRecord(m_document, m_tree->selectedRecord());
-    scaleToWindow();
     showSelected();
     showFindings();
     updateTitle();
@@ -238,10 +238,8 @@ void CatalogueEditorWindow::selectRecord(int id)
 void CatalogueEditorWindow::showSelected()
 {
     const int id = m_tree->selectedRecord();
-    if (id != m_form->record()) {
+    if (id != m_form->record())
         m_form->showRecord(m_document, id);
-        scaleToWindow();
-    }
     m_form->refresh(m_document, m_findings);
     updateActions();
 }
@@ -446,5 +444,7 @@ void CatalogueEditorWindow::scaleToWindow()
 {
     const double factor =
         std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    m_form->setScale(factor);
     scaleWidgetTree(*this, factor);
+    m_tree->setIndentation(static_cast<int>(DesignIndentation * factor));
 }

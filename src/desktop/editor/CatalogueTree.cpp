@@ -64,7 +64,9 @@ void CatalogueTree::rebuild(const CatalogueDocument& document)
             partItem->setData(0, SectionRole, sectionNumber(section));
             partItem->setData(0, PartRole, static_cast<int>(part));
             for (int id : ids) {
-                auto* record = new QTreeWidgetItem(partItem, {recordTitle(section, document.fields(id))});
+                const QString title = recordTitle(section, document.fields(id));
+                auto* record = new QTreeWidgetItem(partItem, {title});
+                record->setToolTip(0, title);
                 record->setData(0, RecordId, id);
             }
             partItem->setExpanded(openParts.contains(partKey(*partItem)));
@@ -80,7 +82,9 @@ void CatalogueTree::retitle(const CatalogueDocument& document, int id)
     QTreeWidgetItem* item = recordItem(id);
     if (item == nullptr)
         return;
-    item->setText(0, recordTitle(document.sectionOf(id), document.fields(id)));
+    const QString title = recordTitle(document.sectionOf(id), document.fields(id));
+    item->setText(0, title);
+    item->setToolTip(0, title);
     applySearch(document, *item);
 }
 

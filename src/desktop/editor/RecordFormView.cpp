@@ -1,6 +1,7 @@
 #include "desktop/editor/RecordFormView.h"
 
 #include "desktop/editor/FieldInputs.h"
+#include "desktop/view/WidgetScaling.h"
 #include "editing/ChemistryHelpers.h"
 #include "editing/RecordForm.h"
 
@@ -57,13 +58,10 @@ RecordFormView::RecordFormView(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     m_hint = new QLabel(QStringLiteral("Links eine Aufgabe auswählen oder mit „Neu“ eine anlegen."));
     m_hint->setWordWrap(true);
-    m_grid = new QGridLayout;
-    m_grid->setColumnStretch(1, 1);
     m_recordFinding = wrappedLabel(findingStyle);
     m_sameDefinition = wrappedLabel(helperStyle);
     m_sameDefinition->setObjectName(QStringLiteral("sameDefinition"));
     layout->addWidget(m_hint);
-    layout->addLayout(m_grid);
     layout->addWidget(m_recordFinding);
     layout->addWidget(m_sameDefinition);
     layout->addStretch();
@@ -74,12 +72,15 @@ void RecordFormView::setOnEdited(std::function<void(int field, const QString& te
     m_onEdited = std::move(onEdited);
 }
 
+void RecordFormView::setScale(double factor)
+{
+    m_scale = factor;
+}
+
 void RecordFormView::clearRows()
 {
-    while (QLayoutItem* item = m_grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    delete m_rowsWidget;
+    m_rowsWidget = nullptr;
     m_rows.clear();
     m_massField = -1;
     m_takeOver = nullptr;
@@ -97,6 +98,12 @@ void RecordFormView::showRecord(const CatalogueDocument& document, int id)
     const Section section = document.sectionOf(id);
     const QList<FieldForm>& forms = fieldForms(section);
     const QStringList fields = document.fields(id);
+    // The rows are built apart and scaled before they join the form, so that they take the window's
+    // scale from their design size and not from the scaled form they would inherit it from.
+    m_rowsWidget = new QWidget;
+    auto* grid = new QGridLayout(m_rowsWidget);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(1, 1);
     if (section == Section::MolarMasses)
         m_massField = firstFieldOf(section, FieldInput::Number);
     for (int field = 0; field < forms.size(); ++field) {
@@ -133,10 +140,12 @@ void RecordFormView::showRecord(const CatalogueDocument& document, int id)
         row.finding = wrappedLabel(findingStyle);
         row.finding->setObjectName(QStringLiteral("finding-%1").arg(field));
         column->addWidget(row.finding);
-        m_grid->addWidget(label, field, 0, Qt::AlignTop);
-        m_grid->addWidget(cell, field, 1);
+        grid->addWidget(label, field, 0, Qt::AlignTop);
+        grid->addWidget(cell, field, 1);
         m_rows << row;
     }
+    scaleWidgetTree(*m_rowsWidget, m_scale);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, m_rowsWidget);
 }
 
 void RecordFormView::refresh(const CatalogueDocument& document, const QList<RecordFinding>& findings)

@@ -8,7 +8,6 @@
 
 #include <functional>
 
-class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -26,6 +25,8 @@ public:
     // Builds the rows for the record, or shows a hint when id is 0.
     void showRecord(const CatalogueDocument& document, int id);
     int record() const { return m_id; }
+    // The window's scale, for the rows of the next record shown.
+    void setScale(double factor);
     // Shows the findings about the shown record and works the helpers out again from its fields; the
     // inputs keep their text and the cursor.
     void refresh(const CatalogueDocument& document, const QList<RecordFinding>& findings);
@@ -42,7 +43,8 @@ private:
     void edited(int field, const QString& text);
 
     std::function<void(int, const QString&)> m_onEdited;
-    QGridLayout* m_grid = nullptr;
+    QWidget* m_rowsWidget = nullptr; // the rows of the record shown
+    double m_scale = 1;
     QLabel* m_hint = nullptr;
     QLabel* m_recordFinding = nullptr; // findings about the record as a whole
     QLabel* m_sameDefinition = nullptr;
