@@ -418,7 +418,7 @@ void CatalogueEditorWindow::tellHowToUse(const QString& path)
 void CatalogueEditorWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_document.isModified()) {
-        event->accept();
+        closeWithPreview(*event);
         return;
     }
     QMessageBox ask(QMessageBox::Question, windowTitle(),
@@ -429,9 +429,17 @@ void CatalogueEditorWindow::closeEvent(QCloseEvent* event)
     ask.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     ask.exec();
     if (ask.clickedButton() == discard || (ask.clickedButton() == saveButton && save()))
-        event->accept();
+        closeWithPreview(*event);
     else
         event->ignore();
+}
+
+// The preview belongs to the editor: it would otherwise keep the program running on its own.
+void CatalogueEditorWindow::closeWithPreview(QCloseEvent& event)
+{
+    if (m_preview != nullptr)
+        m_preview->close();
+    event.accept();
 }
 
 void CatalogueEditorWindow::resizeEvent(QResizeEvent* event)

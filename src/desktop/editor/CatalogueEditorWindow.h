@@ -58,6 +58,7 @@ private:
     bool maySave();
     void tellHowToUse(const QString& path);
     void scaleToWindow();
+    void closeWithPreview(QCloseEvent& event);
 
     CatalogueDocument m_document;
     EditedFile m_file;

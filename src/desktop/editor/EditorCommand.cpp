@@ -4,6 +4,7 @@
 #include "desktop/CommandLine.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/editor/CatalogueEditorWindow.h"
+#include "desktop/editor/CatalogueTrial.h"
 #include "desktop/services/DesktopFolders.h"
 #include "desktop/view/WindowFrame.h"
 
@@ -40,7 +41,8 @@ int runCatalogueEditor(const CommandLineWords& commandLine)
     EditedFile file{commandLine.words.value(1), false, dataFolder};
     if (file.path.isEmpty())
         file.path = dataFolder + QStringLiteral("koltest.dat");
-    else
+    else if (QFileInfo::exists(QFileInfo(file.path).dir().filePath(trialCompanionFiles().constFirst())))
+        // A school's own folder: its help page and certificate form go with its catalogue.
         file.dataFolder = QFileInfo(file.path).absolutePath();
     const CatalogueBytes bytes = readCatalogueBytes(file.path);
     if (!bytes.bytes)
