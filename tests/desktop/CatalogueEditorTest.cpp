@@ -4,6 +4,7 @@
 #include "editing/RecordForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@ private slots:
     void init();
     void wrongMolarMassIsShownUntilTakenOver();
     void addedRecordsSaveAndUndo();
+    void previewDrawsTheRecordFirst();
 
 private:
     void open()
@@ -28,8 +30,8 @@ private:
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(m_path));
         QString problem;
         std::optional<CatalogueDocument> document = CatalogueDocument::open(file.readAll(), problem);
-        m_window = std::make_unique<CatalogueEditorWindow>(std::move(*document),
-                                                           EditedFile{m_path, false, m_dir.path()});
+        m_window = std::make_unique<CatalogueEditorWindow>(
+            std::move(*document), EditedFile{m_path, false, QStringLiteral(KOLTEST_SHIPPED_DATA)});
         m_window->show();
     }
     void trigger(const QString& text)
@@ -111,6 +113,22 @@ void CatalogueEditorTest::addedRecordsSaveAndUndo()
     trigger(QStringLiteral("Rückgängig"));
     QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("field-0"))->text(),
              newRecordFields(Section::Equations)[0]);
+}
+
+// The test's own page at the record's level: an expert record stands after the beginner part in the draw.
+void CatalogueEditorTest::previewDrawsTheRecordFirst()
+{
+    open();
+    const int id = m_window->document().records(Section::MolarMasses, CataloguePart::Expert).last();
+    m_window->selectRecord(id);
+    trigger(QStringLiteral("Vorschau"));
+    QWidget* preview = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle().startsWith(QStringLiteral("Vorschau")))
+            preview = window;
+    QVERIFY(preview != nullptr);
+    const auto* firstRow = preview->findChild<QLabel*>(QStringLiteral("Mol0_Aufgabe"));
+    QCOMPARE(firstRow->text().trimmed(), m_window->document().fields(id).first());
 }
 
 KOLTEST_DESKTOP_TEST(CatalogueEditorTest)

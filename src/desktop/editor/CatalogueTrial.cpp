@@ -51,9 +51,10 @@ std::optional<TrialFolders> makeTrialFolders(const QByteArray& catalogue, const 
     }
     // Without them the test runs all the same; it says itself what it misses.
     for (const QString& name : trialCompanionFiles()) {
-        const FileContent content = readRegularFile(QDir(dataFolder).filePath(name), LargestCompanionFile);
+        const QString source = QDir(dataFolder).filePath(name);
+        const FileContent content = readRegularFile(source, LargestCompanionFile);
         if (!content.bytes) {
-            writeDiagnostic(content.diagnostic);
+            writeDiagnostic(QStringLiteral("%1: not copied for the trial run: %2").arg(source, content.diagnostic));
             continue;
         }
         const FileWrite copied =
