@@ -158,7 +158,7 @@ QWidget* showRecordPreview(const CatalogueDocument& document, int id, const QStr
     QString problem;
     auto* holder = new QObject(&editor);
     const std::optional<TrialFolders> folders =
-        makeTrialFolders(document.bytes(), dataFolder, *holder, problem);
+        makeTrialFolders(document.bytes(), dataFolder, holder, problem);
     if (!folders) {
         delete holder;
         QMessageBox::warning(&editor, editor.windowTitle(),

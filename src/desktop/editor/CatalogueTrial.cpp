@@ -11,20 +11,24 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <memory>
+
 namespace {
 
 constexpr qint64 LargestCompanionFile = 16 * 1024 * 1024;
 
-// A private folder (only the user may enter it) that lives as long as its owner.
-QString privateFolder(QObject& owner)
+// A private folder (only the user may enter it) that lives as long as its owner; without an owner it stays.
+QString privateFolder(QObject* owner)
 {
-    auto* dir = new QTemporaryDir(QDir::temp().filePath(QStringLiteral("koltest-probe-XXXXXX")));
-    if (!dir->isValid()) {
-        delete dir;
+    auto dir = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("koltest-probe-XXXXXX")));
+    if (!dir->isValid())
         return {};
-    }
-    QObject::connect(&owner, &QObject::destroyed, [dir] { delete dir; });
-    return dir->path() + QLatin1Char('/');
+    const QString path = dir->path() + QLatin1Char('/');
+    if (owner == nullptr)
+        dir->setAutoRemove(false);
+    else
+        QObject::connect(owner, &QObject::destroyed, [kept = dir.release()] { delete kept; });
+    return path;
 }
 
 } // namespace
@@ -35,7 +39,7 @@ QStringList trialCompanionFiles()
 }
 
 std::optional<TrialFolders> makeTrialFolders(const QByteArray& catalogue, const QString& dataFolder,
-                                             QObject& owner, QString& problem)
+                                             QObject* owner, QString& problem)
 {
     const TrialFolders folders{privateFolder(owner), privateFolder(owner)};
     if (folders.data.isEmpty() || folders.results.isEmpty()) {
@@ -54,7 +58,8 @@ std::optional<TrialFolders> makeTrialFolders(const QByteArray& catalogue, const 
         const QString source = QDir(dataFolder).filePath(name);
         const FileContent content = readRegularFile(source, LargestCompanionFile);
         if (!content.bytes) {
-            writeDiagnostic(QStringLiteral("%1: not copied for the trial run: %2").arg(source, content.diagnostic));
+            writeDiagnostic(
+                QStringLiteral("%1: not copied for the trial run: %2").arg(source, content.diagnostic));
             continue;
         }
         const FileWrite copied =
@@ -68,7 +73,8 @@ std::optional<TrialFolders> makeTrialFolders(const QByteArray& catalogue, const 
 void tryAsPupil(const QByteArray& catalogue, const QString& dataFolder, QWidget& window)
 {
     QString problem;
-    const std::optional<TrialFolders> folders = makeTrialFolders(catalogue, dataFolder, window, problem);
+    // The trial runs on after the editor closes and reads its folder at every new test: the folders stay.
+    const std::optional<TrialFolders> folders = makeTrialFolders(catalogue, dataFolder, nullptr, problem);
     // "/NEW": the trial starts also while a test of the class runs under the same user.
     if (folders &&
         !QProcess::startDetached(QCoreApplication::applicationFilePath(),
