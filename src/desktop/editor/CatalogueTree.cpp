@@ -15,15 +15,15 @@ QString partTitle(CataloguePart part, qsizetype count)
         .arg(count);
 }
 
-// What names a part across rebuilds.
-int partKey(const QTreeWidgetItem& item)
-{
-    return item.data(0, SectionRole).toInt() * 2 + item.data(0, PartRole).toInt();
-}
-
 bool isPart(const QTreeWidgetItem& item)
 {
     return item.parent() != nullptr && item.data(0, RecordId).toInt() == 0;
+}
+
+// What names a section or a part across rebuilds.
+int keyOf(const QTreeWidgetItem& item)
+{
+    return item.data(0, SectionRole).toInt() * 3 + (isPart(item) ? item.data(0, PartRole).toInt() : 2);
 }
 
 } // namespace
@@ -37,23 +37,14 @@ CatalogueTree::CatalogueTree(QWidget* parent) : QTreeWidget(parent)
 
 void CatalogueTree::rebuild(const CatalogueDocument& document)
 {
-    QSet<int> openParts;
-    QSet<int> openSections;
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        QTreeWidgetItem* section = topLevelItem(i);
-        if (section->isExpanded())
-            openSections << section->data(0, SectionRole).toInt();
-        for (int j = 0; j < section->childCount(); ++j)
-            if (section->child(j)->isExpanded())
-                openParts << partKey(*section->child(j));
-    }
+    const QSet<int> open = openItems();
     const bool first = topLevelItemCount() == 0;
     const int selected = selectedRecord();
     clear();
     for (Section section : allSections) {
         auto* sectionItem = new QTreeWidgetItem(this, {sectionName(section)});
         sectionItem->setData(0, SectionRole, sectionNumber(section));
-        sectionItem->setExpanded(first || openSections.contains(sectionNumber(section)));
+        sectionItem->setExpanded(first || open.contains(keyOf(*sectionItem)));
         if (!document.hasSection(section)) {
             sectionItem->setText(0, QStringLiteral("%1 (fehlt in der Datei)").arg(sectionName(section)));
             continue;
@@ -69,7 +60,7 @@ void CatalogueTree::rebuild(const CatalogueDocument& document)
                 record->setToolTip(0, title);
                 record->setData(0, RecordId, id);
             }
-            partItem->setExpanded(openParts.contains(partKey(*partItem)));
+            partItem->setExpanded(open.contains(keyOf(*partItem)));
         }
     }
     for (int i = 0; i < topLevelItemCount(); ++i)
@@ -90,9 +81,29 @@ void CatalogueTree::retitle(const CatalogueDocument& document, int id)
 
 void CatalogueTree::setSearch(const CatalogueDocument& document, const QString& text)
 {
-    m_search = text.trimmed();
+    const QString search = text.trimmed();
+    if (m_search.isEmpty() && !search.isEmpty())
+        m_openBeforeSearch = openItems();
+    const bool ended = !m_search.isEmpty() && search.isEmpty();
+    m_search = search;
     for (int i = 0; i < topLevelItemCount(); ++i)
         applySearch(document, *topLevelItem(i));
+    // What the search opened closes again; the way to the selected record stays open.
+    if (ended) {
+        for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it)
+            if ((*it)->data(0, RecordId).toInt() == 0)
+                (*it)->setExpanded(m_openBeforeSearch.contains(keyOf(**it)));
+        selectRecord(selectedRecord());
+    }
+}
+
+QSet<int> CatalogueTree::openItems() const
+{
+    QSet<int> open;
+    for (QTreeWidgetItemIterator it(const_cast<CatalogueTree*>(this)); *it != nullptr; ++it)
+        if ((*it)->isExpanded())
+            open << keyOf(**it);
+    return open;
 }
 
 // Hides the records that do not match and the parts and sections left without a match; a search opens

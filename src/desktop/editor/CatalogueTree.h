@@ -2,6 +2,7 @@
 
 #include "editing/CatalogueDocument.h"
 
+#include <QSet>
 #include <QTreeWidget>
 
 // The nine sections on the left, each with its beginner and expert part and their counts, and under them
@@ -30,7 +31,10 @@ public:
 
 private:
     QTreeWidgetItem* recordItem(int id) const;
+    // The sections and parts that are open.
+    QSet<int> openItems() const;
     void applySearch(const CatalogueDocument& document, QTreeWidgetItem& item);
 
     QString m_search;
+    QSet<int> m_openBeforeSearch;
 };
