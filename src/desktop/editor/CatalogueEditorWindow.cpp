@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -51,6 +52,18 @@ int neighbourOf(const CatalogueDocument& document, int id)
     if (at + 1 < ids.size())
         return ids[at + 1];
     return at > 0 ? ids[at - 1] : 0;
+}
+
+// Each record's section, part and fields, to find the record an undo or redo changed.
+QMap<int, QStringList> recordStates(const CatalogueDocument& document)
+{
+    QMap<int, QStringList> states;
+    for (Section section : allSections)
+        for (CataloguePart part : {CataloguePart::Beginner, CataloguePart::Expert})
+            for (int id : document.records(section, part))
+                states[id] = document.fields(id)
+                             << QString::number(sectionNumber(section) * 2 + static_cast<int>(part));
+    return states;
 }
 
 bool isUndoOrRedo(const QKeyEvent& key)
@@ -181,17 +194,9 @@ void CatalogueEditorWindow::buildActions()
     m_recordActions << m_toOtherPart;
     addToolBarBreak();
     newRow(QStringLiteral("Katalog"));
-    m_undo = add(QStringLiteral("Rückgängig"),
-                 [this] {
-                     m_document.undo();
-                     showDocument(m_tree->selectedRecord());
-                 },
+    m_undo = add(QStringLiteral("Rückgängig"), [this] { stepHistory(&CatalogueDocument::undo); },
                  {QKeySequence::Undo});
-    m_redo = add(QStringLiteral("Wiederholen"),
-                 [this] {
-                     m_document.redo();
-                     showDocument(m_tree->selectedRecord());
-                 },
+    m_redo = add(QStringLiteral("Wiederholen"), [this] { stepHistory(&CatalogueDocument::redo); },
                  {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     bar->addSeparator();
     add(QStringLiteral("Speichern"), [this] { save(); }, {QKeySequence::Save});
@@ -215,6 +220,21 @@ bool CatalogueEditorWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The selection follows the record the step changed; a step that only took a record away keeps it.
+void CatalogueEditorWindow::stepHistory(void (CatalogueDocument::*step)())
+{
+    const QMap<int, QStringList> before = recordStates(m_document);
+    (m_document.*step)();
+    const QMap<int, QStringList> after = recordStates(m_document);
+    int select = m_tree->selectedRecord();
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (before.value(it.key()) != it.value()) {
+            select = it.key();
+            break;
+        }
+    showDocument(select);
 }
 
 void CatalogueEditorWindow::showDocument(int select)

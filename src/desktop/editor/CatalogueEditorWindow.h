@@ -46,6 +46,7 @@ private:
     QWidget* buildRight();
     // After a change of the document's structure or an undo: tree, form and findings anew.
     void showDocument(int select);
+    void stepHistory(void (CatalogueDocument::*step)());
     void showSelected();
     void fieldEdited(int field, const QString& text);
     void showFindings();
