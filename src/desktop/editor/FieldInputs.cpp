@@ -18,21 +18,17 @@ using OnEdited = std::function<void(const QString&)>;
 // Texts that may be longer than this wrap in a box of a few lines.
 constexpr int LongestOneLineText = 60;
 
-QWidget* lineInput(const FieldForm& form, const QString& text, const OnEdited& onEdited)
+QWidget* lineInput(const QString& text, const OnEdited& onEdited)
 {
     auto* line = new QLineEdit(text);
-    if (form.longest > 0)
-        line->setPlaceholderText(QStringLiteral("höchstens %1 Zeichen").arg(form.longest));
     QObject::connect(line, &QLineEdit::textEdited, line, onEdited);
     return line;
 }
 
 // A long text wraps over a few lines; a line break typed becomes a blank in the file.
-QWidget* longTextInput(const FieldForm& form, const QString& text, const OnEdited& onEdited)
+QWidget* longTextInput(const QString& text, const OnEdited& onEdited)
 {
     auto* edit = new QPlainTextEdit(text);
-    if (form.longest > 0)
-        edit->setPlaceholderText(QStringLiteral("höchstens %1 Zeichen").arg(form.longest));
     edit->setTabChangesFocus(true);
     edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 3 + 4 * edit->frameWidth());
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit,
@@ -150,14 +146,14 @@ QWidget* makeFieldInput(const FieldForm& form, const QString& text, const OnEdit
         return variantsInput(text, onEdited);
     case FieldInput::Text:
         if (form.longest == 0 || form.longest > LongestOneLineText)
-            return longTextInput(form, text, onEdited);
+            return longTextInput(text, onEdited);
         break;
     case FieldInput::Equation:
     case FieldInput::Number:
     case FieldInput::Whole:
         break;
     }
-    return lineInput(form, text, onEdited);
+    return lineInput(text, onEdited);
 }
 
 void setFieldInputText(QWidget& input, const QString& text)

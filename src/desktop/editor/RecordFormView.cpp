@@ -109,7 +109,10 @@ void RecordFormView::showRecord(const CatalogueDocument& document, int id)
     for (int field = 0; field < forms.size(); ++field) {
         const FieldForm& form = forms[field];
         Row row;
-        auto* label = new QLabel(form.label);
+        // The program reads no more of the line than this.
+        auto* label = new QLabel(
+            form.longest > 0 ? QStringLiteral("%1\n(höchstens %2 Zeichen)").arg(form.label).arg(form.longest)
+                             : form.label);
         label->setWordWrap(true);
         auto* cell = new QWidget;
         // The rows stand one under the other at the top; the space below stays empty.
