@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,14 +27,26 @@ QWidget* lineInput(const QString& text, const OnEdited& onEdited)
     return line;
 }
 
-// A long text wraps over a few lines; a line break typed becomes a blank in the file.
+// A long text wraps over a few lines; a line break typed becomes a blank, as in the file.
 QWidget* longTextInput(const QString& text, const OnEdited& onEdited)
 {
     auto* edit = new QPlainTextEdit(text);
     edit->setTabChangesFocus(true);
     edit->setFixedHeight(edit->fontMetrics().lineSpacing() * 3 + 4 * edit->frameWidth());
-    QObject::connect(edit, &QPlainTextEdit::textChanged, edit,
-                     [edit, onEdited] { onEdited(edit->toPlainText()); });
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit, onEdited] {
+        QString plain = edit->toPlainText();
+        if (plain.contains(QLatin1Char('\n'))) {
+            // The field is one line of the file: the box shows what will be saved.
+            plain.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            const int at = edit->textCursor().position();
+            const QSignalBlocker quiet(edit);
+            edit->setPlainText(plain);
+            QTextCursor cursor = edit->textCursor();
+            cursor.setPosition(at);
+            edit->setTextCursor(cursor);
+        }
+        onEdited(plain);
+    });
     return edit;
 }
 
