@@ -26,6 +26,7 @@ const CommandWord commandWords[] = {
     {QStringLiteral("--check"), ProgramCommand::Check, 1},
     {QStringLiteral("--results"), ProgramCommand::Results, 1},
     {QStringLiteral("--results-view"), ProgramCommand::ResultsView, 1},
+    {QStringLiteral("--edit"), ProgramCommand::Edit, 1},
     {QStringLiteral("--version"), ProgramCommand::Version, 0},
 };
 
@@ -98,6 +99,7 @@ QString usageText()
         "        koltest [--data-dir ORDNER] --check [DATEI]\n"
         "        koltest [--results-dir ORDNER] --results [ORDNER]\n"
         "        koltest [--results-dir ORDNER] --results-view [ORDNER]\n"
+        "        koltest [--data-dir ORDNER] --edit [DATEI]\n"
         "        koltest --version | --help\n"
         "\n"
         "Ohne Befehl startet der Chemietest im Fenster.\n"
@@ -110,6 +112,7 @@ QString usageText()
         "  --results [ORDNER]      Übersicht der Klasse zeigen, Tabellen koltest-ergebnisse.csv und\n"
         "                          koltest-aufgaben.csv schreiben\n"
         "  --results-view [ORDNER] Ergebnisse der Klasse im Fenster ansehen\n"
+        "  --edit [DATEI]          Aufgabenkatalog im Fenster bearbeiten\n"
         "  --version               Version ausgeben\n"
         "  --help                  diese Hilfe ausgeben\n"
         "\n"

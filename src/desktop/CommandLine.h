@@ -8,6 +8,7 @@ enum class ProgramCommand {
     Check,       // "--check [FILE]"
     Results,     // "--results [DIR]"
     ResultsView, // "--results-view [DIR]": the results window
+    Edit,        // "--edit [FILE]": the catalogue editor
     Version,     // "--version"
     Help,        // "--help": the usage on standard output
     Wrong,       // a word the program does not know: the usage on standard error, exit status 2

@@ -5,6 +5,7 @@
 #include "desktop/DesktopRunner.h"
 #include "desktop/Diagnostics.h"
 #include "desktop/InstanceLock.h"
+#include "desktop/editor/EditorCommand.h"
 #include "desktop/ProgramEnd.h"
 #include "desktop/results/ResultsCommand.h"
 #include "desktop/results/ResultsViewWindow.h"
@@ -74,6 +75,7 @@ int main(int argc, char* argv[])
     }
     case ProgramCommand::Test:
     case ProgramCommand::ResultsView:
+    case ProgramCommand::Edit:
         break;
     }
 
@@ -85,6 +87,9 @@ int main(int argc, char* argv[])
     installGermanQtTexts(application);
     if (commandLine.command == ProgramCommand::ResultsView)
         return runResultsView(resultsFolderOf(commandLine));
+    // The editor takes no instance lock: a test, or a trial started from the editor, may run beside it.
+    if (commandLine.command == ProgramCommand::Edit)
+        return runCatalogueEditor(commandLine);
 
     // Between two test runs no window is open; the program ends only when the logic ends it.
     application.setQuitOnLastWindowClosed(false);

@@ -124,6 +124,7 @@ void HostTest::command()
         {{"--check", "k.dat"}, C::Check, ""},
         {{"--results-dir", "r", "--results", "x"}, C::Results, ""},
         {{"--version"}, C::Version, ""},
+        {{"--data-dir", "d", "--edit"}, C::Edit, ""},
         {{"--resluts"}, C::Wrong, "--resluts"},
         {{"--chek", "k.dat"}, C::Wrong, "--chek"},
         {{"k.dat", "--check"}, C::Wrong, "k.dat"},
