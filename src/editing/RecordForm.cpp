@@ -1,5 +1,7 @@
 #include "editing/RecordForm.h"
 
+#include "catalogue/EquationNotation.h"
+
 #include "catalogue/RecordReading.h"
 #include "catalogue/Records.h"
 #include "components/TextList.h"
@@ -78,6 +80,9 @@ QString recordTitle(Section section, const QStringList& fields)
     case Section::Substances:
         title = combined(bracket, firstVariant(first) + firstVariant(second), fields.value(2));
         break;
+    case Section::Equations:
+        title = readableEquation(first);
+        break;
     default: // the line the page shows first
         title = first;
         break;
@@ -121,4 +126,44 @@ QStringList variantsOf(const QString& field)
 QString variantsField(const QStringList& variants)
 {
     return variants.join(listSeparator);
+}
+
+QString readableEquation(const QString& line)
+{
+    const ParsedEquation equation = parseEquation(line);
+    if (!equation.ok() || !equation.warnings.isEmpty())
+        return line;
+    const auto side = [](const QList<EquationSubstance>& substances) {
+        QStringList written;
+        for (const EquationSubstance& substance : substances)
+            written << substance.coefficient + QLatin1Char(' ') + substance.formula;
+        return written.join(QStringLiteral(" + "));
+    };
+    const QString readable = side(equation.left) + QStringLiteral(" = ") + side(equation.right);
+    QString compact = line;
+    compact.remove(QLatin1Char(' '));
+    return equationLine(readable) == compact ? readable : line;
+}
+
+QString equationLine(const QString& readable)
+{
+    QString text = readable;
+    text.replace(QStringLiteral("→"), QStringLiteral("="));
+    if (text.contains(QLatin1Char('@')) || text.count(QLatin1Char('=')) != 1)
+        return readable;
+    QStringList sides;
+    for (const QString& side : text.split(QLatin1Char('='))) {
+        QStringList substances;
+        for (QString substance : side.split(QLatin1Char('+'))) {
+            substance.remove(QLatin1Char(' '));
+            qsizetype digits = 0;
+            while (digits < substance.size() &&
+                   (substance.at(digits).isDigit() || substance.at(digits) == u'.'))
+                ++digits;
+            const QString coefficient = digits > 0 ? substance.left(digits) : QStringLiteral("1");
+            substances << QLatin1Char('@') + coefficient + substance.mid(digits);
+        }
+        sides << substances.join(QLatin1Char('+'));
+    }
+    return sides.join(QLatin1Char('='));
 }

@@ -38,3 +38,10 @@ QStringList newRecordFields(Section section);
 // The texts of a variants field and back: "Calcium*Kalzium" <-> {"Calcium", "Kalzium"}.
 QStringList variantsOf(const QString& field);
 QString variantsField(const QStringList& variants);
+
+// An equation as the editor shows it, "3 Fe + 2 O2 = 1 Fe3O4", and the line the file stores,
+// "@3Fe+@2O2=@1Fe3O4". A substance without a number counts once ("Fe3O4" is "1 Fe3O4"), and "→" stands for
+// "=". A line that breaks the notation is shown as it stands, and a text already written with "@" is
+// stored as it stands, so the check names what is wrong with it.
+QString readableEquation(const QString& line);
+QString equationLine(const QString& readable);

@@ -38,6 +38,7 @@ TEST(RecordForm, TitlesTheRecordShortly)
         {Section::Charges, {"Sulfat-Ion", "-2"}, "Sulfat-Ion (-2)"},
         {Section::Substances, {"Eisen(III)-*Eisen(III)", "oxid", "Fe2O3"}, "Eisen(III)-oxid (Fe2O3)"},
         {Section::Substances, {"Ammoniak", "", ""}, "Ammoniak"},
+        {Section::Equations, {"@3Fe+@2O2=@1Fe3O4"}, "3 Fe + 2 O2 = 1 Fe3O4"},
         {Section::Amounts, {question, "2.0"}, question.left(59) + QStringLiteral("…")},
         {Section::Definitions, {" ", "Kleinstes Teilchen"}, "(leer)"},
     };
@@ -60,4 +61,27 @@ TEST(RecordForm, SplitsVariantsAsTheProgramDoes)
         EXPECT_EQ(variantsOf(c.field), c.variants);
         EXPECT_EQ(variantsField(c.variants), c.field);
     }
+}
+
+// A teacher writes an equation as on the board; the file gets its notation, and back.
+TEST(RecordForm, WritesEquationsAsOnTheBoard)
+{
+    const struct {
+        QString readable;
+        QString line;
+    } both[] = {
+        {"3 Fe + 2 O2 = 1 Fe3O4", "@3Fe+@2O2=@1Fe3O4"},
+        {"2 H2O = 2 H2 + 1 O2", "@2H2O=@2H2+@1O2"},
+        {"@2H2 + @1O2 = @2H2O", "@2H2 + @1O2 = @2H2O"}, // written in the notation: as it stands
+        {"2 H2 + 1 O2", "2 H2 + 1 O2"},                 // no "=": the check says what is missing
+    };
+    for (const auto& c : both) {
+        EXPECT_EQ(equationLine(c.readable), c.line) << c.readable.toStdString();
+        if (!c.readable.contains(QLatin1Char('@')) && c.line.contains(QLatin1Char('@'))) {
+            EXPECT_EQ(readableEquation(c.line), c.readable);
+        }
+    }
+    EXPECT_EQ(equationLine(QStringLiteral("2Cu + S → Cu2 S")), QStringLiteral("@2Cu+@1S=@1Cu2S"));
+    EXPECT_EQ(readableEquation(QStringLiteral("@2H2 + @1O2 = @2H2O")), QStringLiteral("2 H2 + 1 O2 = 2 H2O"));
+    EXPECT_EQ(readableEquation(QStringLiteral("2H2@+O2=H2O")), QStringLiteral("2H2@+O2=H2O")); // broken
 }

@@ -17,6 +17,9 @@ namespace {
 
 using OnEdited = std::function<void(const QString&)>;
 
+// Marks the line that shows an equation as on the board.
+constexpr const char* EquationProperty = "koltestEquation";
+
 // Texts that may be longer than this wrap in a box of a few lines.
 constexpr int LongestOneLineText = 60;
 
@@ -162,7 +165,13 @@ QWidget* makeFieldInput(const FieldForm& form, const QString& text, const OnEdit
         if (form.longest == 0 || form.longest > LongestOneLineText)
             return longTextInput(text, onEdited);
         break;
-    case FieldInput::Equation:
+    case FieldInput::Equation: {
+        // Shown as on the board, stored in the file's notation.
+        QWidget* line = lineInput(readableEquation(text),
+                                  [onEdited](const QString& readable) { onEdited(equationLine(readable)); });
+        line->setProperty(EquationProperty, true);
+        return line;
+    }
     case FieldInput::Number:
     case FieldInput::Whole:
         break;
@@ -176,5 +185,5 @@ void setFieldInputText(QWidget& input, const QString& text)
     if (line == nullptr)
         line = input.findChild<QLineEdit*>();
     if (line != nullptr)
-        line->setText(text);
+        line->setText(line->property(EquationProperty).toBool() ? readableEquation(text) : text);
 }
