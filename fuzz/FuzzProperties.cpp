@@ -5,6 +5,7 @@
 #include "catalogue/FormulaNotation.h"
 #include "catalogue/LoadCatalogue.h"
 #include "components/NumberText.h"
+#include "editing/CatalogueDocument.h"
 #include "results/certificate/CertificateForm.h"
 #include "results/records/ResultRecord.h"
 
@@ -126,6 +127,33 @@ template <typename T> T valueFrom(QByteArrayView bytes)
     return value;
 }
 
+// The editor gives back any file it opens byte for byte, also after a change and its undo, and the first
+// record's lines are where the document says they are.
+QString documentProperties(const QByteArray& bytes)
+{
+    QString problem;
+    std::optional<CatalogueDocument> document = CatalogueDocument::open(bytes, problem);
+    if (!document)
+        return problem.isEmpty() ? QStringLiteral("a file refused without a reason") : QString();
+    if (document->bytes() != bytes)
+        return QStringLiteral("the editor changes a file it only opened");
+    for (const Section section : allSections) {
+        const QList<int> records = document->records(section, CataloguePart::Beginner);
+        if (records.isEmpty())
+            continue;
+        const std::optional<CatalogueDocument::LinePlace> place =
+            document->placeOfLine(document->firstLine(records.first()));
+        if (!place || place->id != records.first() || place->field != 0)
+            return QStringLiteral("a record is not at its first line");
+        document->setField(records.first(), 0, QStringLiteral("x"));
+        document->undo();
+        if (document->bytes() != bytes)
+            return QStringLiteral("a change and its undo change the file");
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 QString catalogueProperties(QByteArrayView input)
@@ -148,6 +176,8 @@ QString catalogueProperties(QByteArrayView input)
                 .arg(finding.line)
                 .arg(lineEnds + 1)
                 .arg(finding.message);
+    if (const QString editing = documentProperties(bytes); !editing.isEmpty())
+        return editing;
     if (diagnosticLines(QStringLiteral("k.dat"), load.problems).size() != load.problems.size())
         return QStringLiteral("not one diagnostic line per problem");
     if (!load.problems.isEmpty() && describeLoadProblems(QStringLiteral("k.dat"), load).isEmpty())
