@@ -68,6 +68,17 @@ QTableWidget& makeTable(const QStringList& headings, QWidget* parent)
     return *table;
 }
 
+// The figures always show whole; the text columns share what is left and give way on a narrow screen
+// (their whole text in a tooltip), never to a sideways scroll bar.
+void fitColumnsToWidth(QTableWidget& table, const QList<int>& textColumns)
+{
+    QHeaderView& header = *table.horizontalHeader();
+    header.setStretchLastSection(false);
+    header.setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (const int column : textColumns)
+        header.setSectionResizeMode(column, QHeaderView::Stretch);
+}
+
 // Rows as tall as the table's text needs, which grows with the window.
 void fitRowsToText(QTableWidget& table)
 {
@@ -162,15 +173,13 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     m_pupils->setObjectName(QStringLiteral("pupils"));
     m_pupils->setSortingEnabled(true);
     m_pupils->sortByColumn(0, Qt::AscendingOrder);
-    // The figures always show whole; on a narrow screen the names give way, never by a scroll bar.
-    m_pupils->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_pupils->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_pupils->horizontalHeader()->setStretchLastSection(false);
+    fitColumnsToWidth(*m_pupils, {0});
     m_tasks =
         &makeTable({QStringLiteral("Bereich"), QStringLiteral("Aufgabe"), QStringLiteral("Anteil richtig"),
                     QStringLiteral("Gestellt"), QStringLiteral("Richtig wäre")},
                    this);
     m_tasks->setObjectName(QStringLiteral("weakestTasks"));
+    fitColumnsToWidth(*m_tasks, {1, 4});
     m_pupilRuns = new QPlainTextEdit(this);
     m_pupilRuns->setObjectName(QStringLiteral("pupilRuns"));
     m_pupilRuns->setReadOnly(true);
@@ -322,7 +331,7 @@ void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
             new SortedCell(pupil.endedEarly > 0 ? QString::number(pupil.endedEarly) : QString(),
                            pupil.endedEarly),
         };
-        cells[0]->setToolTip(pupil.name); // the whole name where a narrow screen cuts it
+        cells[0]->setToolTip(pupil.name);
         for (int column = 0; column < cells.size(); ++column)
             m_pupils->setItem(row, column, cells[column]);
         if (pupil.name == selectedName)
@@ -365,10 +374,12 @@ void ResultsViewWindow::showWeakestTasks()
         const TaskSummary& task = tasks[row];
         const QStringList texts = {categoryHeading(task.category), task.task, percentText(task.shareRight()),
                                    QString::number(task.asked), task.expected};
-        for (int column = 0; column < texts.size(); ++column)
-            m_tasks->setItem(row, column, new QTableWidgetItem(texts[column]));
+        for (int column = 0; column < texts.size(); ++column) {
+            auto* cell = new QTableWidgetItem(texts[column]);
+            cell->setToolTip(texts[column]);
+            m_tasks->setItem(row, column, cell);
+        }
     }
-    m_tasks->resizeColumnsToContents();
 }
 
 void ResultsViewWindow::showSelectedPupil()
@@ -395,7 +406,6 @@ void ResultsViewWindow::resizeEvent(QResizeEvent* event)
     setChartFont(*m_categoryChart, m_categoryChart->font());
     fitRowsToText(*m_pupils);
     fitRowsToText(*m_tasks);
-    m_tasks->resizeColumnsToContents();
 }
 
 void ResultsViewWindow::saveTables()
