@@ -21,7 +21,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -186,11 +188,11 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     m_pupilRuns->setPlaceholderText(QStringLiteral("Einen Namen in der Tabelle wählen: seine Läufe und "
                                                    "falsch beantworteten Aufgaben erscheinen hier."));
 
-    // The tables and the pupil's runs on the left, the charts the whole height on the right.
-    auto* lower = new QSplitter(Qt::Horizontal, this);
-    lower->addWidget(m_tasks);
-    lower->addWidget(m_pupilRuns);
-    lower->setSizes({DesignWidth * 2 / 5, DesignWidth * 3 / 10});
+    // The class on the left over the weakest tasks and, a tab further, the chosen pupil's runs, each the
+    // whole width; the charts the whole height on the right.
+    auto* lower = new QTabWidget(this);
+    lower->addTab(m_tasks, QStringLiteral("Die schwächsten Aufgaben"));
+    lower->addTab(m_pupilRuns, QStringLiteral("Läufe und Fehler"));
     auto* tables = new QSplitter(Qt::Vertical, this);
     tables->addWidget(m_pupils);
     tables->addWidget(lower);
@@ -205,7 +207,11 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     layout->addWidget(parts, 1);
     layout->addWidget(m_status);
 
-    connect(m_pupils, &QTableWidget::itemSelectionChanged, this, [this] { showSelectedPupil(); });
+    connect(m_pupils, &QTableWidget::itemSelectionChanged, this, [this, lower] {
+        showSelectedPupil();
+        if (!m_pupils->selectedItems().isEmpty())
+            lower->setCurrentWidget(m_pupilRuns);
+    });
     m_changeDelay.setSingleShot(true);
     m_changeDelay.setInterval(ChangeDelayMs);
     connect(&m_changeDelay, &QTimer::timeout, this, [this] { follow(); });
@@ -309,6 +315,8 @@ void ResultsViewWindow::showPupilTable(const QList<PupilSummary>& pupils)
     const QList<QTableWidgetItem*> selected = m_pupils->selectedItems();
     const QString selectedName =
         selected.isEmpty() ? QString() : m_pupils->item(selected[0]->row(), 0)->text();
+    // The pupil chosen before stays chosen, and the tab stays as the teacher left it.
+    const QSignalBlocker quiet(m_pupils);
     m_pupils->setSortingEnabled(false);
     m_pupils->clearContents();
     m_pupils->setRowCount(static_cast<int>(pupils.size()));
