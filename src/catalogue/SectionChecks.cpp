@@ -162,6 +162,11 @@ void checkRepeatedDefinitions(const QList<RawRecord>& records, CheckFindings& fi
 
 } // namespace
 
+bool hasBeginnerPart(Section section)
+{
+    return pageDemand(section).beginnerPart;
+}
+
 QString definitionKey(const RawRecord& record)
 {
     return readDefinitionRecord(record).Definition.text();

@@ -148,7 +148,7 @@ QList<int> CatalogueDocument::records(Section section, CataloguePart part) const
     QList<int> ids;
     for (qsizetype index = 0; index < m_blocks.size(); ++index) {
         const Block& block = m_blocks.at(index);
-        const bool expert = marker >= 0 && index > marker;
+        const bool expert = index > marker;
         if (block.kind == BlockKind::Record && block.section == section &&
             expert == (part == CataloguePart::Expert))
             ids << block.id;
@@ -169,7 +169,7 @@ Section CatalogueDocument::sectionOf(int id) const
 CataloguePart CatalogueDocument::partOf(int id) const
 {
     const qsizetype marker = lastMarker(sectionOf(id));
-    return marker >= 0 && blockOf(id) > marker ? CataloguePart::Expert : CataloguePart::Beginner;
+    return blockOf(id) > marker ? CataloguePart::Expert : CataloguePart::Beginner;
 }
 
 QStringList CatalogueDocument::fields(int id) const
@@ -236,17 +236,20 @@ qsizetype CatalogueDocument::endOfSection(Section section) const
 
 qsizetype CatalogueDocument::insertionPoint(Section section, CataloguePart part)
 {
-    const qsizetype marker = lastMarker(section);
-    if (part == CataloguePart::Beginner)
-        return marker >= 0 ? marker : endOfSection(section);
-    if (marker < 0) {
+    if (part == CataloguePart::Expert)
+        return endOfSection(section);
+    if (lastMarker(section) < 0) {
+        // The first beginner record: it goes first, and the marker after it.
+        const auto start = std::find_if(m_blocks.cbegin(), m_blocks.cend(), [section](const Block& block) {
+            return block.kind == BlockKind::SectionStart && block.section == section;
+        });
         Block beginnerEnd;
         beginnerEnd.kind = BlockKind::BeginnerEnd;
         beginnerEnd.section = section;
         beginnerEnd.lines = {{encoded(beginnerEndMarker), m_lineEnd}};
-        insertBlock(endOfSection(section), beginnerEnd);
+        insertBlock(start - m_blocks.cbegin() + 1, beginnerEnd);
     }
-    return endOfSection(section);
+    return lastMarker(section);
 }
 
 void CatalogueDocument::insertBlock(qsizetype index, Block block)
@@ -272,6 +275,8 @@ void CatalogueDocument::beginChange(int typingId, int typingField)
 
 int CatalogueDocument::addRecord(Section section, CataloguePart part, const QStringList& fields)
 {
+    if (!hasSection(section))
+        return 0;
     beginChange();
     Block record;
     record.kind = BlockKind::Record;
@@ -307,10 +312,9 @@ void CatalogueDocument::moveToPart(int id, CataloguePart part)
         return;
     beginChange();
     Block record = m_blocks.takeAt(blockOf(id));
-    const Section section = record.section;
-    qsizetype to = insertionPoint(section, part);
-    if (part == CataloguePart::Expert)
-        to = lastMarker(section) + 1; // the start of the expert part
+    // A beginner record's section has its "ææ": the expert part starts right after it.
+    const qsizetype to =
+        part == CataloguePart::Expert ? lastMarker(record.section) + 1 : insertionPoint(record.section, part);
     insertBlock(to, record);
 }
 

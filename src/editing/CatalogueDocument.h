@@ -32,8 +32,9 @@ public:
     // Whether the file holds the section (a broken file may end before it); records of a missing
     // section cannot be added.
     bool hasSection(Section section) const;
-    // The ids of the records of a section's part, in file order. Records after the section's last "ææ"
-    // line are the expert part; a section without one has a beginner part only.
+    // The ids of the records of a section's part, in file order. The records before the section's last
+    // "ææ" line are the beginner part; a section without one gives beginners nothing, so all its records
+    // are the expert part.
     QList<int> records(Section section, CataloguePart part) const;
     bool contains(int id) const;
     Section sectionOf(int id) const;
@@ -53,12 +54,13 @@ public:
     QString unsavable(const QString& text) const;
 
     // Changes. Ids passed in must be contained.
-    // A new record at the end of the part, its fields as given (empty fields where fewer are given).
+    // A new record at the end of the part, its fields as given (empty fields where fewer are given); 0 and
+    // no change for a section the file lacks.
     int addRecord(Section section, CataloguePart part, const QStringList& fields = {});
     int duplicateRecord(int id); // the copy stands right after the record
     void deleteRecord(int id);
     // To the other part: the end of the beginner part or the start of the expert part. A section without
-    // "ææ" gets one at its end.
+    // "ææ" gets one after its first beginner record.
     void moveToPart(int id, CataloguePart part);
     // One place up (-1) or down (+1) within its part; nothing at the part's end.
     void moveBy(int id, int step);
@@ -94,7 +96,7 @@ private:
     qsizetype blockOf(int id) const;
     qsizetype lastMarker(Section section) const;   // the section's last "ææ"; -1 when it has none
     qsizetype endOfSection(Section section) const; // its "@", or after its last block when it lacks one
-    // Where a record added to the part goes; a section without "ææ" gets one for an expert part.
+    // Where a record added to the part goes; a section without "ææ" gets one for a beginner part.
     qsizetype insertionPoint(Section section, CataloguePart part);
     void insertBlock(qsizetype index, Block block);
     QByteArray encoded(const QString& text) const;

@@ -98,9 +98,9 @@ TEST(CatalogueDocument, ChangesTouchOnlyTheirLinesAndUndo)
          sample({"Eisen|Fe", "ææ", "Kupfer|Cu", "Gold|Au"})},
         {"to the beginners", [](auto& d) { d.moveToPart(record(d, Section::Elements, Expert, 0), Beginner); },
          sample({"Eisen|Fe", "Kupfer|Cu", "Gold|Au", "ææ"})},
-        {"first expert part",
-         [](auto& d) { d.moveToPart(record(d, Section::Syllables, Beginner, 0), Expert); },
-         sample(Elements, {"ææ", "1|mono"})},
+        {"first beginner part",
+         [](auto& d) { d.moveToPart(record(d, Section::Syllables, Expert, 0), Beginner); },
+         sample(Elements, {"1|mono", "ææ"})},
         {"down", [](auto& d) { d.moveBy(record(d, Section::Elements, Beginner, 0), 1); },
          sample({"Kupfer|Cu", "Eisen|Fe", "ææ", "Gold|Au"})},
         {"duplicate", [](auto& d) { d.duplicateRecord(record(d, Section::Elements, Beginner, 0)); },
@@ -137,7 +137,7 @@ TEST(CatalogueDocument, KeepsTheEncodingAndLineEndsOfTheFile)
     QByteArray cut = catalogueFile({{Section::Amounts, recordLines({"Frage?|2.0"})}});
     cut.chop(5); // "@\r\n" and the last line's end
     CatalogueDocument ending = opened(cut);
-    ending.addRecord(Section::Amounts, Beginner, {QStringLiteral("Noch?"), QStringLiteral("1.0")});
+    ending.addRecord(Section::Amounts, Expert, {QStringLiteral("Noch?"), QStringLiteral("1.0")});
     EXPECT_EQ(ending.bytes(), cut + "\r\nNoch?\r\n1.0\r\n");
 }
 

@@ -62,7 +62,7 @@ TEST(ChemistryHelpers, FindsTheOtherTermsOfTheSameDefinition)
         {beginners.at(0), {"Oxidationsprodukt"}},
         {experts.at(0), {"Oxid"}},
         {beginners.at(1), {}},
-        {document->records(Section::Elements, CataloguePart::Beginner).at(0), {}},
+        {document->records(Section::Elements, CataloguePart::Expert).at(0), {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(termsWithSameDefinition(*document, c.id), c.terms) << c.id;

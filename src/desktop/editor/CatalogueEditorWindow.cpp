@@ -1,5 +1,6 @@
 #include "desktop/editor/CatalogueEditorWindow.h"
 
+#include "catalogue/SectionChecks.h"
 #include "desktop/editor/CataloguePreview.h"
 #include "desktop/editor/CatalogueTree.h"
 #include "desktop/editor/CatalogueTrial.h"
@@ -304,10 +305,12 @@ void CatalogueEditorWindow::updateActions()
     const int id = m_tree->selectedRecord();
     for (QAction* action : std::as_const(m_recordActions))
         action->setEnabled(id != 0);
-    if (id != 0)
+    if (id != 0) {
         m_toOtherPart->setText(m_document.partOf(id) == CataloguePart::Beginner
                                    ? QStringLiteral("In den Expertenteil")
                                    : QStringLiteral("In den Anfängerteil"));
+        m_toOtherPart->setEnabled(hasBeginnerPart(m_document.sectionOf(id)));
+    }
     m_undo->setEnabled(m_document.canUndo());
     m_redo->setEnabled(m_document.canRedo());
 }

@@ -1,5 +1,6 @@
 #include "desktop/editor/CatalogueTree.h"
 
+#include "catalogue/SectionChecks.h"
 #include "editing/RecordForm.h"
 
 #include <QSet>
@@ -49,9 +50,17 @@ void CatalogueTree::rebuild(const CatalogueDocument& document)
             sectionItem->setText(0, QStringLiteral("%1 (fehlt in der Datei)").arg(sectionName(section)));
             continue;
         }
+        // A page that draws from the whole section at both levels: one list, new records at its end.
+        const bool twoParts = hasBeginnerPart(section);
         for (CataloguePart part : {CataloguePart::Beginner, CataloguePart::Expert}) {
-            const QList<int> ids = document.records(section, part);
-            auto* partItem = new QTreeWidgetItem(sectionItem, {partTitle(part, ids.size())});
+            if (!twoParts && part == CataloguePart::Beginner)
+                continue;
+            const QList<int> ids = twoParts ? document.records(section, part)
+                                            : document.records(section, CataloguePart::Beginner) +
+                                                  document.records(section, CataloguePart::Expert);
+            auto* partItem = new QTreeWidgetItem(
+                sectionItem,
+                {twoParts ? partTitle(part, ids.size()) : QStringLiteral("Aufgaben (%1)").arg(ids.size())});
             partItem->setData(0, SectionRole, sectionNumber(section));
             partItem->setData(0, PartRole, static_cast<int>(part));
             for (int id : ids) {
