@@ -4,6 +4,7 @@
 #include "catalogue/CatalogueReader.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -13,6 +14,10 @@ namespace {
 
 // Undo reaches back this many changes; a whole lesson of editing, at a few megabytes.
 constexpr qsizetype UndoSteps = 300;
+
+// A catalogue has a few thousand lines; the editor holds each line on its own, so it takes no file that
+// could not be one.
+constexpr qsizetype MostLines = 100000;
 
 QString withoutLineBreaks(QString text)
 {
@@ -42,6 +47,11 @@ std::optional<CatalogueDocument> CatalogueDocument::open(const QByteArray& bytes
     // The lines as the reader counts them: a line ends at CR, CR LF or LF.
     QList<Line> lines;
     for (qsizetype pos = encoding.textStart(); pos < bytes.size();) {
+        if (lines.size() == MostLines) {
+            problem = QStringLiteral("Die Datei hat mehr als %1 Zeilen; so lang ist kein Aufgabenkatalog.")
+                          .arg(QLocale(QLocale::German).toString(MostLines));
+            return std::nullopt;
+        }
         qsizetype end = pos;
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;

@@ -21,8 +21,8 @@ enum class CataloguePart { Beginner, Expert };
 
 class CatalogueDocument {
 public:
-    // The file's bytes as a document, or nothing when its text cannot be read (e.g. UTF-16); the reason
-    // in German in problem.
+    // The file's bytes as a document, or nothing when its text cannot be read (e.g. UTF-16) or it has
+    // more lines than any catalogue; the reason in German in problem.
     static std::optional<CatalogueDocument> open(const QByteArray& bytes, QString& problem);
 
     // The file as it would be saved now.

@@ -74,6 +74,10 @@ TEST(CatalogueDocument, SavesAnUnchangedFileByteForByte)
         EXPECT_FALSE(document->isModified());
     }
     EXPECT_EQ(refused, (QStringList{"utf16.dat", "utf32.dat"})); // no text of their kind is read
+    QString problem;
+    EXPECT_FALSE(CatalogueDocument::open(QByteArray(100001, '\n'), problem));
+    EXPECT_EQ(problem,
+              QStringLiteral("Die Datei hat mehr als 100.000 Zeilen; so lang ist kein Aufgabenkatalog."));
 }
 
 // Each change writes what it should and nothing else; undo brings the file back, redo the change.
