@@ -79,11 +79,8 @@ private slots:
             const char* difficulty;
         } rows[] = {
             {{"/NEW", "difficulty=1"}, "/NEW difficulty=1", "", "", "1"},
-            {{"--data-dir", "/tmp/NEW/data", "-DEV"},
-             "-DEV",
-             "/tmp/NEW/data",
-             "",
-             "-1"}, // no word of the test
+            // No word of the test.
+            {{"--data-dir", "/tmp/NEW/data", "-DEV"}, "-DEV", "/tmp/NEW/data", "", "-1"},
             {{"--data-dir=data", "DIFFICULTY=0"}, "DIFFICULTY=0", "data", "", "0"},
             {{"/NEW", "--data-dir"}, "/NEW", "", "", "-1"},
             {{"--results-dir", "/srv/7 b", "--results", "--data-dir=d"}, "--results", "d", "/srv/7 b", "-1"},

@@ -26,6 +26,7 @@ private slots:
         const QString systemFile = QStringLiteral("/etc/xdg/koltest/koltest.conf");
         const FolderSetting user{path("user"), userFile};
         const FolderSetting system{path("system"), systemFile};
+        const FolderSetting missing{path("share/7b"), systemFile}; // a teacher's share not mounted
         QTest::addColumn<ResultsFolderSources>("sources");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("standard");
@@ -53,11 +54,7 @@ private slots:
         QTest::newRow("without a home folder, never the working folder")
             << ResultsFolderSources{} << QString() << true << QString();
         QTest::newRow("a missing teacher's folder stays the folder, with a notice")
-            << ResultsFolderSources{QString(),
-                                    QString(),
-                                    {path("share/7b"), systemFile},
-                                    system,
-                                    path("standard")}
+            << ResultsFolderSources{QString(), QString(), missing, system, path("standard")}
             << path("share/7b/") << false
             << missingNotice.arg(path("share/7b"), QStringLiteral("Einstellung Ergebnisse in ") + systemFile);
         QTest::newRow("a missing environment folder beats an existing setting")

@@ -88,10 +88,8 @@ private slots:
             const char* typed;
         } rows[] = {
             {KeypadKind::Text, "x", {"Löschen", "⇧", "n", "a"}, "Na"}, // shift holds for one letter
-            {KeypadKind::Text,
-             "",
-             {"⇧", "ä", "ß", "⇧", "ß", "Leerzeichen", "ü"},
-             "Äßß ü"}, // ß has no capital
+            // ß has no capital.
+            {KeypadKind::Text, "", {"⇧", "ä", "ß", "⇧", "ß", "Leerzeichen", "ü"}, "Äßß ü"},
             {KeypadKind::Number, "1", {"Minus", "2", ",", "5", "E", "3"}, "1-2,5E3"},
         };
         for (const auto& row : rows) {
