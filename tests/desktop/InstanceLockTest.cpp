@@ -2,7 +2,6 @@
 #include "desktop/DesktopTests.h"
 #include "desktop/StderrCapture.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
