@@ -5,6 +5,7 @@
 #include "results/records/ClassOverview.h"
 #include "results/records/ResultsCsv.h"
 #include "support/FakeWorld.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,19 +41,6 @@ PrintFields endOfRunFields()
 QStringList allFiles(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 struct Finished {
@@ -180,9 +168,10 @@ private slots:
         Pupil pupil;
         ResultStore store(resolveResultsFolder({folder, {}, {}, {}, {}}), pupil, pupil);
         store.store(37, 52, endOfRunFields());
-        writeFile(folder + QStringLiteral("/notizen.txt"), "Elternabend am Dienstag\n");
-        writeFile(folder + QStringLiteral("/.koltest-ergebnis-x.txt.tmp"), "KOLTEST-ERGEBNIS 1\nNAME=hal");
-        writeFile(folder + QStringLiteral("/koltest-ergebnisse.csv"), "old table");
+        QVERIFY(writeWhole(folder + QStringLiteral("/notizen.txt"), "Elternabend am Dienstag\n"));
+        QVERIFY(writeWhole(folder + QStringLiteral("/.koltest-ergebnis-x.txt.tmp"),
+                           "KOLTEST-ERGEBNIS 1\nNAME=hal"));
+        QVERIFY(writeWhole(folder + QStringLiteral("/koltest-ergebnisse.csv"), "old table"));
 
         const auto [status, out, err] = koltest({QStringLiteral("--results"), folder});
         QCOMPARE(status, 0);
@@ -198,9 +187,9 @@ private slots:
                                 "\"KOLTEST-ERGEBNIS 2\" or \"KOLTEST-ERGEBNIS 1\"\n")
                      .arg(folder));
 
-        QCOMPARE(contentOf(folder + QStringLiteral("/koltest-ergebnisse.csv")),
+        QCOMPARE(readWhole(folder + QStringLiteral("/koltest-ergebnisse.csv")),
                  csvDocument(scan.results.runsByStart()));
-        QCOMPARE(contentOf(folder + QStringLiteral("/koltest-aufgaben.csv")),
+        QCOMPARE(readWhole(folder + QStringLiteral("/koltest-aufgaben.csv")),
                  csvTaskDocument(scan.results.taskAnalysis()));
     }
 
@@ -248,20 +237,20 @@ private slots:
         const QByteArray table8 = QFile::encodeName(table);
         // The file that must stay as it is: the teacher's own behind the link, or the old table.
         QString victim = m_dir.filePath(QStringLiteral("authorized_keys-") + planted);
-        writeFile(victim, "ssh-ed25519 AAAA lehrer@schule\n");
+        QVERIFY(writeWhole(victim, "ssh-ed25519 AAAA lehrer@schule\n"));
         if (planted == QLatin1String("link"))
-            QCOMPARE(::symlink(QFile::encodeName(victim).constData(), table8.constData()), 0);
+            QVERIFY(makeLink(victim, table));
         else if (planted == QLatin1String("folder"))
             QCOMPARE(::mkdir(table8.constData(), 0777), 0);
         else if (planted == QLatin1String("fifo"))
             QCOMPARE(::mkfifo(table8.constData(), 0666), 0);
         else {
             victim = table;
-            writeFile(victim, "alte Tabelle");
+            QVERIFY(writeWhole(victim, "alte Tabelle"));
             QVERIFY(disk->fill());
         }
         const struct stat before = statusOf(table);
-        const QByteArray victimBefore = contentOf(victim);
+        const QByteArray victimBefore = readWhole(victim);
 
         const auto [status, out, err] = koltest({QStringLiteral("--results"), folder});
         QCOMPARE(status, 1);
@@ -270,7 +259,7 @@ private slots:
                                                "vorhandene Datei dieses Namens bleibt unverändert.\n")
                                     .arg(table, cause)),
                  qPrintable(err));
-        QCOMPARE(contentOf(victim), victimBefore);
+        QCOMPARE(readWhole(victim), victimBefore);
         QCOMPARE(statusOf(table).st_ino, before.st_ino);
         QCOMPARE(QDir(folder).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".tmp")),
                  QStringList());
@@ -282,7 +271,7 @@ private slots:
         QCOMPARE(
             koltest({QStringLiteral("--results-dir"), elsewhere, QStringLiteral("--results"), folder}).status,
             0);
-        QVERIFY(contentOf(elsewhere + QStringLiteral("/koltest-ergebnisse.csv")).contains("Zo\xC3\xAB"));
+        QVERIFY(readWhole(elsewhere + QStringLiteral("/koltest-ergebnisse.csv")).contains("Zo\xC3\xAB"));
     }
 
     // Whatever the umask, neither more nor less.

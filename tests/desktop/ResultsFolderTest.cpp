@@ -2,6 +2,7 @@
 #include "desktop/DesktopTests.h"
 #include "desktop/FolderSettings.h"
 #include "desktop/services/DesktopFolders.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,14 +85,11 @@ private slots:
         const QString userRoot = path("home-config");
         QVERIFY(QDir().mkpath(systemRoot + QStringLiteral("/koltest")) &&
                 QDir().mkpath(userRoot + QStringLiteral("/koltest")));
-        const auto write = [](const QString& file, const QByteArray& text) {
-            QFile out(file);
-            return out.open(QIODevice::WriteOnly) && out.write(text) == text.size();
-        };
-        QVERIFY(write(systemRoot + QStringLiteral("/koltest/koltest.conf"),
-                      "[Ordner]\nKatalog=/srv/koltest/kurs,neu\nErgebnisse=\"/srv/klassen/7b, Chemie\"\n"));
         QVERIFY(
-            write(userRoot + QStringLiteral("/koltest/koltest.conf"), "[Ordner]\nErgebnisse=ergebnisse\n"));
+            writeWhole(systemRoot + QStringLiteral("/koltest/koltest.conf"),
+                       "[Ordner]\nKatalog=/srv/koltest/kurs,neu\nErgebnisse=\"/srv/klassen/7b, Chemie\"\n"));
+        QVERIFY(writeWhole(userRoot + QStringLiteral("/koltest/koltest.conf"),
+                           "[Ordner]\nErgebnisse=ergebnisse\n"));
         QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, systemRoot);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userRoot);
 
