@@ -35,31 +35,23 @@ const QString restartQuestion =
     QStringLiteral("Platform.AskYesNo: Neu? | Wirklich einen neuen Test beginnen?");
 
 const QStringList quitting = {quitQuestion, "Dialogs.SetExitFlag: 1", "Platform.EndProgram"};
+const QString noPeriodicTable = "Notices.ShowNotice: Leider ist das Periodensystem nichts für Experten...";
+const QString noCalculator = "Notices.ShowNotice: Tut mir leid, Experten müssen selber rechnen!";
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Command,
-    ::testing::Values(
-        CommandCase{"Help", "DIALOG.HELP();", 0, {}, {"Dialogs.ShowHelp"}, false},
-        CommandCase{"QuitNo", "QUIT", 0, {false}, {quitQuestion}, false},
-        CommandCase{"QuitYes", "QUIT", 0, {true}, quitting, true},
-        CommandCase{"AbortYes", "DIALOG.ABORT();", 0, {true}, quitting, true},
-        CommandCase{"RestartNo", "RESTART", 0, {false}, {restartQuestion}, false},
-        CommandCase{"RestartYes", "RESTART", 0, {true}, {restartQuestion}, true},
-        CommandCase{"PeriodicTable", "PERIODICTABLE", 0, {}, {"Tools.ShowPeriodicTable"}, false},
-        CommandCase{"PeriodicTableExpert",
-                    "PERIODICTABLE",
-                    1,
-                    {},
-                    {"Notices.ShowNotice: Leider ist das Periodensystem nichts für Experten..."},
-                    false},
-        CommandCase{"Calculator", "CALC", 0, {}, {"Tools.ShowCalculator: "}, false},
-        CommandCase{"CalculatorExpert",
-                    "CALC",
-                    1,
-                    {},
-                    {"Notices.ShowNotice: Tut mir leid, Experten müssen selber rechnen!"},
-                    false},
-        CommandCase{"CaseMatters", "quit", 0, {}, {}, false}),
+    ::testing::Values(CommandCase{"Help", "DIALOG.HELP();", 0, {}, {"Dialogs.ShowHelp"}, false},
+                      CommandCase{"QuitNo", "QUIT", 0, {false}, {quitQuestion}, false},
+                      CommandCase{"QuitYes", "QUIT", 0, {true}, quitting, true},
+                      CommandCase{"AbortYes", "DIALOG.ABORT();", 0, {true}, quitting, true},
+                      CommandCase{"RestartNo", "RESTART", 0, {false}, {restartQuestion}, false},
+                      CommandCase{"RestartYes", "RESTART", 0, {true}, {restartQuestion}, true},
+                      CommandCase{
+                          "PeriodicTable", "PERIODICTABLE", 0, {}, {"Tools.ShowPeriodicTable"}, false},
+                      CommandCase{"PeriodicTableExpert", "PERIODICTABLE", 1, {}, {noPeriodicTable}, false},
+                      CommandCase{"Calculator", "CALC", 0, {}, {"Tools.ShowCalculator: "}, false},
+                      CommandCase{"CalculatorExpert", "CALC", 1, {}, {noCalculator}, false},
+                      CommandCase{"CaseMatters", "quit", 0, {}, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowTest, ButtonsSendTheirCommands)

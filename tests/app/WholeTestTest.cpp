@@ -1,3 +1,4 @@
+#include "support/PrintFieldsReading.h"
 #include "support/PupilAnswers.h"
 #include "support/WindowFixture.h"
 #include "testrun/GradeScale.h"
@@ -11,14 +12,6 @@ namespace {
 
 // The start page's option: 0 beginner, 1 expert.
 class WholeTest : public WindowTest, public ::testing::WithParamInterface<int> {};
-
-QVariant fieldValue(const PrintFields& fields, const QString& key)
-{
-    for (const PrintFields::Field& field : fields.fields())
-        if (field.key == key)
-            return field.value;
-    return {};
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "catalogue/CatalogueChecker.h"
 #include "support/CatalogueBuilder.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,8 +21,7 @@ struct Loaded {
 QString writeTemporary(const QTemporaryDir& dir, const QByteArray& bytes)
 {
     const QString path = dir.filePath(QStringLiteral("koltest.dat"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    EXPECT_TRUE(writeWhole(path, bytes));
     return path;
 }
 

@@ -2,6 +2,7 @@
 #include "components/RegularFile.h"
 #include "components/SafeFileWriter.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,17 +21,6 @@
 
 namespace {
 
-bool makeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-bool link(const QString& target, const QString& name)
-{
-    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(name).constData()) == 0;
-}
-
 bool fifo(const QString& path)
 {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
@@ -39,12 +29,6 @@ bool fifo(const QString& path)
 bool lock(const QString& path)
 {
     return ::chmod(QFile::encodeName(path).constData(), 0600) == 0;
-}
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 ino_t inodeOf(const QString& path)
@@ -63,7 +47,7 @@ bool nothing(const QDir&)
 // "x" and "y" link to each other.
 bool linkLoop(const QDir& d)
 {
-    return link(d.filePath("y"), d.filePath("x")) && link(d.filePath("x"), d.filePath("y"));
+    return makeLink(d.filePath("y"), d.filePath("x")) && makeLink(d.filePath("x"), d.filePath("y"));
 }
 
 // Permissions do not bind root: cases that need them are left out for it.
@@ -88,28 +72,29 @@ TEST(RegularFile, IsReadOrRefusedWithoutBlocking)
         QString problem; // the start of the German sentence; empty: read
         bool needsPermissions = false;
     } cases[] = {
-        {[](const QDir& d) { return makeFile(d.filePath("x"), QByteArray(Limit, 'a')); },
+        {[](const QDir& d) { return writeWhole(d.filePath("x"), QByteArray(Limit, 'a')); },
          LinkRule::Refuse,
          {}},
-        {[](const QDir& d) { return makeFile(d.filePath("x"), QByteArray(Limit + 1, 'a')); },
+        {[](const QDir& d) { return writeWhole(d.filePath("x"), QByteArray(Limit + 1, 'a')); },
          LinkRule::Follow, tooBig},
         // Reports its size as 0 and has more to read: the limit counts what arrives.
-        {[](const QDir& d) { return link("/proc/self/status", d.filePath("x")); }, LinkRule::Follow, tooBig},
+        {[](const QDir& d) { return makeLink("/proc/self/status", d.filePath("x")); }, LinkRule::Follow,
+         tooBig},
         {[](const QDir& d) { return fifo(d.filePath("x")); }, LinkRule::Follow, pipe},
-        {[](const QDir& d) { return fifo(d.filePath("p")) && link(d.filePath("p"), d.filePath("x")); },
+        {[](const QDir& d) { return fifo(d.filePath("p")) && makeLink(d.filePath("p"), d.filePath("x")); },
          LinkRule::Follow, pipe},
-        {[](const QDir& d) { return link("/dev/zero", d.filePath("x")); }, LinkRule::Follow, device},
-        {[](const QDir& d) { return link("/dev/tty", d.filePath("x")); }, LinkRule::Follow, device},
+        {[](const QDir& d) { return makeLink("/dev/zero", d.filePath("x")); }, LinkRule::Follow, device},
+        {[](const QDir& d) { return makeLink("/dev/tty", d.filePath("x")); }, LinkRule::Follow, device},
         {[](const QDir& d) {
-             return makeFile(d.filePath("f"), "a") && link(d.filePath("f"), d.filePath("x"));
+             return writeWhole(d.filePath("f"), "a") && makeLink(d.filePath("f"), d.filePath("x"));
          },
          LinkRule::Refuse, "Das ist eine symbolische Verknüpfung"},
         {[](const QDir& d) { return d.mkdir("x"); }, LinkRule::Follow, "Das ist ein Ordner, keine Datei."},
         {nothing, LinkRule::Follow, "Unter diesem Namen gibt es nichts."},
         {linkLoop, LinkRule::Follow, "Der Name führt über zu viele symbolische Verknüpfungen"},
         {[](const QDir& d) {
-             return d.mkdir("d") && makeFile(d.filePath("d/f"), "a") &&
-                    link(d.filePath("d/f"), d.filePath("x")) && lock(d.filePath("d"));
+             return d.mkdir("d") && writeWhole(d.filePath("d/f"), "a") &&
+                    makeLink(d.filePath("d/f"), d.filePath("x")) && lock(d.filePath("d"));
          },
          LinkRule::Follow, "Keine Berechtigung", true},
     };
@@ -142,7 +127,7 @@ TEST(FolderAccess, SaysWhatIsWrong)
         bool needsPermissions = false;
     } cases[] = {
         {"x", nothing, "Den Ordner X gibt es nicht."},
-        {"x", [](const QDir& r) { return makeFile(r.filePath("x"), {}); }, "Der Ordner X ist kein Ordner."},
+        {"x", [](const QDir& r) { return writeWhole(r.filePath("x"), {}); }, "Der Ordner X ist kein Ordner."},
         {"x", linkLoop,
          unopenable +
              "Der Name führt über zu viele symbolische Verknüpfungen, vermutlich über eine Schleife."},
@@ -182,13 +167,13 @@ bool plant(Planted what, const QString& path, const QString& victim)
 {
     switch (what) {
     case Planted::LinkToFile:
-        return link(victim, path);
+        return makeLink(victim, path);
     case Planted::LinkToNothing:
-        return link(victim + QStringLiteral(".neu"), path);
+        return makeLink(victim + QStringLiteral(".neu"), path);
     case Planted::Folder:
         return QDir().mkdir(path);
     case Planted::File:
-        return makeFile(path, "alt");
+        return writeWhole(path, "alt");
     }
     return false;
 }
@@ -212,7 +197,7 @@ TEST(SafeFileWriter, RefusesAPlantedNameAndLeavesItAsItWas)
         QTemporaryDir dir;
         const QString victim = dir.filePath(QStringLiteral("authorized_keys"));
         const QString target = dir.filePath(QStringLiteral("koltest-ergebnisse.csv"));
-        ASSERT_TRUE(makeFile(victim, Victim) && plant(c.planted, target, victim));
+        ASSERT_TRUE(writeWhole(victim, Victim) && plant(c.planted, target, victim));
         const ino_t before = inodeOf(target);
 
         const FileWrite write =
@@ -220,7 +205,7 @@ TEST(SafeFileWriter, RefusesAPlantedNameAndLeavesItAsItWas)
         EXPECT_EQ(write.error, EEXIST);
         EXPECT_EQ(write.problem, c.problem);
         EXPECT_EQ(inodeOf(target), before);
-        EXPECT_EQ(contentOf(victim), Victim);
+        EXPECT_EQ(readWhole(victim), Victim);
         // Nothing else appeared: no file behind the dangling link, no temporary file.
         EXPECT_EQ(
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
@@ -247,7 +232,7 @@ TEST(SafeFileWriter, RemovesItsOwnTemporaryFilesOlderThanADay)
     };
     QTemporaryDir dir;
     const QString victim = dir.filePath(QStringLiteral("authorized_keys"));
-    ASSERT_TRUE(makeFile(victim, Victim));
+    ASSERT_TRUE(writeWhole(victim, Victim));
     const timespec twoDaysAgo{::time(nullptr) - 2 * 24 * 60 * 60, 0};
     const timespec times[] = {twoDaysAgo, twoDaysAgo};
     for (const auto& leftover : leftovers) {
@@ -262,5 +247,5 @@ TEST(SafeFileWriter, RemovesItsOwnTemporaryFilesOlderThanADay)
     for (const auto& leftover : leftovers)
         EXPECT_EQ(inodeOf(dir.filePath(QString::fromLatin1(leftover.name))) == 0, leftover.removed)
             << leftover.name;
-    EXPECT_EQ(contentOf(victim), Victim);
+    EXPECT_EQ(readWhole(victim), Victim);
 }

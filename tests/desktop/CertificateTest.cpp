@@ -3,6 +3,7 @@
 #include "desktop/DesktopTests.h"
 #include "desktop/print/CertificateOutput.h"
 #include "results/certificate/CertificateFormFile.h"
+#include "support/TestFiles.h"
 #include "testrun/ResultCategories.h"
 
 #include <QFile>
@@ -15,22 +16,6 @@
 #include <optional>
 
 // The shipped certificate as a pupil gets it: written to a PDF without any dialog and read back as text.
-class CertificateTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void showsTheResult();
-    void failedSaveKeepsTheOldFile_data();
-    void failedSaveKeepsTheOldFile();
-
-private:
-    CertificatePage shippedCertificate(const QString& body) const;
-    QString pdfText(const QString& path) const;
-
-    QTemporaryDir m_dir;
-    QString m_pdftotext;
-};
 
 namespace {
 
@@ -51,100 +36,111 @@ QString categoryValue(int n)
 
 } // namespace
 
-void CertificateTest::initTestCase()
-{
-    m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (m_pdftotext.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
-}
+class CertificateTest : public QObject {
+    Q_OBJECT
 
-CertificatePage CertificateTest::shippedCertificate(const QString& body) const
-{
-    PrintFields fields;
-    for (int n = 1; n <= ResultCategoryCount; ++n) {
-        fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), categoryLabel(n));
-        fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n), categoryValue(n));
+private slots:
+    void initTestCase()
+    {
+        m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (m_pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
     }
-    fields.SetField(QStringLiteral("FILE"), QStringLiteral("urkunde-koltest.zq-frm"));
-    fields.SetField(QStringLiteral("TITLE"), QStringLiteral("Chemie-Prüfungszeugnis"));
-    const FormFileReading reading = readFormFile(QStringLiteral(KOLTEST_SHIPPED_DATA), fields);
-    if (!reading.form)
-        qFatal("%s", qPrintable(reading.message));
-    return fillCertificate(*reading.form, {body, fields, QStringLiteral("Jörg Müßig"), QDate(2017, 7, 14)});
-}
 
-QString CertificateTest::pdfText(const QString& path) const
-{
-    QProcess process;
-    process.start(m_pdftotext, {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                path, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("pdftotext failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The shipped form with the title lines (when they show is the filling's logic); saved twice, and over an
-// existing file, the page stays the same.
-void CertificateTest::showsTheResult()
-{
-    const QString path = m_dir.filePath(QStringLiteral("zeugnis.pdf"));
-    const QString again = m_dir.filePath(QStringLiteral("nochmal.pdf"));
-    const CertificatePage page = shippedCertificate(ResultLines + TitleLines);
-    QCOMPARE(saveCertificatePdf(shippedCertificate(ResultLines), path), QString());
-    QCOMPARE(saveCertificatePdf(page, path), QString());
-    QCOMPARE(saveCertificatePdf(page, again), QString());
-    const QString text = pdfText(path);
-    QCOMPARE(pdfText(again), text);
-    for (const char* expected :
-         {"Städtisches Gymnasium am Kolbenberg", "Chemie-Prüfungszeugnis", "Jörg Müßig",
-          "Von 52 Aufgaben wurden 47 richtig gelöst!", "Das entspricht der Note: sehr gut minus", "14.07.2017",
-          "Unterschrift der Lehrkraft", "fortan den Titel zu führen:", "Getesteter Kolbrix"})
-        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
-    // Each category with its value on one row of the table.
-    for (int n = 1; n <= ResultCategoryCount; ++n) {
-        const QRegularExpression row(QRegularExpression::escape(categoryLabel(n)) + QStringLiteral("\\s+") +
-                                     QRegularExpression::escape(categoryValue(n).simplified()));
-        QVERIFY2(row.match(text).hasMatch(), qPrintable(categoryLabel(n)));
-    }
-    QCOMPARE(text.count(QStringLiteral("\f")), 1); // one page
-}
-
-void CertificateTest::failedSaveKeepsTheOldFile_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("cause");
-    QTest::newRow("a folder that is not there")
-        << "fehlt"
-        << "Der Ordner lässt sich nicht öffnen. Unter diesem Namen gibt es nichts.";
-    QTest::newRow("a full disk") << "voll"
-                                 << "Kein Speicherplatz mehr auf dem Datenträger.";
-}
-
-void CertificateTest::failedSaveKeepsTheOldFile()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, cause);
-    const QString path = m_dir.filePath(folder + QStringLiteral("/zeugnis.pdf"));
-    std::optional<SmallDisk> disk;
-    QByteArray old;
-    if (folder == QLatin1String("voll")) {
-        disk.emplace(m_dir.filePath(folder));
-        if (!disk->whyNot().isEmpty())
-            QSKIP(qPrintable(disk->whyNot()));
+    // The shipped form with the title lines (when they show is the filling's logic); saved twice, and over an
+    // existing file, the page stays the same.
+    void showsTheResult()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("zeugnis.pdf"));
+        const QString again = m_dir.filePath(QStringLiteral("nochmal.pdf"));
+        const CertificatePage page = shippedCertificate(ResultLines + TitleLines);
         QCOMPARE(saveCertificatePdf(shippedCertificate(ResultLines), path), QString());
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        old = written.readAll();
-        QVERIFY(disk->fill());
+        QCOMPARE(saveCertificatePdf(page, path), QString());
+        QCOMPARE(saveCertificatePdf(page, again), QString());
+        const QString text = pdfText(path);
+        QCOMPARE(pdfText(again), text);
+        for (const char* expected :
+             {"Städtisches Gymnasium am Kolbenberg", "Chemie-Prüfungszeugnis", "Jörg Müßig",
+              "Von 52 Aufgaben wurden 47 richtig gelöst!", "Das entspricht der Note: sehr gut minus",
+              "14.07.2017", "Unterschrift der Lehrkraft",
+              "fortan den Titel zu führen:", "Getesteter Kolbrix"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        // Each category with its value on one row of the table.
+        for (int n = 1; n <= ResultCategoryCount; ++n) {
+            const QRegularExpression row(QRegularExpression::escape(categoryLabel(n)) +
+                                         QStringLiteral("\\s+") +
+                                         QRegularExpression::escape(categoryValue(n).simplified()));
+            QVERIFY2(row.match(text).hasMatch(), qPrintable(categoryLabel(n)));
+        }
+        QCOMPARE(text.count(QStringLiteral("\f")), 1); // one page
     }
-    const QString message = saveCertificatePdf(shippedCertificate(ResultLines + TitleLines), path);
-    QVERIFY2(
-        message.startsWith(
-            QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden. %2\n").arg(path, cause)),
-        qPrintable(message));
-    QFile kept(path);
-    QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), old);
-}
+
+    void failedSaveKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("a folder that is not there")
+            << "fehlt"
+            << "Der Ordner lässt sich nicht öffnen. Unter diesem Namen gibt es nichts.";
+        QTest::newRow("a full disk") << "voll"
+                                     << "Kein Speicherplatz mehr auf dem Datenträger.";
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, cause);
+        const QString path = m_dir.filePath(folder + QStringLiteral("/zeugnis.pdf"));
+        std::optional<SmallDisk> disk;
+        QByteArray old = readWhole(path);
+        if (folder == QLatin1String("voll")) {
+            disk.emplace(m_dir.filePath(folder));
+            if (!disk->whyNot().isEmpty())
+                QSKIP(qPrintable(disk->whyNot()));
+            QCOMPARE(saveCertificatePdf(shippedCertificate(ResultLines), path), QString());
+            old = readWhole(path);
+            QVERIFY(old.startsWith("%PDF"));
+            QVERIFY(disk->fill());
+        }
+        const QString message = saveCertificatePdf(shippedCertificate(ResultLines + TitleLines), path);
+        QVERIFY2(
+            message.startsWith(QStringLiteral("Das Zeugnis konnte nicht als „%1“ gespeichert werden. %2\n")
+                                   .arg(path, cause)),
+            qPrintable(message));
+        QCOMPARE(readWhole(path), old);
+    }
+
+private:
+    CertificatePage shippedCertificate(const QString& body) const
+    {
+        PrintFields fields;
+        for (int n = 1; n <= ResultCategoryCount; ++n) {
+            fields.SetField(QStringLiteral("EINZEL_%1_TEXT").arg(n), categoryLabel(n));
+            fields.SetField(QStringLiteral("EINZEL_%1_WERT").arg(n), categoryValue(n));
+        }
+        fields.SetField(QStringLiteral("FILE"), QStringLiteral("urkunde-koltest.zq-frm"));
+        fields.SetField(QStringLiteral("TITLE"), QStringLiteral("Chemie-Prüfungszeugnis"));
+        const FormFileReading reading = readFormFile(QStringLiteral(KOLTEST_SHIPPED_DATA), fields);
+        if (!reading.form)
+            qFatal("%s", qPrintable(reading.message));
+        return fillCertificate(*reading.form,
+                               {body, fields, QStringLiteral("Jörg Müßig"), QDate(2017, 7, 14)});
+    }
+
+    QString pdfText(const QString& path) const
+    {
+        QProcess process;
+        process.start(m_pdftotext, {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                    QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+        if (!process.waitForFinished(30000) || process.exitCode() != 0)
+            return QStringLiteral("pdftotext failed: ") +
+                   QString::fromLocal8Bit(process.readAllStandardError());
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    QTemporaryDir m_dir;
+    QString m_pdftotext;
+};
 
 KOLTEST_DESKTOP_TEST(CertificateTest)
 

@@ -1,5 +1,5 @@
-#include "desktop/DesktopTests.h"
 #include "desktop/ProgramEnd.h"
+#include "desktop/DesktopTests.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -9,12 +9,6 @@
 
 // A handler that ends the program leaves the event loops, and the end goes on up to main. It runs in a
 // child process: once ended, this process's event loops return at once.
-class ProgramEndTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void endLeavesTheLoopsUpToMain();
-};
 
 namespace {
 
@@ -48,19 +42,24 @@ int endInAHandler()
 
 } // namespace
 
-void ProgramEndTest::endLeavesTheLoopsUpToMain()
-{
-    QVERIFY(runUnlessProgramEnds([] {}));
-    passOnProgramEnd(); // nothing ended: nothing to pass on
-    const pid_t child = ::fork();
-    QVERIFY(child >= 0);
-    if (child == 0)
-        ::_exit(endInAHandler());
-    int status = 0;
-    QCOMPARE(::waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-}
+class ProgramEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void endLeavesTheLoopsUpToMain()
+    {
+        QVERIFY(runUnlessProgramEnds([] {}));
+        passOnProgramEnd(); // nothing ended: nothing to pass on
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0)
+            ::_exit(endInAHandler());
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+};
 
 KOLTEST_DESKTOP_TEST(ProgramEndTest)
 

@@ -52,95 +52,83 @@ class ResultWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTheResults();
-    void buttonsAndKeys();
-    void closeBoxMeansJa();
-    void fitsTheScreen_data();
-    void fitsTheScreen();
+    // The labels, the figure and the title lines show what the result window's model holds.
+    void showsTheResults()
+    {
+        ShownResults window(45);
+        QVERIFY(window.view.isVisible());
+        QCOMPARE(window.view.windowTitle(), QStringLiteral("Kolbrix-Test - Ergebnis"));
+        QCOMPARE(window.text("Textname"), QStringLiteral("Jürgen"));
+        QCOMPARE(window.text("Texturt0"), QStringLiteral(" Von  52 Aufgaben wurden  45 richtig gelöst!"));
+        QCOMPARE(window.text("Einzelergebnis6") + window.text("lab_EinzelergebnisWert6"),
+                 QStringLiteral("Gleichungen(x2):10 von 10"));
+        QVERIFY(window.find("Titel1")->isVisible());
+        QCOMPARE(window.find<AtomFigure>("ctl_DrAtom1")->expression(), 2);
+
+        ShownResults poor(3);
+        QCOMPARE(poor.find<AtomFigure>("ctl_DrAtom1")->expression(), 3);
+        QVERIFY(!poor.find("Titel0")->isVisible() && !poor.find("Musik")->isVisible());
+    }
+
+    void buttonsAndKeys()
+    {
+        ShownResults window(45);
+        window.view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window.view));
+        const QStringList names = {"Hymne abspielen!", "Diplom drucken", "Ja", "Nein"};
+        for (const char* button : {"Musik", "but_Print", "CSCmd1", "CSCmd3"})
+            QVERIFY(names.contains(window.find<QPushButton>(button)->accessibleName()));
+
+        // The focus starts on the anthem; Enter plays it, and the window stays.
+        QCOMPARE(QApplication::focusWidget(), window.find("Musik"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(window.world.callsStartingWith("Sound.PlayMelody").size(), 1);
+        QVERIFY(!window.find("Musik")->isVisible());
+        QVERIFY(window.view.isVisible());
+
+        // Enter presses the button that has the focus, never "Nein" (which ends the program) in its place.
+        window.find("but_Print")->setFocus();
+        QTest::keyClick(window.find("but_Print"), Qt::Key_Return);
+        QCOMPARE(window.world.callsStartingWith("Print.PrintForm").size(), 1);
+        QVERIFY(window.world.callsStartingWith("Platform.EndProgram").isEmpty());
+    }
+
+    void closeBoxMeansJa()
+    {
+        ShownResults window(20);
+        bool closed = false;
+        window.view.setOnClosed([&closed] { closed = true; });
+        window.view.close();
+        QVERIFY(closed);
+        QVERIFY(window.model.CloseRequested);
+        QVERIFY(!window.view.isVisible());
+    }
+
+    // Every control lies inside the centred frame, shows its whole text and covers no other.
+    void fitsTheScreen()
+    {
+        // A netbook, a laptop and a whiteboard.
+        for (const QSize size : {QSize(1024, 600), QSize(1366, 768), QSize(3840, 2160)}) {
+            ShownResults window(48);
+            window.view.showNormal();
+            window.view.setGeometry(QRect(QPoint(0, 0), size));
+            QTRY_COMPARE(window.view.size(), size);
+            QTest::qWait(50); // the layouts follow the scaled fonts on their next request
+            QWidget* frame = window.find("Dahinter");
+            QVERIFY(qAbs(inWindow(*frame).center().x() - size.width() / 2) <= 1);
+            QList<QWidget*> controls = visibleControls(*frame);
+            QCOMPARE(controls.size(), 33); // 26 labels of the results, 2 title lines, 4 buttons, the question
+            controls << window.find("ctl_DrAtom1");
+            const QString problem = misplaced(inWindow(*frame), controls);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+            for (const QWidget* control : controls)
+                QVERIFY2(control->width() >= control->minimumSizeHint().width() &&
+                             control->height() >= control->minimumSizeHint().height(),
+                         qPrintable(control->objectName() + " is cut"));
+            QVERIFY(window.find("ctl_DrAtom1")->height() >= 150);
+        }
+    }
 };
-
-// The labels, the figure and the title lines show what the result window's model holds.
-void ResultWindowTest::showsTheResults()
-{
-    ShownResults window(45);
-    QVERIFY(window.view.isVisible());
-    QCOMPARE(window.view.windowTitle(), QStringLiteral("Kolbrix-Test - Ergebnis"));
-    QCOMPARE(window.text("Textname"), QStringLiteral("Jürgen"));
-    QCOMPARE(window.text("Texturt0"), QStringLiteral(" Von  52 Aufgaben wurden  45 richtig gelöst!"));
-    QCOMPARE(window.text("Einzelergebnis6") + window.text("lab_EinzelergebnisWert6"),
-             QStringLiteral("Gleichungen(x2):10 von 10"));
-    QVERIFY(window.find("Titel1")->isVisible());
-    QCOMPARE(window.find<AtomFigure>("ctl_DrAtom1")->expression(), 2);
-
-    ShownResults poor(3);
-    QCOMPARE(poor.find<AtomFigure>("ctl_DrAtom1")->expression(), 3);
-    QVERIFY(!poor.find("Titel0")->isVisible() && !poor.find("Musik")->isVisible());
-}
-
-void ResultWindowTest::buttonsAndKeys()
-{
-    ShownResults window(45);
-    window.view.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window.view));
-    const QStringList names = {"Hymne abspielen!", "Diplom drucken", "Ja", "Nein"};
-    for (const char* button : {"Musik", "but_Print", "CSCmd1", "CSCmd3"})
-        QVERIFY(names.contains(window.find<QPushButton>(button)->accessibleName()));
-
-    // The focus starts on the anthem; Enter plays it, and the window stays.
-    QCOMPARE(QApplication::focusWidget(), window.find("Musik"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(window.world.callsStartingWith("Sound.PlayMelody").size(), 1);
-    QVERIFY(!window.find("Musik")->isVisible());
-    QVERIFY(window.view.isVisible());
-
-    // Enter presses the button that has the focus, never "Nein" (which ends the program) in its place.
-    window.find("but_Print")->setFocus();
-    QTest::keyClick(window.find("but_Print"), Qt::Key_Return);
-    QCOMPARE(window.world.callsStartingWith("Print.PrintForm").size(), 1);
-    QVERIFY(window.world.callsStartingWith("Platform.EndProgram").isEmpty());
-}
-
-void ResultWindowTest::closeBoxMeansJa()
-{
-    ShownResults window(20);
-    bool closed = false;
-    window.view.setOnClosed([&closed] { closed = true; });
-    window.view.close();
-    QVERIFY(closed);
-    QVERIFY(window.model.CloseRequested);
-    QVERIFY(!window.view.isVisible());
-}
-
-void ResultWindowTest::fitsTheScreen_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("netbook") << QSize(1024, 600);
-    QTest::newRow("laptop") << QSize(1366, 768);
-    QTest::newRow("whiteboard") << QSize(3840, 2160);
-}
-
-// Every control lies inside the centred frame, shows its whole text and covers no other.
-void ResultWindowTest::fitsTheScreen()
-{
-    QFETCH(QSize, size);
-    ShownResults window(48);
-    window.view.showNormal();
-    window.view.setGeometry(QRect(QPoint(0, 0), size));
-    QTRY_COMPARE(window.view.size(), size);
-    QTest::qWait(50); // the layouts follow the scaled fonts on their next request
-    QWidget* frame = window.find("Dahinter");
-    QVERIFY(qAbs(inWindow(*frame).center().x() - size.width() / 2) <= 1);
-    QList<QWidget*> controls = visibleControls(*frame);
-    QCOMPARE(controls.size(), 33); // 26 labels of the results, 2 title lines, 4 buttons, the question
-    controls << window.find("ctl_DrAtom1");
-    const QString problem = misplaced(inWindow(*frame), controls);
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    for (const QWidget* control : controls)
-        QVERIFY2(control->width() >= control->minimumSizeHint().width() &&
-                     control->height() >= control->minimumSizeHint().height(),
-                 qPrintable(control->objectName() + " is cut"));
-    QVERIFY(window.find("ctl_DrAtom1")->height() >= 150);
-}
 
 KOLTEST_DESKTOP_TEST(ResultWindowTest)
 

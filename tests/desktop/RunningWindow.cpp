@@ -1,6 +1,7 @@
 #include "desktop/RunningWindow.h"
 
 #include "support/CatalogueBuilder.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -47,9 +48,7 @@ RunningWindow::RunningWindow()
     state.g_CatalogFile = QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat");
     if (!QFile::exists(state.g_CatalogFile)) {
         state.g_CatalogFile = dir.filePath(QStringLiteral("koltest.dat"));
-        QFile file(state.g_CatalogFile);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(smallCatalogue());
+        writeWhole(state.g_CatalogFile, smallCatalogue());
     }
     services.windows.attach(model, view);
     platform.setActiveView(&view);

@@ -109,65 +109,64 @@ class WholeTestWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pupilAnswersEveryPageRight();
-};
-
-void WholeTestWindowTest::pupilAnswersEveryPageRight()
-{
-    RunningWindow window;
-    MainWindowView& view = window.view;
-    view.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
-    typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Jürgen"));
-    window.clickWhenShown(QStringLiteral("but_OK"));
-    QTRY_VERIFY(window.find(QStringLiteral("Seite1"))->isVisible());
-    QVERIFY(!window.find(QStringLiteral("Seite0"))->isVisible());
-    QCOMPARE(view.windowTitle(), QStringLiteral("Jürgen im KOLBRIX -TEST"));
-    // The page's focus request is carried out once: a later render leaves the focus where the pupil put it.
-    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("EleSym0")));
-    window.find(QStringLiteral("Ele1"))->setFocus();
-    view.handle([] {});
-    QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("Ele1")));
-    for (const int page : walkOrder) {
-        QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(page))->isVisible());
-        answerRight(window, page);
-        if (QTest::currentTestFailed())
-            return;
+    void pupilAnswersEveryPageRight()
+    {
+        RunningWindow window;
+        MainWindowView& view = window.view;
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        typeInto(window.find(QStringLiteral("UserName")), QStringLiteral("Jürgen"));
         window.clickWhenShown(QStringLiteral("but_OK"));
-        QVERIFY2(window.find(QStringLiteral("lab_Correct"))->isVisible(),
-                 qPrintable(QStringLiteral("no praise on page %1").arg(page)));
-        // The hidden OK hands the focus to no tool button, where Space would open it; Next takes it.
-        QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+        QTRY_VERIFY(window.find(QStringLiteral("Seite1"))->isVisible());
+        QVERIFY(!window.find(QStringLiteral("Seite0"))->isVisible());
+        QCOMPARE(view.windowTitle(), QStringLiteral("Jürgen im KOLBRIX -TEST"));
+        // The page's focus request is carried out once: a later render leaves the focus where the pupil put
+        // it.
+        QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("EleSym0")));
+        window.find(QStringLiteral("Ele1"))->setFocus();
+        view.handle([] {});
+        QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("Ele1")));
+        for (const int page : walkOrder) {
+            QTRY_VERIFY(window.find(QStringLiteral("Seite%1").arg(page))->isVisible());
+            answerRight(window, page);
+            if (QTest::currentTestFailed())
+                return;
+            window.clickWhenShown(QStringLiteral("but_OK"));
+            QVERIFY2(window.find(QStringLiteral("lab_Correct"))->isVisible(),
+                     qPrintable(QStringLiteral("no praise on page %1").arg(page)));
+            // The hidden OK hands the focus to no tool button, where Space would open it; Next takes it.
+            QVERIFY(!qobject_cast<QPushButton*>(QApplication::focusWidget()));
+            QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
+            QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("but_Next")));
+            if (page != std::end(walkOrder)[-1])
+                window.clickWhenShown(QStringLiteral("but_Next"));
+        }
+        QCOMPARE(window.find<GradeBadge>(QStringLiteral("ctl_Mark"))->markText(), QStringLiteral("1+"));
+        QCOMPARE(window.find<QLabel>(QStringLiteral("Aufgabenanz"))->text().trimmed(), QStringLiteral("52"));
+        QCOMPARE(window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed(), QStringLiteral("52"));
+        // The finished run left its record in the results folder.
+        const FolderScan results = scanResultsFolder(window.dir.path());
+        QCOMPARE(results.results.runs().size(), 1);
+        QCOMPARE(results.results.runs().first().name, QStringLiteral("Jürgen"));
+        QCOMPARE(results.results.runs().first().grade, QStringLiteral("1+"));
+        QCOMPARE(window.guard.seen(), QStringList());
+
+        QCOMPARE(leaveLastPage(window),
+                 QStringList({" Von  52 Aufgaben wurden  52 richtig gelöst!", "sehr gut plus"}));
+        // "Ja" leads to the new-test question, which the guard answers with "Nein": the test stays on screen.
+        QTRY_COMPARE(window.guard.seen(), QStringList{QStringLiteral("Wirklich einen neuen Test beginnen?")});
         QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
-        QCOMPARE(QApplication::focusWidget(), window.find(QStringLiteral("but_Next")));
-        if (page != std::end(walkOrder)[-1])
-            window.clickWhenShown(QStringLiteral("but_Next"));
+
+        view.close(); // the window's own close button asks first; "Nein" keeps the test on screen
+        QCOMPARE(window.guard.seen().last(), QStringLiteral("Wollen Sie den Test wirklich verlassen?"));
+        QVERIFY(view.isVisible());
+        bool closed = false;
+        view.setOnClosed([&closed] { closed = true; });
+        view.handle([&window] { window.model.Unload(); });
+        QVERIFY(closed);
+        QVERIFY(!view.isVisible());
     }
-    QCOMPARE(window.find<GradeBadge>(QStringLiteral("ctl_Mark"))->markText(), QStringLiteral("1+"));
-    QCOMPARE(window.find<QLabel>(QStringLiteral("Aufgabenanz"))->text().trimmed(), QStringLiteral("52"));
-    QCOMPARE(window.find<QLabel>(QStringLiteral("RichtigAnz"))->text().trimmed(), QStringLiteral("52"));
-    // The finished run left its record in the results folder.
-    const FolderScan results = scanResultsFolder(window.dir.path());
-    QCOMPARE(results.results.runs().size(), 1);
-    QCOMPARE(results.results.runs().first().name, QStringLiteral("Jürgen"));
-    QCOMPARE(results.results.runs().first().grade, QStringLiteral("1+"));
-    QCOMPARE(window.guard.seen(), QStringList());
-
-    QCOMPARE(leaveLastPage(window),
-             QStringList({" Von  52 Aufgaben wurden  52 richtig gelöst!", "sehr gut plus"}));
-    // "Ja" leads to the new-test question, which the guard answers with "Nein": the test stays on screen.
-    QTRY_COMPARE(window.guard.seen(), QStringList{QStringLiteral("Wirklich einen neuen Test beginnen?")});
-    QTRY_VERIFY(window.find(QStringLiteral("but_Next"))->isVisible());
-
-    view.close(); // the window's own close button asks first; "Nein" keeps the test on screen
-    QCOMPARE(window.guard.seen().last(), QStringLiteral("Wollen Sie den Test wirklich verlassen?"));
-    QVERIFY(view.isVisible());
-    bool closed = false;
-    view.setOnClosed([&closed] { closed = true; });
-    view.handle([&window] { window.model.Unload(); });
-    QVERIFY(closed);
-    QVERIFY(!view.isVisible());
-}
+};
 
 KOLTEST_DESKTOP_TEST(WholeTestWindowTest)
 

@@ -1,6 +1,7 @@
 #include "editing/CatalogueDocument.h"
 #include "editing/RecordFindings.h"
 #include "support/CatalogueBuilder.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,12 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 CatalogueDocument opened(const QByteArray& bytes)
 {
@@ -62,7 +57,7 @@ TEST(CatalogueDocument, SavesAnUnchangedFileByteForByte)
             paths << files.next();
     QStringList refused;
     for (const QString& path : paths) {
-        const QByteArray bytes = fileBytes(path);
+        const QByteArray bytes = readWhole(path);
         QString problem;
         const std::optional<CatalogueDocument> document = CatalogueDocument::open(bytes, problem);
         if (!document) {
@@ -187,7 +182,7 @@ TEST(CatalogueDocument, NamesWhatAFileCannotHold)
 // A finding stands beside its field, also after lines were added above it, and goes with the fault.
 TEST(RecordFindings, FollowTheRecordTheyConcern)
 {
-    CatalogueDocument document = opened(fileBytes(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat")));
+    CatalogueDocument document = opened(readWhole(QStringLiteral(KOLTEST_SHIPPED_DATA "/koltest.dat")));
     EXPECT_EQ(errorCount(findRecordProblems(document)), 0);
     document.addRecord(Section::Elements, Beginner, {QStringLiteral("Hafnium"), QStringLiteral("Hf")});
     const int mass = record(document, Section::MolarMasses, Beginner, 0);

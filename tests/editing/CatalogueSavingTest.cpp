@@ -1,6 +1,7 @@
 #include "editing/CatalogueSaving.h"
 #include "desktop/SmallDisk.h"
 #include "support/QtPrinters.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,12 +17,6 @@ namespace {
 
 enum class Before { NoFile, File, LinkAtFile, LinkAtBackup, FullDisk };
 
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-}
-
 // The content, or "-" when nothing regular stands under the name.
 QByteArray contentOf(const QString& path)
 {
@@ -31,11 +26,6 @@ QByteArray contentOf(const QString& path)
         !file.open(QIODevice::ReadOnly))
         return "-";
     return file.readAll();
-}
-
-bool link(const QString& target, const QString& name)
-{
-    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(name).constData()) == 0;
 }
 
 mode_t permissionsOf(const QString& path)
@@ -75,13 +65,13 @@ TEST(CatalogueSaving, KeepsTheOldFileAndNeverWritesThroughALink)
         const QString path = folder + QStringLiteral("/koltest.dat");
         const QString backup = path + QStringLiteral(".bak");
         const QString victim = dir.filePath(QStringLiteral("fremd"));
-        writeFile(victim, "fremd");
-        ASSERT_TRUE(c.before != Before::LinkAtFile || link(victim, path));
+        ASSERT_TRUE(writeWhole(victim, "fremd"));
+        ASSERT_TRUE(c.before != Before::LinkAtFile || makeLink(victim, path));
         if (c.before != Before::NoFile && c.before != Before::LinkAtFile) {
-            writeFile(path, "alt");
+            ASSERT_TRUE(writeWhole(path, "alt"));
             ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0600), 0);
         }
-        ASSERT_TRUE(c.before != Before::LinkAtBackup || link(victim, backup));
+        ASSERT_TRUE(c.before != Before::LinkAtBackup || makeLink(victim, backup));
         ASSERT_TRUE(!disk || disk->fill());
 
         const QString problem = saveCatalogue(path, "neu");

@@ -57,7 +57,6 @@ public:
     QStringList termEdits;    // what the formula editor returns, in order; the term unchanged when used up
     QList<double> calculatorResults; // what the calculator returns, in order; NoResult when used up
     bool anotherInstance = false;
-    QDate today = QDate(2017, 7, 14);
     double clockValue = 1000.4;
     QString timeText = QStringLiteral("09:15:00");
     QString praise = QStringLiteral("Super!");
@@ -171,7 +170,7 @@ public:
     }
     void SetBusyPointer(bool busy) override { log(QStringLiteral("Platform.SetBusyPointer: %1").arg(busy)); }
     bool AnotherInstanceRunning() override { return anotherInstance; }
-    QDate Today() const override { return today; }
+    QDate Today() const override { return QDate(2017, 7, 14); }
     void Repaint() override
     {
         ++repaints;

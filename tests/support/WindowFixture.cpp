@@ -1,6 +1,7 @@
 #include "support/WindowFixture.h"
 
 #include "support/CatalogueBuilder.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 
@@ -20,9 +21,7 @@ void WindowTest::resize(int width, int height)
 
 void WindowTest::writeCatalogue(const QByteArray& bytes)
 {
-    QFile file(state.g_CatalogFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(writeWhole(state.g_CatalogFile, bytes));
     m_written = true;
 }
 

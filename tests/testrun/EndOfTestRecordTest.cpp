@@ -1,9 +1,8 @@
 #include "testrun/EndOfTestRecord.h"
 #include "support/FakeWorld.h"
+#include "support/PrintFieldsReading.h"
 #include "support/PupilAnswers.h"
 #include "support/WindowFixture.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -14,22 +13,6 @@
 // reaches the host and the print service.
 
 namespace {
-
-QStringList keysOf(const PrintFields& fields)
-{
-    QStringList keys;
-    for (const PrintFields::Field& field : fields.fields())
-        keys << field.key;
-    return keys;
-}
-
-QVariant valueOf(const PrintFields& fields, const QString& key)
-{
-    for (const PrintFields::Field& field : fields.fields())
-        if (field.key == key)
-            return field.value;
-    return {};
-}
 
 // A whole test run: 52 items, 41 of them right, at expert level.
 mdl_KolTest finishedRun()
@@ -57,13 +40,11 @@ TEST(TestRunRecordTest, HoldsEveryFieldInItsOrder)
     EXPECT_EQ(record.hostLine, "<- Note: 2");
     EXPECT_EQ(record.right, 41);
     EXPECT_EQ(record.asked, 52);
-    QStringList fields;
-    for (const PrintFields::Field& field : record.fields.fields())
-        fields << field.key + u'=' + field.value.toString();
-    EXPECT_EQ(fields, QStringList({"ANZAHL=52", "RICHTIG=41", "FALSCH=11", "EXPERTE=true", "DAUER=754.25",
-                                   "ELEMENTE=5/6", "ZAHLSILBEN=4/4", "SUBSTANZNAMEN=3/6", "MOLMASSEN=4/4",
-                                   "STOFFMENGEN=4/5", "DEFINITIONEN=6/7", "GLEICHUNGEN=8/10",
-                                   "LADUNGSZAHLEN=3/4", "JANEIN=4/6", "AUFGABEN="}));
+    EXPECT_EQ(fieldLines(record.fields),
+              QStringList({"ANZAHL=52", "RICHTIG=41", "FALSCH=11", "EXPERTE=true", "DAUER=754.25",
+                           "ELEMENTE=5/6", "ZAHLSILBEN=4/4", "SUBSTANZNAMEN=3/6", "MOLMASSEN=4/4",
+                           "STOFFMENGEN=4/5", "DEFINITIONEN=6/7", "GLEICHUNGEN=8/10", "LADUNGSZAHLEN=3/4",
+                           "JANEIN=4/6", "AUFGABEN="}));
     EXPECT_TRUE(record.durationProblem.isEmpty());
 }
 
@@ -81,12 +62,12 @@ TEST(TestRunRecordTest, DauerOnlyWhenTheClockGivesADuration)
           Case{"NoClock", nan, false}, Case{"ClockOverflow", infinity, false}}) {
         SCOPED_TRACE(c.name);
         const TestRunRecord record = buildTestRunRecord(mdl_KolTest{}, 1000, c.now);
-        EXPECT_EQ(keysOf(record.fields).contains("DAUER"), c.kept);
+        EXPECT_EQ(fieldValue(record.fields, "DAUER").isValid(), c.kept);
         EXPECT_EQ(record.durationProblem.isEmpty(), c.kept);
-        EXPECT_EQ(keysOf(record.fields).size(), c.kept ? 15 : 14);
+        EXPECT_EQ(record.fields.fields().size(), c.kept ? 15 : 14);
         // A sheet never judged counts as none of none.
-        EXPECT_EQ(valueOf(record.fields, "GLEICHUNGEN"), QVariant(QStringLiteral("0/0")));
-        EXPECT_EQ(valueOf(record.fields, "EXPERTE"), QVariant(false));
+        EXPECT_EQ(fieldValue(record.fields, "GLEICHUNGEN"), QVariant(QStringLiteral("0/0")));
+        EXPECT_EQ(fieldValue(record.fields, "EXPERTE"), QVariant(false));
     }
 }
 
@@ -166,9 +147,9 @@ TEST_F(RunRecordTest, EveryJudgedRowIsATaskThatAddsUpToItsCategory)
         form.but_OK_Click();
         form.but_Next_Click();
     }
-    const QList<JudgedTask> tasks = valueOf(world.reportedFields, "AUFGABEN").value<QList<JudgedTask>>();
+    const QList<JudgedTask> tasks = fieldValue(world.reportedFields, "AUFGABEN").value<QList<JudgedTask>>();
     ASSERT_EQ(tasks.size(), 47);
-    EXPECT_FALSE(keysOf(world.reportedFields).contains("VORZEITIG"));
+    EXPECT_FALSE(fieldValue(world.reportedFields, "VORZEITIG").isValid());
     for (std::size_t i = 0; i < ResultCategories.size(); ++i) {
         const auto category = static_cast<TaskCategory>(i);
         const int points = category == TaskCategory::Equations ? 2 : 1;
@@ -181,7 +162,7 @@ TEST_F(RunRecordTest, EveryJudgedRowIsATaskThatAddsUpToItsCategory)
                 asked += points;
                 right += task.right() ? points : 0;
             }
-        EXPECT_EQ(valueOf(world.reportedFields, ResultCategories[i].key).toString(),
+        EXPECT_EQ(fieldValue(world.reportedFields, ResultCategories[i].key).toString(),
                   QStringLiteral("%1/%2").arg(right).arg(asked));
     }
     // The element rows were left empty: each is wrong, with its task.
@@ -204,11 +185,11 @@ TEST(EndTestRunEarlyTest, ReportsWhatWasJudgedOnce)
     endTestRunEarly(state, 1000, world.services, world.tools, world);
     EXPECT_EQ(world.calls, QStringList{"Print.ReportResult: 1/2"});
     const PrintFields& fields = world.reportedFields;
-    EXPECT_EQ(valueOf(fields, "VORZEITIG"), QVariant(true));
-    EXPECT_EQ(valueOf(fields, "ELEMENTE"), QVariant(QStringLiteral("1/1")));
-    EXPECT_EQ(valueOf(fields, "GLEICHUNGEN"), QVariant(QStringLiteral("0/2")));
-    EXPECT_EQ(valueOf(fields, "ZAHLSILBEN"), QVariant(QStringLiteral("0/0")));
-    EXPECT_EQ(valueOf(fields, "AUFGABEN").value<QList<JudgedTask>>(), state.g_RunLog.tasks);
+    EXPECT_EQ(fieldValue(fields, "VORZEITIG"), QVariant(true));
+    EXPECT_EQ(fieldValue(fields, "ELEMENTE"), QVariant(QStringLiteral("1/1")));
+    EXPECT_EQ(fieldValue(fields, "GLEICHUNGEN"), QVariant(QStringLiteral("0/2")));
+    EXPECT_EQ(fieldValue(fields, "ZAHLSILBEN"), QVariant(QStringLiteral("0/0")));
+    EXPECT_EQ(fieldValue(fields, "AUFGABEN").value<QList<JudgedTask>>(), state.g_RunLog.tasks);
 }
 
 // Whichever way a test ends before its end, the run is ended early (and so leaves its record), never

@@ -40,10 +40,8 @@ TEST_P(StartWithName, IsRefusedWithoutAName)
     load();
     world.userName = GetParam();
     form.but_OK_Click();
-    EXPECT_EQ(world.callsStartingWith("Platform.ShowMessage: !? | Du solltest vielleicht doch einen Namen "
-                                      "eingeben...")
-                  .size(),
-              1);
+    const QString refusal = "Platform.ShowMessage: !? | Du solltest vielleicht doch einen Namen eingeben...";
+    EXPECT_EQ(world.callsStartingWith(refusal).size(), 1);
     EXPECT_EQ(form.m_CurrentPage, 0);
     EXPECT_EQ(state.g_TotalAsked.toText(), "0");
     EXPECT_EQ(form.m_NextDelay, 0);
