@@ -5,11 +5,11 @@
 
 #include <sys/types.h>
 
-// The one writer of every file the program leaves behind: records, tables, certificates. The target folder
-// may be a share where others plant links, folders or FIFOs under the names the program uses, and a disk
-// may be full: the content goes to a new hidden temporary file in the target folder (never following a
-// link), every write, the flush and the sync are checked, and only then the file is renamed to its name.
-// On any failure the old file stays as it was and the temporary file is removed.
+// The one writer of every file the program leaves behind: records, tables, certificates, the edited
+// catalogue. The target folder may be a share where others plant links, folders or FIFOs under the names
+// the program uses, and a disk may be full: the content goes to a new hidden temporary file in the target
+// folder (never following a link), every write, the flush and the sync are checked, and only then the file
+// is renamed to its name. On any failure the old file stays as it was and the temporary file is removed.
 
 // What may stand under the target's name already.
 enum class ExistingFile {
