@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-QList<RecordFinding> findRecordProblems(const CatalogueDocument& document)
+QList<RecordFinding> unsavableFields(const CatalogueDocument& document)
 {
     QList<RecordFinding> findings;
     for (const Section section : allSections)
@@ -20,6 +20,12 @@ QList<RecordFinding> findRecordProblems(const CatalogueDocument& document)
                              {CatalogueProblem::Severity::Error, document.firstLine(id) + field, problem}});
                 }
             }
+    return findings;
+}
+
+QList<RecordFinding> findRecordProblems(const CatalogueDocument& document)
+{
+    QList<RecordFinding> findings = unsavableFields(document);
     for (const CatalogueProblem& problem : checkCatalogue(document.bytes())) {
         const std::optional<CatalogueDocument::LinePlace> place = document.placeOfLine(problem.line);
         findings.append({place ? place->id : 0, place ? place->field : -1, problem});

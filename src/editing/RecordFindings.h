@@ -17,4 +17,8 @@ struct RecordFinding {
 // out of the file (CatalogueDocument::unsavable), which is an error.
 QList<RecordFinding> findRecordProblems(const CatalogueDocument& document);
 
+// The fields whose text the file cannot hold (CatalogueDocument::unsavable), in file order: they keep a
+// document from being saved at all.
+QList<RecordFinding> unsavableFields(const CatalogueDocument& document);
+
 qsizetype errorCount(const QList<RecordFinding>& findings);

@@ -37,18 +37,13 @@ bool CatalogueEditorWindow::saveAs()
 // What stops a save, and the question a file with errors asks first.
 bool CatalogueEditorWindow::maySave()
 {
-    for (Section section : allSections)
-        for (CataloguePart part : {CataloguePart::Beginner, CataloguePart::Expert})
-            for (int id : m_document.records(section, part))
-                for (const QString& field : m_document.fields(id)) {
-                    const QString problem = m_document.unsavable(field);
-                    if (problem.isEmpty())
-                        continue;
-                    selectRecord(id);
-                    QMessageBox::warning(this, windowTitle(),
-                                         QStringLiteral("Nicht gespeichert: %1").arg(problem));
-                    return false;
-                }
+    const QList<RecordFinding> unsavable = unsavableFields(m_document);
+    if (!unsavable.isEmpty()) {
+        selectRecord(unsavable.first().id);
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Nicht gespeichert: %1").arg(unsavable.first().problem.message));
+        return false;
+    }
     m_findings = findRecordProblems(m_document);
     const qsizetype errors = errorCount(m_findings);
     if (errors == 0)

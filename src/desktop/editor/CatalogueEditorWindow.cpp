@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int DesignWidth = 1024; // the window is laid out for this size and scales with its text
-constexpr int DesignHeight = 640;
 constexpr int DesignIndentation = 20; // of the tree's levels
 constexpr int RecheckDelayMs = 300;
 
@@ -79,7 +77,7 @@ CatalogueEditorWindow::CatalogueEditorWindow(CatalogueDocument document, EditedF
     splitter->setSizes({1000, 2000});
     setCentralWidget(splitter);
     buildActions();
-    resize(DesignWidth, DesignHeight);
+    resize(TeacherWindowWidth, TeacherWindowHeight);
     // The document's undo wins over the undo of the line being typed in.
     qApp->installEventFilter(this);
     // The check runs over the whole file: while the teacher types, once a short pause shows the word is done.
@@ -353,8 +351,7 @@ void CatalogueEditorWindow::resizeEvent(QResizeEvent* event)
 
 void CatalogueEditorWindow::scaleToWindow()
 {
-    const double factor =
-        std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    const double factor = teacherWindowScale(*this);
     m_form->setScale(factor);
     scaleWidgetTree(*this, factor);
     m_tree->setIndentation(static_cast<int>(DesignIndentation * factor));

@@ -29,8 +29,6 @@
 
 namespace {
 
-constexpr int DesignWidth = 1024; // the window is laid out for this size and scales with its text
-constexpr int DesignHeight = 640;
 constexpr int ChangeDelayMs = 400;
 constexpr int RescanMs = 20000;
 constexpr qsizetype WeakestShown = 15;
@@ -164,7 +162,7 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
 {
     setObjectName(QStringLiteral("ResultsView"));
     setWindowTitle(QStringLiteral("Kolbrix Test – Ergebnisse der Klasse"));
-    resize(DesignWidth, DesignHeight);
+    resize(TeacherWindowWidth, TeacherWindowHeight);
 
     m_status = new QLabel(this);
     m_status->setTextFormat(Qt::PlainText);
@@ -196,11 +194,11 @@ ResultsViewWindow::ResultsViewWindow(const QString& folder, QWidget* parent)
     auto* tables = new QSplitter(Qt::Vertical, this);
     tables->addWidget(m_pupils);
     tables->addWidget(lower);
-    tables->setSizes({DesignHeight * 3 / 5, DesignHeight * 2 / 5});
+    tables->setSizes({TeacherWindowHeight * 3 / 5, TeacherWindowHeight * 2 / 5});
     auto* parts = new QSplitter(Qt::Horizontal, this);
     parts->addWidget(tables);
     parts->addWidget(&buildCharts());
-    parts->setSizes({DesignWidth * 7 / 10, DesignWidth * 3 / 10});
+    parts->setSizes({TeacherWindowWidth * 7 / 10, TeacherWindowWidth * 3 / 10});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&buildFilters());
@@ -407,8 +405,7 @@ void ResultsViewWindow::showSelectedPupil()
 void ResultsViewWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const double factor =
-        std::max(1.0, std::min(double(width()) / DesignWidth, double(height()) / DesignHeight));
+    const double factor = teacherWindowScale(*this);
     scaleWidgetTree(*this, factor);
     setChartFont(*m_gradeChart, m_gradeChart->font());
     setChartFont(*m_categoryChart, m_categoryChart->font());

@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -132,4 +133,10 @@ void scaleWidgetTree(QWidget& root, double factor)
         if (QLayout* layout = child->layout())
             scaleLayout(*layout, factor);
     }
+}
+
+double teacherWindowScale(const QWidget& window)
+{
+    return std::max(1.0, std::min(double(window.width()) / TeacherWindowWidth,
+                                  double(window.height()) / TeacherWindowHeight));
 }
