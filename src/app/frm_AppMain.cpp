@@ -23,17 +23,17 @@ int presetDifficulty(HostService& host, Platform& platform)
 } // namespace
 
 frm_AppMain::frm_AppMain(AppContext context, ResultWindowRunner& results)
-    : SheetContext(context), m_Walk{{{0, 1, nullptr},
-                                     {1, 2, &elements},
-                                     {2, 11, &syllables},
-                                     {11, 8, &substanceNames},
-                                     {8, 12, &molarMasses},
-                                     {12, 3, &amounts},
-                                     {3, 4, &definitions},
-                                     {4, 9, &terms},
-                                     {9, 5, &equations},
-                                     {5, 6, &charges},
-                                     {6, EndOfWalk, &yesNo}}},
+    : SheetContext(context), m_Walk{{{0, 1, nullptr, std::nullopt},
+                                     {1, 2, &elements, Section::Elements},
+                                     {2, 11, &syllables, Section::Syllables},
+                                     {11, 8, &substanceNames, Section::Substances},
+                                     {8, 12, &molarMasses, Section::MolarMasses},
+                                     {12, 3, &amounts, Section::Amounts},
+                                     {3, 4, &definitions, Section::Definitions},
+                                     {4, 9, &terms, Section::Definitions},
+                                     {9, 5, &equations, Section::Equations},
+                                     {5, 6, &charges, Section::Charges},
+                                     {6, EndOfWalk, &yesNo, Section::YesNo}}},
       BackColor(design::WindowBackColor), m_results(results)
 {
     Caption = QStringLiteral("Kolbrix Test");
@@ -128,6 +128,14 @@ const WalkStep* frm_AppMain::walkStep(int page) const
         if (step.page == page)
             return &step;
     return nullptr;
+}
+
+int frm_AppMain::firstPageOf(Section section) const
+{
+    for (const WalkStep& step : m_Walk)
+        if (step.section == section)
+            return step.page;
+    return m_Walk[1].page;
 }
 
 void frm_AppMain::Unload()

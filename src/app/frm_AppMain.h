@@ -2,6 +2,7 @@
 
 #include "app/PageFrames.h"
 #include "app/StartPage.h"
+#include "catalogue/Section.h"
 #include "components/Controls.h"
 #include "results/window/ResultWindowRunner.h"
 #include "sheets/SheetContext.h"
@@ -20,13 +21,15 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
-// One page of the walk: its number, the page Next leads to, and its task sheet. The start page has no
-// sheet: its OK starts the test run.
+// One page of the walk: its number, the page Next leads to, its task sheet and the catalogue section it draws
+// from. The start page has no sheet: its OK starts the test run.
 struct WalkStep {
     int page;
     int next;
     Sheet* sheet;
+    std::optional<Section> section;
 };
 
 // The page number that stands for "after the last page": the results follow.
@@ -77,6 +80,8 @@ public:
     const std::array<WalkStep, 11> m_Walk;
     // The step of the page, or nullptr for a number that is no page of the walk.
     const WalkStep* walkStep(int page) const;
+    // The first page of the walk that draws from the section.
+    int firstPageOf(Section section) const;
 
     // The window's inner size, written by the desktop layer before Form_Resize.
     int ScaleWidth = 0;

@@ -1,3 +1,4 @@
+#include "support/CatalogueBuilder.h"
 #include "support/WindowFixture.h"
 
 // The walk through the pages, the buttons' cycle and the draws.
@@ -122,4 +123,19 @@ TEST_F(WindowTest, PraisePanelHidesOnClickOnEveryPageSwitchAndAfterTwoSeconds)
     EXPECT_TRUE(form.lab_Correct.Visible);
     tick(1); // it never covers the judged rows for long
     EXPECT_FALSE(form.lab_Correct.Visible);
+}
+
+// The editor's preview shows a record on the first page that draws from its section.
+TEST_F(WindowTest, TheFirstPageOfASectionDrawsFromIt)
+{
+    writeCatalogue(catalogueFile({}));
+    for (const Section section : allSections) {
+        world.notices.clear();
+        openPage(form.firstPageOf(section));
+        const QStringList shortOfTasks =
+            world.notices.filter(QStringLiteral("Auf dieser Seite fehlen Aufgaben"));
+        ASSERT_EQ(shortOfTasks.size(), 1);
+        EXPECT_TRUE(shortOfTasks[0].contains(QStringLiteral("„%1“").arg(sectionName(section))))
+            << shortOfTasks[0].toStdString();
+    }
 }

@@ -14,32 +14,6 @@
 
 namespace {
 
-// The page of the walk that shows a section's records.
-int pageOf(Section section)
-{
-    switch (section) {
-    case Section::Elements:
-        return 1;
-    case Section::Syllables:
-        return 2;
-    case Section::Definitions:
-        return 3;
-    case Section::Charges:
-        return 5;
-    case Section::YesNo:
-        return 6;
-    case Section::MolarMasses:
-        return 8;
-    case Section::Equations:
-        return 9;
-    case Section::Substances:
-        return 11;
-    case Section::Amounts:
-        return 12;
-    }
-    return 1;
-}
-
 // Chance as in the test, except that the next draw gives the record that was asked for.
 class FirstDrawRandom final : public RandomSource {
 public:
@@ -108,7 +82,7 @@ public:
     }
 
     // drawIndex: the record's place among those the level draws from.
-    void show(const QString& dataFolder, bool expert, int page, int drawIndex)
+    void show(const QString& dataFolder, bool expert, Section section, int drawIndex)
     {
         m_state.g_CatalogFile = dataFolder + QStringLiteral("koltest.dat");
         ResetTestRun(m_state);
@@ -120,7 +94,7 @@ public:
             if (!m_model.StartTest())
                 return;
             m_random.drawNext(drawIndex);
-            m_model.ShowPage(page);
+            m_model.ShowPage(m_model.firstPageOf(section));
             m_model.Caption = QStringLiteral("Vorschau – so sieht die Seite im Test aus");
         });
     }
@@ -171,7 +145,7 @@ QWidget* showRecordPreview(const CatalogueDocument& document, int id, const QStr
         part == CataloguePart::Expert ? document.records(section, CataloguePart::Beginner).size() : 0;
     auto* session = new PreviewSession(*folders, *holder);
     QObject::connect(session, &QObject::destroyed, holder, &QObject::deleteLater);
-    session->show(folders->data, part == CataloguePart::Expert, pageOf(section),
+    session->show(folders->data, part == CataloguePart::Expert, section,
                   static_cast<int>(before + document.records(section, part).indexOf(id)));
     return &session->view();
 }
