@@ -61,7 +61,8 @@ TEST(ResultRecord, TakesWhatTheEndOfTheRunReportsAndDerivesTheRest)
 
 class HostileName : public ::testing::TestWithParam<const char*> {};
 
-// Whatever a pupil types as a name or an answer comes back exactly, and the record stays one value per line.
+// Whatever a pupil types as a name or an answer comes back exactly, and the record stays one value per line;
+// no control character stands in the file but the line ends and the task separators.
 TEST_P(HostileName, SurvivesTheRoundTrip)
 {
     const QString hostile = QString::fromUtf8(GetParam());
@@ -75,13 +76,15 @@ TEST_P(HostileName, SurvivesTheRoundTrip)
     ASSERT_TRUE(back.record) << back.problem.toStdString() << "\n" << text.toStdString();
     EXPECT_EQ(*back.record, record);
     EXPECT_EQ(text.count('\n'), 23) << text.toStdString();
+    for (const char c : text)
+        EXPECT_TRUE(c == '\n' || c == '\t' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f)) << int(c);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HostileName,
                          ::testing::Values("Anna", "", "Zoë Ößmann-Çelik", "Anna\nNOTE=1+", "a=b;c", "\\n",
-                                           "back\\slash\\", "CR\rLF\r\n", "tab\there", "\\u0041",
-                                           "KOLTEST-ERGEBNIS ENDE", "\"quoted\"", "=SUMME(A1)", "🧪 Lab",
-                                           "AUFGABE=JANEIN\tr\ta\tb\tc"));
+                                           "back\\slash\\", "CR\rLF\r\n", "tab\there", "unit\x1f\x7f end",
+                                           "\\u0041", "KOLTEST-ERGEBNIS ENDE", "\"quoted\"", "=SUMME(A1)",
+                                           "🧪 Lab", "AUFGABE=JANEIN\tr\ta\tb\tc"));
 
 // A record written before runs ended early and tasks were kept is still read.
 TEST(ResultRecord, ReadsTheFirstFormat)
