@@ -15,8 +15,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -271,6 +273,9 @@ void MainWindowTest::everythingFitsEveryScreen()
     HelpWindow help(&view, QStringLiteral("<p>Hilfe</p>"), QString());
     QVERIFY(smallestText(table) >= smallestAllowed);
     QVERIFY(smallestText(help) >= smallestAllowed);
+    // The help's scroll bar grows with its text, so that a finger on a whiteboard still hits it.
+    QVERIFY(help.browser().verticalScrollBar()->sizeHint().width() >=
+            help.browser().fontMetrics().height() * 9 / 10);
 }
 
 KOLTEST_DESKTOP_TEST(MainWindowTest)

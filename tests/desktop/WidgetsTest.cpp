@@ -5,6 +5,7 @@
 #include "desktop/services/KeypadDialog.h"
 #include "desktop/sheets/SheetViews.h"
 #include "desktop/view/Bindings.h"
+#include "desktop/view/Look.h"
 #include "desktop/widgets/PanelLabel.h"
 #include "support/FakeWorld.h"
 
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -213,6 +215,31 @@ private slots:
             QCOMPARE(read->role(), QAccessible::RadioButton);
             QVERIFY2(read->text(QAccessible::Name).startsWith(QString::fromUtf8(name)),
                      qPrintable(read->text(QAccessible::Name)));
+        }
+    }
+
+    // A tree's open and closed arrows are drawn half a line of its text wide, also in a whiteboard's text.
+    void treeArrowsGrowWithTheText()
+    {
+        QTreeWidget tree;
+        tree.setFont(look::sized(tree.font(), 40));
+        const int line = tree.fontMetrics().height();
+        tree.setIndentation(line);
+        auto* open = new QTreeWidgetItem(&tree, {QStringLiteral("Elemente")});
+        auto* closed = new QTreeWidgetItem(&tree, {QStringLiteral("Zahlsilben")});
+        for (QTreeWidgetItem* parent : {open, closed})
+            new QTreeWidgetItem(parent, {QStringLiteral("Eisen")});
+        open->setExpanded(true);
+        tree.resize(20 * line, 10 * line);
+        const QImage shot = tree.viewport()->grab().toImage();
+        for (const QTreeWidgetItem* item : {open, closed}) {
+            const QRect row = tree.visualItemRect(item);
+            QRect arrow;
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                for (int x = 0; x < row.left(); ++x)
+                    if (qGray(shot.pixel(x, y)) < 128)
+                        arrow |= QRect(x, y, 1, 1);
+            QVERIFY2(std::max(arrow.width(), arrow.height()) >= line * 2 / 5, qPrintable(item->text(0)));
         }
     }
 };

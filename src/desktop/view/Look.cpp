@@ -2,35 +2,72 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// Radio and check indicators as tall as a line of their button's text, so that they grow with the text
-// wherever it is scaled.
+// A length in lines of the widget's text.
+int lines(const QWidget& widget, double count)
+{
+    return static_cast<int>(std::lround(widget.fontMetrics().height() * count));
+}
+
+// Radio and check indicators as tall as a line of their button's text, scroll bars and the arrows of trees
+// nearly so, so that they grow with the text wherever it is scaled: on a whiteboard a finger still hits them.
 class IndicatorStyle final : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
+        const int natural = QProxyStyle::pixelMetric(metric, option, widget);
+        if (!widget)
+            return natural;
         switch (metric) {
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
         case PM_IndicatorWidth:
         case PM_IndicatorHeight:
-            if (widget)
-                return static_cast<int>(std::lround(widget->fontMetrics().height() * 1.1));
-            break;
+            return lines(*widget, 1.1);
+        case PM_ScrollBarExtent:
+            return std::max(natural, lines(*widget, 0.9));
+        case PM_ScrollBarSliderMin:
+            return std::max(natural, lines(*widget, 1.5));
         default:
-            break;
+            return natural;
         }
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // The open or closed arrow of a tree's branch, half a line of the tree's text wide.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element != PE_IndicatorBranch || !(option->state & State_Children) || !widget) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const double size = lines(*widget, 0.5);
+        const QPointF centre = QRectF(option->rect).center();
+        const bool open = option->state & State_Open;
+        const QPolygonF arrow =
+            open ? QPolygonF({centre + QPointF(-size / 2, -size / 4), centre + QPointF(size / 2, -size / 4),
+                              centre + QPointF(0, size / 4)})
+                 : QPolygonF({centre + QPointF(-size / 4, -size / 2), centre + QPointF(-size / 4, size / 2),
+                              centre + QPointF(size / 4, 0)});
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(option->palette.color(option->state & State_Selected ? QPalette::HighlightedText
+                                                                               : QPalette::WindowText));
+        painter->drawPolygon(arrow);
+        painter->restore();
     }
 
     // The whole option takes a click, also the blank beside its caption: easy to hit with a finger.
