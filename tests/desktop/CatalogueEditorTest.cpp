@@ -1,6 +1,8 @@
 #include "catalogue/CatalogueChecker.h"
+#include "desktop/ControlPlaces.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/editor/CatalogueEditorWindow.h"
+#include "desktop/view/Look.h"
 #include "editing/RecordForm.h"
 
 #include <QAction>
@@ -91,6 +93,14 @@ private slots:
         QVERIFY(preview != nullptr);
         const auto* firstRow = preview->findChild<QLabel*>(QStringLiteral("Mol0_Aufgabe"));
         QCOMPARE(firstRow->text().trimmed(), m_window->document().fields(id).first());
+    }
+
+    // On a whiteboard the editor's messages grow with its text.
+    void messagesTakeTheWindowsScale()
+    {
+        open();
+        m_window->resize(3840, 2160);
+        QTRY_VERIFY(messageBoxPointSize(*m_window) > 2 * look::BasePointSize);
     }
 
 private:

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 
 QList<QWidget*> visibleControls(QWidget& area)
 {
@@ -48,4 +50,13 @@ QString misplaced(const QRect& area, const QList<QWidget*>& controls)
                 return controls[i]->objectName() + QStringLiteral(" covers ") + controls[j]->objectName();
     }
     return {};
+}
+
+double messageBoxPointSize(QWidget& window)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Titel"), QStringLiteral("Text"),
+                    QMessageBox::Ok, &window);
+    QTimer::singleShot(0, &box, [&box] { box.done(QMessageBox::Ok); });
+    box.exec();
+    return box.font().pointSizeF();
 }

@@ -16,3 +16,6 @@ QRect inWindow(QWidget& widget);
 // The first control that lies outside area (in window coordinates) or covers a later one, said in words;
 // empty when every control has its own place inside.
 QString misplaced(const QRect& area, const QList<QWidget*>& controls);
+
+// The point size of a message box of Qt's own that stands on the window: the window's scale for dialogs.
+double messageBoxPointSize(QWidget& window);

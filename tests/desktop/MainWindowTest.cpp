@@ -85,7 +85,7 @@ void MainWindowTest::startPageKeysAndChoices()
     QTest::mouseClick(expert, Qt::LeftButton);
     QVERIFY(!beginner->isChecked() && expert->isChecked());
     QCOMPARE(window.state.g_Expert.toInt(), 1); // what the level changes is the start page's logic
-    QTest::mouseClick(expert, Qt::LeftButton); // a second click keeps the choice
+    QTest::mouseClick(expert, Qt::LeftButton);  // a second click keeps the choice
     QVERIFY(expert->isChecked());
     QTest::mouseClick(beginner, Qt::LeftButton);
     QVERIFY(beginner->isChecked() && !expert->isChecked());
@@ -242,6 +242,7 @@ void MainWindowTest::everythingFitsEveryScreen()
         std::function<void()> open;
         QString key; // a key of the pad and its design size; none for messages
         int keySize;
+        int shown = 1; // the dialogs that open one after the other
     } dialogs[] = {
         {[&] { window.services.dialogs.ShowTextPad(field, QStringLiteral("Eisen")); }, "q", 56},
         {[&] { window.services.dialogs.ShowNumberPad(field, QStringLiteral("Eisen")); }, "7", 56},
@@ -251,23 +252,39 @@ void MainWindowTest::everythingFitsEveryScreen()
         {[&] { window.platform.AskYesNo(QStringLiteral("Wirklich beenden?"), QStringLiteral("Ende?")); },
          {},
          0},
+        // The certificate's choice, then the system's dialog for the PDF file.
+        {[&] {
+             PrintFields form;
+             form.SetField(QStringLiteral("FILE"), QStringLiteral("urkunde-koltest.zq-frm"));
+             window.services.print.PrintForm(QString(), form);
+         },
+         {},
+         0,
+         2},
     };
     for (const auto& dialog : dialogs) {
         window.guard.inspect = [&](QDialog& shown) {
-            QVERIFY(smallestText(shown) >= smallestAllowed);
-            for (const QPushButton* key : shown.findChildren<QPushButton*>())
+            QVERIFY2(smallestText(shown) >= smallestAllowed, qPrintable(shown.windowTitle()));
+            for (QPushButton* key : shown.findChildren<QPushButton*>()) {
+                QVERIFY2(!key->isVisible() || (key->width() >= key->minimumSizeHint().width() &&
+                                               shown.rect().contains(inWindow(*key))),
+                         qPrintable(key->text() + " is cut"));
                 if (key->text() == dialog.key)
                     QVERIFY2(key->height() + 1 >= dialog.keySize * share, qPrintable(dialog.key));
+            }
             if (const auto* text = shown.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
                 QVERIFY(text->font().pointSizeF() >= taskText - 0.01);
                 const QRect room = text->contentsRect();
                 QVERIFY(
                     room.contains(text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text())));
             }
+            for (QPushButton* key : shown.findChildren<QPushButton*>())
+                if (key->text() == QStringLiteral("Als PDF speichern…"))
+                    key->click();
         };
         const qsizetype before = window.guard.seen().size();
         dialog.open();
-        QCOMPARE(window.guard.seen().size(), before + 1);
+        QCOMPARE(window.guard.seen().size(), before + dialog.shown);
     }
     PeriodicTableWindow table(&view);
     HelpWindow help(&view, QStringLiteral("<p>Hilfe</p>"), QString());

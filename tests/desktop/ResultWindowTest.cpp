@@ -1,6 +1,7 @@
 #include "desktop/ControlPlaces.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/results/ResultWindowView.h"
+#include "desktop/view/Look.h"
 #include "desktop/widgets/AtomFigure.h"
 #include "results/window/frm_AppResult.h"
 #include "support/FakeWorld.h"
@@ -126,6 +127,8 @@ private slots:
                              control->height() >= control->minimumSizeHint().height(),
                          qPrintable(control->objectName() + " is cut"));
             QVERIFY(window.find("ctl_DrAtom1")->height() >= 150);
+            // The certificate's questions stand on it at its scale.
+            QVERIFY(messageBoxPointSize(window.view) >= look::BasePointSize * window.model.m_Scale - 0.01);
         }
     }
 };

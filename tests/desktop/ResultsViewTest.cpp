@@ -1,6 +1,8 @@
+#include "desktop/ControlPlaces.h"
 #include "desktop/DesktopTests.h"
 #include "desktop/results/RecordFiles.h"
 #include "desktop/results/ResultsViewWindow.h"
+#include "desktop/view/Look.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -50,6 +52,7 @@ private slots:
         window.resize(3840, 2160); // a whiteboard: the rows grow with the text
         QTest::qWait(1);
         QVERIFY(pupils.rowHeight(0) > pupils.fontMetrics().height());
+        QVERIFY(messageBoxPointSize(window) > 2 * look::BasePointSize); // and so do its messages
         pupils.selectRow(0);
         QVERIFY(window.findChild<QPlainTextEdit*>("pupilRuns")
                     ->toPlainText()

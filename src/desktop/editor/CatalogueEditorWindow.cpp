@@ -5,6 +5,7 @@
 #include "desktop/editor/CatalogueTree.h"
 #include "desktop/editor/CatalogueTrial.h"
 #include "desktop/editor/RecordFormView.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/view/WidgetScaling.h"
 #include "editing/RecordForm.h"
 
@@ -354,5 +355,6 @@ void CatalogueEditorWindow::scaleToWindow()
     const double factor = teacherWindowScale(*this);
     m_form->setScale(factor);
     scaleWidgetTree(*this, factor);
+    setDialogScale(*this, factor);
     m_tree->setIndentation(static_cast<int>(DesignIndentation * factor));
 }

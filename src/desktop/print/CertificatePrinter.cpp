@@ -32,7 +32,7 @@ Output askOutput(QWidget* parent)
     QPushButton* cancel = addMessageButton(box, QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
     box.setDefaultButton(print);
     box.setEscapeButton(cancel);
-    runMessageBox(box);
+    box.exec();
     if (box.clickedButton() == print)
         return Output::Printer;
     return box.clickedButton() == pdf ? Output::Pdf : Output::Nothing;

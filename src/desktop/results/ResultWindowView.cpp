@@ -2,6 +2,7 @@
 
 #include "app/MainWindowDesign.h"
 #include "desktop/view/Bindings.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/view/Look.h"
 #include "desktop/view/WidgetScaling.h"
 #include "desktop/view/WindowFrame.h"
@@ -221,6 +222,7 @@ QWidget& ResultWindowView::buildActions()
 void ResultWindowView::renderWindow()
 {
     scaleWidgetTree(*m_frame, m_model.m_Scale);
+    setDialogScale(*this, m_model.m_Scale);
     renderWindowFrame(*this, m_model);
 }
 

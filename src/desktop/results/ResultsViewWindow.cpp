@@ -5,6 +5,7 @@
 #include "desktop/results/ResultsCommand.h"
 #include "desktop/results/ResultsViewCharts.h"
 #include "desktop/results/ResultsViewPdf.h"
+#include "desktop/view/DialogScaling.h"
 #include "desktop/view/WidgetScaling.h"
 #include "desktop/view/WindowFrame.h"
 #include "results/records/ClassSelection.h"
@@ -407,6 +408,7 @@ void ResultsViewWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const double factor = teacherWindowScale(*this);
     scaleWidgetTree(*this, factor);
+    setDialogScale(*this, factor);
     setChartFont(*m_gradeChart, m_gradeChart->font());
     setChartFont(*m_categoryChart, m_categoryChart->font());
     fitRowsToText(*m_pupils);

@@ -2,12 +2,13 @@
 
 #include "desktop/services/AppInfo.h"
 #include "desktop/services/DesktopWindows.h"
-#include "desktop/view/DialogScaling.h"
 #include "desktop/view/Look.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 void prepareMessageBox(QMessageBox& box, const QString& text, const QString& title)
 {
@@ -24,14 +25,9 @@ void prepareMessageBox(QMessageBox& box, const QString& text, const QString& tit
 QPushButton* addMessageButton(QMessageBox& box, const QString& text, QMessageBox::ButtonRole role)
 {
     QPushButton* button = box.addButton(text, role);
-    button->setMinimumSize(110, 44); // easy to hit for a child
+    // Easy to hit for a child, and never narrower than its caption.
+    button->setMinimumSize(std::max(110, button->sizeHint().width()), 44);
     return button;
-}
-
-void runMessageBox(QMessageBox& box)
-{
-    scaleDialog(box);
-    box.exec();
 }
 
 void showOkMessage(QWidget* parent, const QString& text, const QString& title)
@@ -41,7 +37,7 @@ void showOkMessage(QWidget* parent, const QString& text, const QString& title)
     QPushButton* ok = addMessageButton(box, QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    runMessageBox(box);
+    box.exec();
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title)
@@ -53,7 +49,7 @@ bool askYesNo(QWidget* parent, const QString& text, const QString& title)
     // Every question of the program ends or restarts a test on "Ja": a stray Enter must not do that.
     box.setDefaultButton(no);
     box.setEscapeButton(no);
-    runMessageBox(box);
+    box.exec();
     return box.clickedButton() == yes;
 }
 

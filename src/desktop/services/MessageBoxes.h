@@ -7,11 +7,10 @@
 class QWidget;
 class DesktopWindows;
 
-// The pieces of every message box of the program: its text and title, a button big enough for a child,
-// and showing it modally at the scale of the window it stands on.
+// The pieces of every message box of the program: its text and title, and a button big enough for a child.
+// Shown, a box takes the scale of the window it stands on (scaleEveryDialog).
 void prepareMessageBox(QMessageBox& box, const QString& text, const QString& title);
 QPushButton* addMessageButton(QMessageBox& box, const QString& text, QMessageBox::ButtonRole role);
-void runMessageBox(QMessageBox& box);
 
 // The program's message boxes: no icon, German buttons, plain text (nothing in the text is taken as
 // markup), parented to and centred on the given window. An empty title shows the program's title.

@@ -1,5 +1,7 @@
 #include "desktop/view/Look.h"
 
+#include "desktop/view/DialogScaling.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QPainter>
@@ -95,6 +97,7 @@ void applyApplicationLook(QApplication& application)
 {
     // Fusion looks alike everywhere and honours the palette colours the judging gives the fields.
     application.setStyle(new IndicatorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    scaleEveryDialog(application);
     application.setFont(sized(QApplication::font(), BasePointSize));
     application.setStyleSheet(QStringLiteral(
         "QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #FFFFFF, stop:1 #E1EAF6);"
