@@ -194,8 +194,9 @@ void MainWindowTest::everythingFitsEveryScreen_data()
 
 // On every screen, every page's controls lie inside the window and none covers another; so do the buttons
 // of the two strips, and a long name beside the avatar. Radio dots grow with their text. Every dialog and
-// tool window shows its text at least at the page's size relative to the window; a message's text is as
-// large as the page's task text, and keys keep their share of the window's height.
+// tool window shows its text at least at the page's size relative to the window, the system's file dialog
+// too, with every button whole; a message's text is as large as the page's task text, and keys keep their
+// share of the window's height.
 void MainWindowTest::everythingFitsEveryScreen()
 {
     QFETCH(QSize, size);
@@ -278,7 +279,7 @@ void MainWindowTest::everythingFitsEveryScreen()
                 QVERIFY(
                     room.contains(text->fontMetrics().boundingRect(room, Qt::TextWordWrap, text->text())));
             }
-            for (QPushButton* key : shown.findChildren<QPushButton*>())
+            for (QPushButton* key : shown.findChildren<QPushButton*>()) // on to the PDF file's dialog
                 if (key->text() == QStringLiteral("Als PDF speichern…"))
                     key->click();
         };

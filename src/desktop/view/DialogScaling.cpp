@@ -41,8 +41,10 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() != QEvent::Show || event->spontaneous())
+            return false;
         auto* dialog = qobject_cast<QDialog*>(watched);
-        if (!dialog || event->type() != QEvent::Show || event->spontaneous())
+        if (!dialog)
             return false;
         scaleDialog(*dialog);
         if (auto* box = qobject_cast<QMessageBox*>(dialog))
